@@ -1,0 +1,27 @@
+# The two commands of the README, plus benchmarks.
+BUILD ?= build
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j2
+
+run: build
+	cd $(BUILD)/bin && ./optika
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./optika-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,154 @@
+#include "app/main_window.h"
+
+#include "app/model_chooser.h"
+#include "app/program_windows.h"
+#include "app/status_texts.h"
+#include "learning/cards_window.h"
+#include "learning/about_window.h"
+#include "learning/dictionary_window.h"
+#include "learning/formulas_window.h"
+#include "learning/help_window.h"
+#include "learning/problems_window.h"
+#include "learning/questions_window.h"
+#include "learning/reference_window.h"
+#include "ui/error_box.h"
+#include "ui/glyphs.h"
+#include "ui/model_sheet.h"
+#include "ui/window_placement.h"
+#include "ui_main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
+{
+    ui->setupUi(this);
+    setWindowIcon(GlyphIcon(Glyph::Models));
+
+    WindowShape shape;
+    shape.clientSize = size();
+    shape.minimiseButton = true;
+    ShapeWindow(this, shape);
+
+    // The host starts hidden, every tab with it.
+    for (int i = 0; i < ui->sPageControl1->count(); ++i)
+        ui->sPageControl1->setTabVisible(i, false);
+    ui->sPageControl1->setCurrentIndex(0);
+
+    ui->sStatusBar2->setPanelWidths({100, 130, 500, 50});
+    connectToolRow();
+    createTrayIcon();
+
+    Timer1.setInterval(10);
+    connect(&Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1Timer(); }); });
+    Timer1.start();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetWindows(const ProgramWindows* windows)
+{
+    windows_ = windows;
+}
+
+void TForm1::connectToolRow()
+{
+    const struct {
+        QPushButton* button;
+        Glyph glyph;
+    } tools[] = {
+        {ui->sBitBtn32, Glyph::HideModel}, {ui->sBitBtn1, Glyph::Models},
+        {ui->sBitBtn2, Glyph::Dictionary}, {ui->sBitBtn3, Glyph::Reference},
+        {ui->sBitBtn4, Glyph::Formulas},   {ui->sBitBtn5, Glyph::Questions},
+        {ui->sBitBtn6, Glyph::Problems},   {ui->sBitBtn7, Glyph::Knowledge},
+        {ui->sBitBtn8, Glyph::Help},       {ui->sBitBtn9, Glyph::Exit},
+    };
+    for (const auto& tool : tools) {
+        tool.button->setIcon(GlyphIcon(tool.glyph));
+        tool.button->setCursor(Qt::PointingHandCursor);
+    }
+
+    const auto opens = [this](QPushButton* button, auto window) {
+        ConnectGuarded(button, &QPushButton::clicked, this,
+                       [this, window] { ShowModeless((windows_->*window).get()); });
+    };
+    ConnectGuarded(ui->sBitBtn32, &QPushButton::clicked, this, [this] { sBitBtn32Click(); });
+    opens(ui->sBitBtn1, &ProgramWindows::form5);
+    opens(ui->sBitBtn2, &ProgramWindows::form6);
+    opens(ui->sBitBtn3, &ProgramWindows::form7);
+    opens(ui->sBitBtn4, &ProgramWindows::form10);
+    opens(ui->sBitBtn5, &ProgramWindows::form9);
+    opens(ui->sBitBtn6, &ProgramWindows::form8);
+    opens(ui->sBitBtn7, &ProgramWindows::form14);
+    opens(ui->sBitBtn8, &ProgramWindows::form11);
+    ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void TForm1::createTrayIcon()
+{
+    PopupMenu1 = new QMenu(this);
+    const auto item = [this](const char* name, const QString& caption) {
+        QAction* action = PopupMenu1->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QAction* N4 = item("N4", QStringLiteral("Помощь"));
+    QAction* N2 = item("N2", QStringLiteral("Автор программы"));
+    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
+    item("N4020091", QStringLiteral("Версия программы: 4.0a (2010)"));
+    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N3"));
+    QAction* N1 = item("N1", QStringLiteral("Закрыть"));
+
+    ConnectGuarded(N4, &QAction::triggered, this, [this] { ShowModeless(windows_->form11.get()); });
+    ConnectGuarded(N2, &QAction::triggered, this, [this] { ShowModeless(windows_->form16.get()); });
+    ConnectGuarded(N1, &QAction::triggered, this, [this] { close(); });
+
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    RzTrayIcon1 = new QSystemTrayIcon(windowIcon(), this);
+    RzTrayIcon1->setToolTip(QStringLiteral("Оптика"));
+    RzTrayIcon1->setContextMenu(PopupMenu1);
+    RzTrayIcon1->show();
+}
+
+void TForm1::ShowModelSheet(QWidget* sheet)
+{
+    QTabWidget* host = ui->sPageControl1;
+    const int chosen = host->indexOf(sheet);
+    host->setVisible(true);
+    host->setTabVisible(chosen, true);
+    for (int i = 0; i < host->count(); ++i) {
+        if (i != chosen)
+            host->setTabVisible(i, false);
+    }
+    host->setCurrentIndex(chosen);
+}
+
+ModelSheet* TForm1::modelSheet(const QString& name) const
+{
+    return ui->sPageControl1->findChild<ModelSheet*>(name);
+}
+
+void TForm1::sBitBtn32Click()
+{
+    ui->sPageControl1->setVisible(false);
+    for (QWidget* sheet : {ui->sTabSheet1, ui->sTabSheet2, static_cast<QWidget*>(ui->sTabSheet3), ui->sTabSheet5,
+                           ui->sTabSheet4, ui->sTabSheet6, ui->sTabSheet7, ui->sTabSheet8})
+        ui->sPageControl1->setTabVisible(ui->sPageControl1->indexOf(sheet), false);
+}
+
+void TForm1::Timer1Timer()
+{
+    ui->sStatusBar2->setPanelText(0, StatusTimeText());
+    ui->sStatusBar2->setPanelText(1, StatusDateText());
+    ui->sStatusBar2->setPanelText(2, StatusHintText());
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QApplication::quit();
+}

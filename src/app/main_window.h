@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+
+class QMenu;
+class QSystemTrayIcon;
+struct ProgramWindows;
+class ModelSheet;
+
+// The main window: tool row, the host of the model sheets, start banner,
+// clock, title strip, status bar and tray icon.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The other windows, which are created after this one.
+    void SetWindows(const ProgramWindows* windows);
+
+    // Shows `sheet` as the one tab of the model host, without redrawing it.
+    void ShowModelSheet(QWidget* sheet);
+    // The model sheet with the given layout name ("sTabSheet3"), if built.
+    ModelSheet* modelSheet(const QString& name) const;
+
+    void sBitBtn32Click();
+    void Timer1Timer();
+
+    QTimer Timer1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectToolRow();
+    void createTrayIcon();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    const ProgramWindows* windows_ = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QSystemTrayIcon* RzTrayIcon1 = nullptr;
+};

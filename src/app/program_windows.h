@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
+class TForm13;
+class TForm14;
+class TForm16;
+class TForm17;
+class TForm18;
+class TForm19;
+
+// The one instance of every window, created at start-up and held for the
+// whole run; windows are only shown and hidden afterwards.
+struct ProgramWindows {
+    ProgramWindows();
+    ~ProgramWindows();
+
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm14> form14;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<TForm4> form4;
+    std::unique_ptr<TForm5> form5;
+    std::unique_ptr<TForm6> form6;
+    std::unique_ptr<TForm7> form7;
+    std::unique_ptr<TForm13> form13;
+    std::unique_ptr<TForm10> form10;
+    std::unique_ptr<TForm8> form8;
+    std::unique_ptr<TForm11> form11;
+    std::unique_ptr<TForm9> form9;
+    std::unique_ptr<TForm12> form12;
+    std::unique_ptr<TForm16> form16;
+    std::unique_ptr<TForm17> form17;
+    std::unique_ptr<TForm18> form18;
+    std::unique_ptr<TForm19> form19;
+
+    // Creates the windows in start-up order, the main window first. An error
+    // in one window's creation is shown in the error box and the next one is
+    // created all the same.
+    void CreateAll();
+
+    // The window a probe or a test names, "TForm1" ... "TForm19"; nullptr if none.
+    class QWidget* byName(const char* name) const;
+};

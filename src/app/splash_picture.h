@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+// The splash picture: a string of glowing light bulbs against an evening sky
+// under the title lettering.
+QPixmap PaintSplashPicture(const QSize& size);

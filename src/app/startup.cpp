@@ -1,0 +1,41 @@
+#include "app/startup.h"
+
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "app/splash_window.h"
+#include "ui/balloon_hints.h"
+#include "ui/error_box.h"
+#include "ui/fonts.h"
+#include "ui/start_look.h"
+
+#include <QApplication>
+
+const char* const kApplicationTitle = "**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**";
+
+void PrepareApplication(QApplication& application)
+{
+    InstallFontSubstitutions();
+    InstallBalloonHints(application);
+    ApplyStartLook(application);
+    application.setQuitOnLastWindowClosed(false);
+}
+
+int RunProgram(QApplication& application, ProgramWindows& windows)
+{
+    auto splash = std::make_unique<TForm15>();
+    splash->show();
+    splash->repaint();
+    splash->WaitForTimer();
+
+    const QString title = QString::fromUtf8(kApplicationTitle);
+    QApplication::setApplicationName(title);
+    SetApplicationTitle(title);
+
+    windows.CreateAll();
+
+    splash->hide();
+    splash.reset();
+
+    windows.form1->show();
+    return application.exec();
+}

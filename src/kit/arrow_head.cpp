@@ -1,0 +1,32 @@
+#include "kit/arrow_head.h"
+
+#include "kit/canvas.h"
+#include "kit/checked_math.h"
+#include "kit/screen_mapping.h"
+
+#include <cmath>
+
+void DrawArrowHead(Canvas& canvas, long double x, long double y, long double k)
+{
+    const long double length = 20;
+    const double halfWidth = 20.0 / 3;
+
+    const long double m = Divide(-1, k); // slope of the perpendicular
+    const long double a = std::atan(k);
+    const long double bx = x - length * std::cos(a);
+    const long double by = y - length * std::sin(a);
+    const long double c = Checked(by - m * bx);
+
+    const long double p1x = bx + halfWidth * std::sin(a);
+    const long double p1y = Checked(m * p1x + c);
+    const long double p2x = bx - halfWidth * std::sin(a);
+    const long double p2y = Checked(m * p2x + c);
+
+    const int tipX = ToScreenX(double(x)), tipY = ToScreenY(double(y));
+    const int x1 = ToScreenX(double(p1x)), y1 = ToScreenY(double(p1y));
+    const int x2 = ToScreenX(double(p2x)), y2 = ToScreenY(double(p2y));
+    canvas.MoveTo(tipX, tipY);
+    canvas.LineTo(x1, y1);
+    canvas.MoveTo(tipX, tipY);
+    canvas.LineTo(x2, y2);
+}

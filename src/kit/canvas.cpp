@@ -1,0 +1,138 @@
+#include "kit/canvas.h"
+
+#include <QFontMetrics>
+
+Canvas::Canvas() = default;
+Canvas::~Canvas() = default;
+
+void Canvas::SetLabelAppearance(const QColor& background, const QFont& font, const QColor& fontColor)
+{
+    background_ = background;
+    labelFont_ = font;
+    labelFontColor_ = fontColor;
+    font_ = font;
+    fontColor_ = fontColor;
+}
+
+void Canvas::SetPenColor(const QColor& color)
+{
+    pen_.color = color;
+}
+
+void Canvas::SetPenWidth(int width)
+{
+    pen_.width = width;
+}
+
+void Canvas::SetPenStyle(PenStyle style)
+{
+    pen_.style = style;
+}
+
+void Canvas::SetBrushColor(const QColor& color)
+{
+    brush_.color = color;
+    if (brush_.style == BrushStyle::bsClear)
+        brush_.style = BrushStyle::bsSolid;
+}
+
+void Canvas::SetBrushStyle(BrushStyle style)
+{
+    brush_.style = style;
+    if (style == BrushStyle::bsClear)
+        brush_.color = Qt::white;
+}
+
+void Canvas::SetFont(const QFont& font, const QColor& color)
+{
+    font_ = font;
+    fontColor_ = color;
+}
+
+void Canvas::SetPenPos(const QPoint& position)
+{
+    penPos_ = position;
+    record(CanvasOp::Kind::PenPos, {position.x(), position.y()});
+}
+
+void Canvas::MoveTo(int x, int y)
+{
+    penPos_ = QPoint(x, y);
+    record(CanvasOp::Kind::MoveTo, {x, y});
+}
+
+void Canvas::LineTo(int x, int y)
+{
+    record(CanvasOp::Kind::LineTo, {x, y});
+    paintLine(penPos_, QPoint(x, y));
+    penPos_ = QPoint(x, y);
+}
+
+namespace {
+
+// The box with corners given in either order; right and bottom are exclusive.
+QRect normalizedBox(int x1, int y1, int x2, int y2)
+{
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+}
+
+} // namespace
+
+void Canvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    record(CanvasOp::Kind::Ellipse, {x1, y1, x2, y2});
+    paintEllipse(normalizedBox(x1, y1, x2, y2));
+}
+
+void Canvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    record(CanvasOp::Kind::Rectangle, {x1, y1, x2, y2});
+    paintRectangle(normalizedBox(x1, y1, x2, y2));
+}
+
+void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    record(CanvasOp::Kind::Arc, {x1, y1, x2, y2, x3, y3, x4, y4});
+    paintArc(normalizedBox(x1, y1, x2, y2), QPoint(x3, y3), QPoint(x4, y4), false);
+}
+
+void Canvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    record(CanvasOp::Kind::Pie, {x1, y1, x2, y2, x3, y3, x4, y4});
+    paintArc(normalizedBox(x1, y1, x2, y2), QPoint(x3, y3), QPoint(x4, y4), true);
+}
+
+void Canvas::TextOut(int x, int y, const QString& text)
+{
+    record(CanvasOp::Kind::TextOut, {x, y}, text);
+    paintText(QPoint(x, y), text);
+    penPos_ = QPoint(x + TextWidth(text), y);
+}
+
+void Canvas::Refresh()
+{
+    if (log_)
+        log_->clear();
+    record(CanvasOp::Kind::Refresh, {});
+    paintBackground();
+    brush_ = CanvasBrush{Qt::white, BrushStyle::bsClear};
+    font_ = labelFont_;
+    fontColor_ = labelFontColor_;
+}
+
+int Canvas::TextWidth(const QString& text) const
+{
+    return QFontMetrics(font_).horizontalAdvance(text);
+}
+
+int Canvas::TextHeight() const
+{
+    return QFontMetrics(font_).height();
+}
+
+void Canvas::record(CanvasOp::Kind kind, std::vector<int> args, const QString& text)
+{
+    if (log_)
+        log_->push_back(CanvasOp{kind, std::move(args), text, pen_, brush_, fontColor_});
+}

@@ -1,0 +1,42 @@
+#include "kit/checked_math.h"
+
+#include "kit/float_error.h"
+
+#include <cfenv>
+#include <cmath>
+
+long double Radians(long double degrees)
+{
+    return degrees * Pi / 180;
+}
+
+std::int64_t Round(long double value)
+{
+    constexpr long double limit = 9223372036854775808.0L; // 2^63
+    if (!std::isfinite(value) || value >= limit || value < -limit)
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    // The default floating-point environment rounds to nearest, ties to even.
+    const long double rounded = std::nearbyintl(value);
+    if (rounded >= limit)
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    return static_cast<std::int64_t>(rounded);
+}
+
+long double Divide(long double a, long double b)
+{
+    if (b == 0) {
+        if (a == 0 || std::isnan(a))
+            throw FloatError(FloatError::Kind::InvalidOperation);
+        throw FloatError(FloatError::Kind::DivisionByZero);
+    }
+    return Checked(a / b);
+}
+
+long double Checked(long double value)
+{
+    if (std::isnan(value))
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    if (std::isinf(value))
+        throw FloatError(FloatError::Kind::Overflow);
+    return value;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The short decimal-comma text of the text readouts: the value rounded to
+// four decimals, then written with exactly `decimals` digits after a comma
+// (half away from zero), e.g. 1.005 -> "1,01", -0.004 -> "-0,00", 2 -> "2,0000".
+// `decimals` is at least 1.
+QString FormatDecimalComma(double value, int decimals);
+
+// The general text of a number: at most 15 significant digits, no trailing
+// zeros, a decimal comma as under Russian regional settings (13 -> "13",
+// 22.5 -> "22,5"); an exponent only for magnitudes beyond 1e15 or below 1e-5.
+QString PlainNumberText(long double value);

@@ -1,0 +1,7 @@
+#include "kit/recording_canvas.h"
+
+RecordingCanvas::RecordingCanvas(int width, int height)
+    : width_(width), height_(height)
+{
+    SetLog(&ops_);
+}

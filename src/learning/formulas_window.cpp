@@ -1,0 +1,15 @@
+#include "learning/formulas_window.h"
+
+#include "ui/window_placement.h"
+#include "ui_formulas_window.h"
+
+TForm10::TForm10(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm10>())
+{
+    ui->setupUi(this);
+    WindowShape shape;
+    shape.clientSize = size();
+    ShapeWindow(this, shape);
+}
+
+TForm10::~TForm10() = default;

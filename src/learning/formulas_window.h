@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm10;
+}
+
+// The main formulas.
+class TForm10 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm10(QWidget* parent = nullptr);
+    ~TForm10() override;
+
+private:
+    std::unique_ptr<Ui::TForm10> ui;
+};

@@ -1,0 +1,17 @@
+#include "learning/grading_window.h"
+
+#include "ui/window_placement.h"
+#include "ui_grading_window.h"
+
+TForm19::TForm19(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm19>())
+{
+    ui->setupUi(this);
+    WindowShape shape;
+    shape.clientSize = size();
+    shape.centred = false;
+    shape.screenPosition = QPoint(435, 228);
+    ShapeWindow(this, shape);
+}
+
+TForm19::~TForm19() = default;

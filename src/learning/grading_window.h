@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm19;
+}
+
+// The grading criteria of the test.
+class TForm19 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm19(QWidget* parent = nullptr);
+    ~TForm19() override;
+
+private:
+    std::unique_ptr<Ui::TForm19> ui;
+};

@@ -1,0 +1,15 @@
+#include "learning/problems_window.h"
+
+#include "ui/window_placement.h"
+#include "ui_problems_window.h"
+
+TForm8::TForm8(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm8>())
+{
+    ui->setupUi(this);
+    WindowShape shape;
+    shape.clientSize = size();
+    ShapeWindow(this, shape);
+}
+
+TForm8::~TForm8() = default;

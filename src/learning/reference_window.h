@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm7;
+}
+
+// The brief reference sheet.
+class TForm7 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+    ~TForm7() override;
+
+private:
+    std::unique_ptr<Ui::TForm7> ui;
+};

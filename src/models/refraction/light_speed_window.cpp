@@ -1,0 +1,16 @@
+#include "models/refraction/light_speed_window.h"
+
+#include "ui/window_placement.h"
+#include "ui_light_speed_window.h"
+
+TForm12::TForm12(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm12>())
+{
+    ui->setupUi(this);
+    WindowShape shape;
+    shape.clientSize = size();
+    shape.stayOnTop = true;
+    ShapeWindow(this, shape);
+}
+
+TForm12::~TForm12() = default;

@@ -1,0 +1,18 @@
+#include "models/refraction/refraction_graph_window.h"
+
+#include "ui/window_placement.h"
+#include "ui_refraction_graph_window.h"
+
+TForm13::TForm13(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm13>())
+{
+    ui->setupUi(this);
+    WindowShape shape;
+    shape.clientSize = size();
+    shape.centred = false;
+    shape.screenPosition = QPoint(291, 217);
+    shape.stayOnTop = true;
+    ShapeWindow(this, shape);
+}
+
+TForm13::~TForm13() = default;

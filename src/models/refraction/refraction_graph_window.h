@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm13;
+}
+
+// The graph window of the angle of refraction against the angle of incidence.
+class TForm13 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm13(QWidget* parent = nullptr);
+    ~TForm13() override;
+
+private:
+    std::unique_ptr<Ui::TForm13> ui;
+};

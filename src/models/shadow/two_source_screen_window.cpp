@@ -1,0 +1,17 @@
+#include "models/shadow/two_source_screen_window.h"
+
+#include "ui/window_placement.h"
+#include "ui_two_source_screen_window.h"
+
+TForm3::TForm3(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm3>())
+{
+    ui->setupUi(this);
+    WindowShape shape;
+    shape.clientSize = size();
+    shape.stayOnTop = true;
+    shape.resizable = true;
+    ShapeWindow(this, shape);
+}
+
+TForm3::~TForm3() = default;

@@ -1,0 +1,64 @@
+#include "ui/error_box.h"
+
+#include "kit/float_error.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QString& applicationTitle()
+{
+    static QString title;
+    return title;
+}
+
+ErrorSink& errorSink()
+{
+    static ErrorSink sink;
+    return sink;
+}
+
+} // namespace
+
+void SetApplicationTitle(const QString& title)
+{
+    applicationTitle() = title;
+}
+
+QString ApplicationTitle()
+{
+    return applicationTitle();
+}
+
+std::unique_ptr<QMessageBox> MakeErrorBox(const QString& errorText)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, ApplicationTitle(),
+                                             errorText + QLatin1Char('.'), QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("ErrorBox"));
+    return box;
+}
+
+void ShowError(const QString& errorText)
+{
+    if (errorSink()) {
+        errorSink()(errorText + QLatin1Char('.'));
+        return;
+    }
+    MakeErrorBox(errorText)->exec();
+}
+
+void SetErrorSink(ErrorSink sink)
+{
+    errorSink() = std::move(sink);
+}
+
+void RunGuarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const AppError& error) {
+        ShowError(error.text());
+    } catch (const std::exception& error) {
+        ShowError(QString::fromLocal8Bit(error.what()));
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QMessageBox;
+
+// The application's title: the caption of the task-bar entry and of error boxes.
+void SetApplicationTitle(const QString& title);
+QString ApplicationTitle();
+
+// The error box: a stop icon, an OK button, the application title as caption
+// and the error text followed by a full stop.
+std::unique_ptr<QMessageBox> MakeErrorBox(const QString& errorText);
+
+// Shows the error box for `errorText` and waits for OK (or hands the box's
+// text to the sink, when one is set).
+void ShowError(const QString& errorText);
+
+// Where box texts go instead of a box: the probe prints them.
+using ErrorSink = std::function<void(const QString& boxText)>;
+void SetErrorSink(ErrorSink sink);
+
+// Runs an event handler; an error it raises ends it there and is shown in the
+// error box, so no exception ever unwinds through Qt's frames.
+void RunGuarded(const std::function<void()>& handler);
+
+// Connects a signal to a handler that runs guarded; the signal's arguments are dropped.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, QObject* context, Handler handler)
+{
+    return QObject::connect(sender, signal, context, [handler] { RunGuarded(handler); });
+}

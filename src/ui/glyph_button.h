@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPushButton>
+
+// A picture button: its glyph at the left and its caption centred in the
+// room beside it, wrapped onto two lines when one is too narrow.
+class GlyphButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit GlyphButton(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

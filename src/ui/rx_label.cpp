@@ -1,0 +1,66 @@
+#include "ui/rx_label.h"
+
+#include "ui/fonts.h"
+
+#include <QPainter>
+
+TRxLabel::TRxLabel(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    canvas_.SetChangedCallback([this] { update(); });
+    applyAppearance();
+}
+
+void TRxLabel::setBackgroundColor(const QColor& color)
+{
+    background_ = color;
+    applyAppearance();
+}
+
+void TRxLabel::setFontFamily(const QString& family)
+{
+    family_ = family;
+    applyAppearance();
+}
+
+void TRxLabel::setFontPixelSize(int pixelSize)
+{
+    pixelSize_ = pixelSize;
+    applyAppearance();
+}
+
+void TRxLabel::setFontBold(bool bold)
+{
+    bold_ = bold;
+    applyAppearance();
+}
+
+void TRxLabel::setFontColor(const QColor& color)
+{
+    fontColor_ = color;
+    applyAppearance();
+}
+
+QSize TRxLabel::sizeHint() const
+{
+    return QSize(canvas_.Width(), canvas_.Height());
+}
+
+void TRxLabel::applyAppearance()
+{
+    canvas_.SetLabelAppearance(background_, UiFont(family_, pixelSize_, bold_), fontColor_);
+    canvas_.Resize(size());
+}
+
+void TRxLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_.Image());
+}
+
+void TRxLabel::resizeEvent(QResizeEvent*)
+{
+    if (size() != QSize(canvas_.Width(), canvas_.Height()))
+        canvas_.Resize(size());
+}

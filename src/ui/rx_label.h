@@ -1,0 +1,48 @@
+#pragma once
+
+#include "kit/image_canvas.h"
+
+#include <QWidget>
+
+// The label a model draws on. Its canvas keeps the picture, so the window
+// system's repaints show it again; only the model's own Refresh clears it.
+class TRxLabel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
+    Q_PROPERTY(QString fontFamily READ fontFamily WRITE setFontFamily)
+    Q_PROPERTY(int fontPixelSize READ fontPixelSize WRITE setFontPixelSize)
+    Q_PROPERTY(bool fontBold READ fontBold WRITE setFontBold)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+
+public:
+    explicit TRxLabel(QWidget* parent = nullptr);
+
+    ImageCanvas& Canvas() { return canvas_; }
+
+    QColor backgroundColor() const { return background_; }
+    void setBackgroundColor(const QColor& color);
+    QString fontFamily() const { return family_; }
+    void setFontFamily(const QString& family);
+    int fontPixelSize() const { return pixelSize_; }
+    void setFontPixelSize(int pixelSize);
+    bool fontBold() const { return bold_; }
+    void setFontBold(bool bold);
+    QColor fontColor() const { return fontColor_; }
+    void setFontColor(const QColor& color);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyAppearance();
+
+    ImageCanvas canvas_;
+    QColor background_ = Qt::black;
+    QString family_ = QStringLiteral("MS Sans Serif");
+    int pixelSize_ = 11;
+    bool bold_ = false;
+    QColor fontColor_ = Qt::white;
+};

@@ -1,0 +1,37 @@
+#include "ui/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+void ShapeWindow(QWidget* window, const WindowShape& shape)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (shape.minimiseButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (shape.maximiseButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (shape.stayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    window->setWindowFlags(flags);
+
+    if (shape.resizable)
+        window->resize(shape.clientSize);
+    else
+        window->setFixedSize(shape.clientSize);
+
+    QPoint position = shape.screenPosition;
+    if (shape.centred) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        position = available.center() - QPoint(shape.clientSize.width() / 2, shape.clientSize.height() / 2);
+    }
+    window->move(position);
+}
+
+void ShowModeless(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,68 @@
+#include "app/program_windows.h"
+#include "app/startup.h"
+#include "probe.h"
+#include "model_names.h"
+
+#include "app/main_window.h"
+#include "ui/error_box.h"
+#include "ui/model_sheet.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage:\n"
+               "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE]\n"
+               "  optika-probe shot WINDOW [--model MODEL] FILE.png\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+ModelSheet* ProbeSession::sheetOf(const QString& model) const
+{
+    const QString sheetName = SheetOfModel(model);
+    ModelSheet* sheet = sheetName.isEmpty() ? nullptr : windows.form1->modelSheet(sheetName);
+    if (!sheet)
+        std::fprintf(stderr, "no model %s\n", qPrintable(model));
+    return sheet;
+}
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    QApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    SetApplicationTitle(QString::fromUtf8(kApplicationTitle));
+
+    QStringList args = application.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString verb = args.takeFirst();
+
+    ProgramWindows windows;
+    ProbeSession session{windows, {}};
+    SetErrorSink([&session](const QString& text) { session.errors << text; });
+    windows.CreateAll();
+
+    int code = 2;
+    if (verb == QLatin1String("model"))
+        code = RunModelVerb(session, args);
+    else if (verb == QLatin1String("shot"))
+        code = RunShotVerb(session, args);
+    else
+        return usage();
+
+    QTextStream out(stdout);
+    for (const QString& error : session.errors)
+        out << "error=" << error << '\n';
+    return code;
+}

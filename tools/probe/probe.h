@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+struct ProgramWindows;
+class ModelSheet;
+
+// Everything the probe's verbs share: the program's windows created as at
+// start-up (without the splash) and the error boxes raised meanwhile.
+struct ProbeSession {
+    ProgramWindows& windows;
+    QStringList errors;
+
+    // The sheet of `model`, or nullptr after printing why there is none.
+    ModelSheet* sheetOf(const QString& model) const;
+};
+
+int RunModelVerb(ProbeSession& session, const QStringList& args);
+int RunShotVerb(ProbeSession& session, const QStringList& args);

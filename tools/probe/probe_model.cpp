@@ -1,0 +1,92 @@
+#include "probe.h"
+
+#include "kit/canvas_op.h"
+#include "ui/model_sheet.h"
+#include "ui/rx_label.h"
+#include "ui/vr_num.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QTextStream>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Sets a control through the control itself, so its change event fires.
+bool applySetting(ModelSheet* sheet, const QString& setting)
+{
+    const int eq = setting.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+        return false;
+    const QString name = setting.left(eq);
+    bool isNumber = false;
+    const int value = setting.mid(eq + 1).toInt(&isNumber);
+    if (!isNumber)
+        return false;
+    if (auto* slider = sheet->findChild<QAbstractSlider*>(name)) {
+        slider->setValue(value);
+        return true;
+    }
+    if (auto* button = sheet->findChild<QAbstractButton*>(name); button && button->isCheckable()) {
+        button->setChecked(value != 0);
+        return true;
+    }
+    return false;
+}
+
+QString readoutLine(QWidget* readout)
+{
+    const QString name = readout->objectName();
+    if (auto* number = qobject_cast<TVrNum*>(readout))
+        return name + QLatin1Char('=') + QString::number(number->value());
+    return name + QStringLiteral(".visible=") + (readout->isHidden() ? QLatin1Char('0') : QLatin1Char('1'));
+}
+
+} // namespace
+
+int RunModelVerb(ProbeSession& session, const QStringList& args)
+{
+    if (args.isEmpty())
+        return 2;
+    ModelSheet* sheet = session.sheetOf(args.first());
+    if (!sheet)
+        return 1;
+
+    bool listOps = false;
+    QString pngFile;
+    QStringList settings;
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--ops"))
+            listOps = true;
+        else if (args[i] == QLatin1String("--png") && i + 1 < args.size())
+            pngFile = args[++i];
+        else
+            settings << args[i];
+    }
+
+    std::vector<CanvasOp> ops;
+    sheet->modelCanvas()->Canvas().SetLog(&ops);
+    for (const QString& setting : settings) {
+        if (!applySetting(sheet, setting)) {
+            std::fprintf(stderr, "cannot set %s\n", qPrintable(setting));
+            return 1;
+        }
+    }
+    sheet->refreshButton()->click();
+    sheet->modelCanvas()->Canvas().SetLog(nullptr);
+
+    QTextStream out(stdout);
+    for (QWidget* readout : sheet->readouts())
+        out << readoutLine(readout) << '\n';
+    if (listOps) {
+        for (const CanvasOp& op : ops)
+            out << op.toString() << '\n';
+    }
+    if (!pngFile.isEmpty() && !sheet->modelCanvas()->Canvas().Image().save(pngFile)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(pngFile));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+#include "probe.h"
+
+#include "app/main_window.h"
+#include "app/program_windows.h"
+#include "app/splash_window.h"
+#include "ui/model_sheet.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+#include <memory>
+
+int RunShotVerb(ProbeSession& session, const QStringList& args)
+{
+    QString windowName, model, file;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--model") && i + 1 < args.size())
+            model = args[++i];
+        else if (windowName.isEmpty())
+            windowName = args[i];
+        else
+            file = args[i];
+    }
+    if (windowName.isEmpty() || file.isEmpty())
+        return 2;
+
+    std::unique_ptr<TForm15> splash;
+    QWidget* window = nullptr;
+    if (windowName == QLatin1String("TForm15")) {
+        splash = std::make_unique<TForm15>();
+        window = splash.get();
+    } else {
+        window = session.windows.byName(qPrintable(windowName));
+    }
+    if (!window) {
+        std::fprintf(stderr, "no window %s\n", qPrintable(windowName));
+        return 1;
+    }
+
+    window->show();
+    QApplication::processEvents();
+    if (!model.isEmpty()) {
+        ModelSheet* sheet = session.sheetOf(model);
+        if (!sheet)
+            return 1;
+        session.windows.form1->ShowModelSheet(sheet);
+        QApplication::processEvents();
+        sheet->refreshButton()->click();
+    }
+    QApplication::processEvents();
+    if (!window->grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return 1;
+    }
+    return 0;
+}
