@@ -1,1 +1,58 @@
+#include "app/splash_window.h"
+#include "ui/rotated_label.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
 #include <gtest/gtest.h>
+
+namespace {
+
+TEST(Splash, IsABorderless700By400Picture)
+{
+    TForm15 splash;
+    EXPECT_EQ(splash.size(), QSize(700, 400));
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.windowTitle(), "Form15");
+    auto* picture = splash.findChild<QLabel*>("Image1");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->pixmap().size(), QSize(700, 400));
+    EXPECT_EQ(splash.Timer1.interval(), 3000);
+    EXPECT_TRUE(splash.TimerEnabled());
+}
+
+TEST(Splash, CarriesTheThreeTurnedCaptions)
+{
+    TForm15 splash;
+    const struct {
+        const char* name;
+        const char* text;
+        int angle;
+        QRect geometry;
+    } expected[] = {
+        {"RzLabel1", "Законы распространения света ", 20, {8, 208, 262, 110}},
+        {"RzLabel2", "на основе представлений о световых лучах", 20, {16, 184, 383, 154}},
+        {"RzLabel3", "ОСНОВНЫЕ ЗАКОНЫ", 10, {504, 344, 188, 50}},
+    };
+    for (const auto& label : expected) {
+        auto* widget = splash.findChild<RotatedLabel*>(label.name);
+        ASSERT_NE(widget, nullptr) << label.name;
+        widget->ensurePolished();
+        EXPECT_EQ(widget->text(), QString::fromUtf8(label.text));
+        EXPECT_EQ(widget->angle(), label.angle);
+        EXPECT_EQ(widget->geometry(), label.geometry);
+        EXPECT_TRUE(widget->font().bold());
+    }
+}
+
+TEST(Splash, WaitEndsAtTheTimersFirstTickInAnEventLoop)
+{
+    TForm15 splash;
+    splash.Timer1.start(50);
+    QElapsedTimer clock;
+    clock.start();
+    splash.WaitForTimer();
+    EXPECT_GE(clock.elapsed(), 45);
+    EXPECT_FALSE(splash.TimerEnabled());
+}
+
+} // namespace

@@ -1,1 +1,219 @@
+#include "kit/image_canvas.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+class ImageCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        canvas.SetLabelAppearance(kBlack, QFont(QStringLiteral("MS Sans Serif")), kRed);
+        canvas.Refresh();
+    }
+
+    QColor at(int x, int y) const { return canvas.Image().pixelColor(x, y); }
+
+    bool litNear(int x, int y, int radius, const QColor& colour) const
+    {
+        for (int dy = -radius; dy <= radius; ++dy) {
+            for (int dx = -radius; dx <= radius; ++dx) {
+                if (canvas.Image().valid(x + dx, y + dy) && at(x + dx, y + dy) == colour)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    int count(const QColor& colour, const QRect& area) const
+    {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += at(x, y) == colour;
+        }
+        return n;
+    }
+
+    ImageCanvas canvas{QSize(300, 300)};
+};
+
+TEST_F(ImageCanvasTest, LineToLeavesOutItsEndPixel)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.MoveTo(2, 5);
+    canvas.LineTo(10, 5);
+    EXPECT_EQ(at(2, 5), kWhite);
+    EXPECT_EQ(at(9, 5), kWhite);
+    EXPECT_EQ(at(10, 5), kBlack);
+}
+
+TEST_F(ImageCanvasTest, DashGapsTakeTheBrushColourOnlyUnderASolidBrush)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenStyle(PenStyle::psDash);
+    canvas.MoveTo(0, 10);
+    canvas.LineTo(60, 10);
+    EXPECT_EQ(at(0, 10), kWhite);
+    EXPECT_EQ(at(17, 10), kWhite);
+    EXPECT_EQ(at(18, 10), kBlack); // gap, brush clear after the refresh
+    EXPECT_EQ(at(23, 10), kBlack);
+    EXPECT_EQ(at(24, 10), kWhite);
+
+    canvas.SetBrushColor(kYellow);
+    canvas.MoveTo(0, 20);
+    canvas.LineTo(60, 20);
+    EXPECT_EQ(at(18, 20), kYellow);
+    EXPECT_EQ(at(24, 20), kWhite);
+}
+
+TEST_F(ImageCanvasTest, DotsAlternateThreeAndThree)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenStyle(PenStyle::psDot);
+    canvas.MoveTo(0, 10);
+    canvas.LineTo(20, 10);
+    EXPECT_EQ(at(2, 10), kWhite);
+    EXPECT_EQ(at(3, 10), kBlack);
+    EXPECT_EQ(at(6, 10), kWhite);
+}
+
+TEST_F(ImageCanvasTest, WidePenIgnoresItsDashes)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenStyle(PenStyle::psDash);
+    canvas.SetPenWidth(2);
+    canvas.MoveTo(0, 50);
+    canvas.LineTo(100, 50);
+    for (int x = 2; x < 98; ++x)
+        ASSERT_TRUE(at(x, 50) == kWhite || at(x, 49) == kWhite) << "gap at x = " << x;
+}
+
+TEST_F(ImageCanvasTest, HatchesDrawOnlyTheirLinesInTheirDirection)
+{
+    canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
+    canvas.SetBrushColor(kBlue);
+    canvas.SetPenColor(kBlack);
+    canvas.Rectangle(0, 0, 100, 100);
+    const QRect inside(10, 10, 40, 40);
+    const int forward = count(kBlue, inside);
+    EXPECT_GT(forward, 0);
+    EXPECT_GT(count(kBlack, inside), forward); // the ground between the lines stays
+    // '/' lines: the next pixel of a line lies up and to the right.
+    for (int y = 20; y < 28; ++y) {
+        for (int x = 20; x < 28; ++x) {
+            if (at(x, y) == kBlue)
+                EXPECT_EQ(at(x + 1, y - 1), kBlue) << x << "," << y;
+        }
+    }
+
+    canvas.SetBrushStyle(BrushStyle::bsBDiagonal);
+    canvas.SetBrushColor(kBlue);
+    canvas.Rectangle(0, 0, 100, 100);
+    // Over the first hatch the second makes a cross hatch.
+    EXPECT_GT(count(kBlue, inside), forward);
+    canvas.Refresh();
+    canvas.SetBrushStyle(BrushStyle::bsBDiagonal);
+    canvas.SetBrushColor(kBlue);
+    canvas.Rectangle(0, 0, 100, 100);
+    for (int y = 20; y < 28; ++y) {
+        for (int x = 20; x < 28; ++x) {
+            if (at(x, y) == kBlue)
+                EXPECT_EQ(at(x + 1, y + 1), kBlue) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(ImageCanvasTest, ArcOfAnElongatedBoxStartsWhereItsRayMeetsTheEllipse)
+{
+    // The lens outline's box, 40 x 264, centre (120, 132). The ray at 45
+    // degrees meets this ellipse near (139, 112), far below the point at
+    // parameter 45 degrees, (134, 39).
+    canvas.SetPenColor(kWhite);
+    canvas.Arc(100, 0, 140, 264, 220, 32, 20, 32);
+    EXPECT_TRUE(litNear(139, 112, 1, kWhite));
+    EXPECT_TRUE(litNear(139, 104, 1, kWhite));
+    EXPECT_FALSE(litNear(139, 124, 1, kWhite));
+    EXPECT_TRUE(litNear(120, 0, 1, kWhite));   // through the top
+    EXPECT_FALSE(litNear(120, 263, 2, kWhite)); // not the bottom
+    EXPECT_TRUE(litNear(101, 112, 1, kWhite));  // ends at the mirror point on the left
+    EXPECT_FALSE(litNear(101, 124, 1, kWhite));
+}
+
+TEST_F(ImageCanvasTest, ArcRunsCounterclockwiseOnTheScreen)
+{
+    canvas.SetPenColor(kWhite);
+    // From the right (3 o'clock) to the top (12 o'clock): the upper right quarter.
+    canvas.Arc(100, 100, 200, 200, 250, 150, 150, 50);
+    EXPECT_TRUE(litNear(185, 115, 1, kWhite));
+    EXPECT_FALSE(litNear(115, 185, 2, kWhite));
+    EXPECT_FALSE(litNear(185, 185, 2, kWhite));
+}
+
+TEST_F(ImageCanvasTest, CoincidingRaysDrawTheWholeEllipse)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.Arc(100, 100, 200, 200, 250, 150, 300, 150);
+    EXPECT_TRUE(litNear(150, 100, 1, kWhite));
+    EXPECT_TRUE(litNear(150, 199, 1, kWhite));
+    EXPECT_TRUE(litNear(100, 150, 1, kWhite));
+}
+
+TEST_F(ImageCanvasTest, PieFillsItsSectorWithTheBrush)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.SetBrushColor(kYellow);
+    canvas.Pie(100, 100, 200, 200, 250, 150, 150, 50);
+    EXPECT_EQ(at(165, 135), kYellow);
+    EXPECT_EQ(at(135, 165), kBlack);
+}
+
+TEST_F(ImageCanvasTest, EllipseIsOutlinedWithThePenAndFilledWithTheBrush)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.Ellipse(50, 50, 150, 150);
+    EXPECT_EQ(at(100, 100), kBlack); // clear brush after the refresh
+    EXPECT_TRUE(litNear(50, 100, 1, kWhite));
+
+    canvas.SetBrushColor(kYellow);
+    canvas.Ellipse(150, 150, 50, 50); // corners in the other order
+    EXPECT_EQ(at(100, 100), kYellow);
+}
+
+TEST_F(ImageCanvasTest, TextBackgroundIsFilledOnlyUnderASolidBrush)
+{
+    canvas.TextOut(10, 10, QStringLiteral("B"));
+    EXPECT_EQ(at(10, 10), kBlack);
+    canvas.SetBrushColor(kBlue);
+    canvas.TextOut(10, 100, QStringLiteral("B"));
+    EXPECT_EQ(at(10, 100), kBlue);
+    EXPECT_GT(count(kRed, QRect(10, 100, 12, 16)) + count(kBlue, QRect(10, 100, 12, 16)), 0);
+}
+
+TEST_F(ImageCanvasTest, RefreshClearsToTheBackground)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(299, 299);
+    canvas.Refresh();
+    EXPECT_EQ(count(kWhite, QRect(0, 0, 300, 300)), 0);
+}
+
+TEST_F(ImageCanvasTest, AbsurdlyLongLinesAreClippedNotWalked)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.MoveTo(-2000000000, 150);
+    canvas.LineTo(2000000000, 150);
+    EXPECT_EQ(at(0, 150), kWhite);
+    EXPECT_EQ(at(299, 150), kWhite);
+}
+
+} // namespace

@@ -1,1 +1,97 @@
+#include "models/reflection/reflection_sheet.h"
+#include "ui/rx_label.h"
+#include "ui/vr_num.h"
+
+#include <QAbstractButton>
+#include <QSlider>
 #include <gtest/gtest.h>
+
+namespace {
+
+class ReflectionSheetTest : public ::testing::Test {
+protected:
+    ReflectionSheet sheet;
+
+    QSlider* slider(const char* name) { return sheet.findChild<QSlider*>(name); }
+    int readout(const char* name) { return sheet.findChild<TVrNum*>(name)->value(); }
+    QAbstractButton* button(const char* name) { return sheet.findChild<QAbstractButton*>(name); }
+
+    // Pixels of the canvas that are not the black background.
+    int drawnPixels()
+    {
+        const QImage& image = sheet.modelCanvas()->Canvas().Image();
+        int n = 0;
+        for (int y = 0; y < image.height(); y += 3) {
+            for (int x = 0; x < image.width(); x += 3)
+                n += image.pixel(x, y) != qRgb(0, 0, 0);
+        }
+        return n;
+    }
+};
+
+TEST_F(ReflectionSheetTest, StartsWithTheLayoutsPositionsAndAnEmptyCanvas)
+{
+    EXPECT_EQ(slider("sTrackBar7")->value(), 45);
+    EXPECT_EQ(slider("sTrackBar6")->value(), 10);
+    EXPECT_EQ(slider("sTrackBar7")->minimum(), 1);
+    EXPECT_EQ(slider("sTrackBar7")->maximum(), 89);
+    EXPECT_EQ(slider("sTrackBar6")->minimum(), 0);
+    EXPECT_EQ(sheet.modelCanvas()->Canvas().Width(), 607);
+    EXPECT_EQ(sheet.modelCanvas()->Canvas().Height(), 519);
+    EXPECT_EQ(drawnPixels(), 0);
+}
+
+TEST_F(ReflectionSheetTest, RefreshButtonDrawsAndWritesTheReadouts)
+{
+    button("sBitBtn16")->click();
+    EXPECT_GT(drawnPixels(), 1000);
+    EXPECT_EQ(readout("VrNum12"), 155);
+    EXPECT_EQ(readout("VrNum16"), 45);
+    EXPECT_EQ(readout("VrNum13"), 10);
+    EXPECT_EQ(readout("VrNum17"), 65);
+    EXPECT_EQ(readout("VrNum15"), 45);
+    EXPECT_EQ(readout("VrNum14"), 10);
+}
+
+TEST_F(ReflectionSheetTest, EachTrackBarRedraws)
+{
+    slider("sTrackBar7")->setValue(89);
+    EXPECT_EQ(readout("VrNum15"), 89);
+    slider("sTrackBar6")->setValue(89);
+    EXPECT_EQ(readout("VrNum17"), 267);
+    EXPECT_EQ(readout("VrNum12"), 357);
+}
+
+TEST_F(ReflectionSheetTest, DefaultButtonRedrawsOnlyForPositionsThatChange)
+{
+    button("sBitBtn17")->click();
+    EXPECT_EQ(drawnPixels(), 0); // both already at 45 and 10
+
+    slider("sTrackBar6")->blockSignals(true);
+    slider("sTrackBar6")->setValue(30);
+    slider("sTrackBar6")->blockSignals(false);
+    button("sBitBtn17")->click();
+    EXPECT_EQ(slider("sTrackBar6")->value(), 10);
+    EXPECT_EQ(readout("VrNum13"), 10);
+    EXPECT_GT(drawnPixels(), 1000);
+}
+
+TEST_F(ReflectionSheetTest, PictureSurvivesARepaintOfTheLabel)
+{
+    sheet.show();
+    button("sBitBtn16")->click();
+    const QImage before = sheet.modelCanvas()->grab().toImage();
+    sheet.modelCanvas()->repaint();
+    EXPECT_EQ(sheet.modelCanvas()->grab().toImage(), before);
+    EXPECT_NE(before.pixel(303, 10), qRgb(0, 0, 0)); // the vertical axis
+}
+
+TEST_F(ReflectionSheetTest, ReportsItsSixReadoutsInWritingOrder)
+{
+    QStringList names;
+    for (QWidget* readout : sheet.readouts())
+        names << readout->objectName();
+    EXPECT_EQ(names, (QStringList{"VrNum12", "VrNum16", "VrNum13", "VrNum17", "VrNum15", "VrNum14"}));
+}
+
+} // namespace
