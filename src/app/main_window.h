@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/skin_manager.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -35,6 +37,8 @@ public:
     void Timer1Timer();
 
     QTimer Timer1;
+    // The program's skins; the skin chooser changes it.
+    SkinManager sSkinManager1;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

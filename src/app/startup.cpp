@@ -6,7 +6,6 @@
 #include "ui/balloon_hints.h"
 #include "ui/error_box.h"
 #include "ui/fonts.h"
-#include "ui/start_look.h"
 
 #include <QApplication>
 
@@ -16,7 +15,8 @@ void PrepareApplication(QApplication& application)
 {
     InstallFontSubstitutions();
     InstallBalloonHints(application);
-    ApplyStartLook(application);
+    // The layouts' default face: MS Sans Serif, 11 pixels.
+    application.setFont(UiFont(QStringLiteral("MS Sans Serif"), 11));
     application.setQuitOnLastWindowClosed(false);
 }
 

@@ -23,8 +23,10 @@ public:
 void InstallBalloonHints(QApplication& application)
 {
     application.setStyle(new HintPauseStyle(QStringLiteral("Fusion")));
-    application.setStyleSheet(application.styleSheet()
-                              + QStringLiteral("QToolTip { font: bold 13px \"Tahoma\"; color: black;"
-                                               " background-color: #FFFFE1; border: 1px solid #404040;"
-                                               " border-radius: 6px; padding: 3px; }"));
+}
+
+QString BalloonHintStyleSheet()
+{
+    return QStringLiteral("QToolTip { font: bold 13px \"Tahoma\"; color: black; background-color: #FFFFE1;"
+                          " border: 1px solid #404040; border-radius: 6px; padding: 3px; }");
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
+
 class QApplication;
 
-// Hints shown as balloons in bold Tahoma 13 px, black, after a 200 ms pause.
+// Hints show as balloons after a 200 ms pause.
 void InstallBalloonHints(QApplication& application);
+
+// The balloons' look: bold Tahoma 13 px, black; part of every skin.
+QString BalloonHintStyleSheet();

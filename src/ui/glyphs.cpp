@@ -1,5 +1,6 @@
 #include "ui/glyphs.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -170,6 +171,29 @@ void paintGlyph(QPainter& p, Glyph glyph)
         p.setFont(font);
         p.setPen(QColor(0x10, 0x20, 0x60));
         p.drawText(QRectF(15, 3, 14, 8), Qt::AlignCenter, QStringLiteral("n"));
+        break;
+    }
+    case Glyph::Warning: {
+        p.setPen(QPen(QColor(0x80, 0x50, 0x00), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(QColor(0xFF, 0xCC, 0x00));
+        p.drawPolygon(QPolygonF({{16, 2}, {30, 28}, {2, 28}}));
+        p.setPen(QPen(Qt::black, 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(16, 11), QPointF(16, 19));
+        p.drawPoint(QPointF(16, 24));
+        break;
+    }
+    case Glyph::ArrowUp:
+    case Glyph::ArrowDown: {
+        if (glyph == Glyph::ArrowDown) {
+            p.translate(0, 32);
+            p.scale(1, -1);
+        }
+        QLinearGradient green(0, 2, 0, 30);
+        green.setColorAt(0, QColor(0x70, 0xF0, 0x70));
+        green.setColorAt(1, QColor(0x10, 0x90, 0x20));
+        p.setPen(QPen(QColor(0x0A, 0x50, 0x10), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(green);
+        p.drawPolygon(QPolygonF({{16, 2}, {30, 16}, {21, 16}, {21, 30}, {11, 30}, {11, 16}, {2, 16}}));
         break;
     }
     }

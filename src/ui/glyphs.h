@@ -19,6 +19,9 @@ enum class Glyph {
     Refresh,
     Defaults,
     IndexTable,
+    Warning,
+    ArrowUp,
+    ArrowDown,
 };
 
 QPixmap GlyphPixmap(Glyph glyph, int size);

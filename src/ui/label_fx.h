@@ -2,10 +2,17 @@
 
 #include <QLabel>
 
-// A label drawn with a soft shadow under its text.
+// A label drawn with a soft shadow under light text, or a soft white glow
+// round dark text, so it stands out on any skin.
 class LabelFX : public QLabel {
     Q_OBJECT
 
 public:
     explicit LabelFX(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void matchShadowToText();
 };

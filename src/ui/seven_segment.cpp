@@ -32,7 +32,7 @@ QPolygonF segment(QPointF p, QPointF q, qreal t)
 } // namespace
 
 void PaintSevenSegment(QPainter& painter, const QRectF& cell, QChar character,
-                       const QColor& on, const QColor& off, qreal thickness)
+                       const QColor& on, const QColor& off, qreal thickness, const QColor& outline)
 {
     const qreal t = thickness;
     const qreal left = cell.left() + t / 2, right = cell.right() - t / 2;
@@ -45,6 +45,8 @@ void PaintSevenSegment(QPainter& painter, const QRectF& cell, QChar character,
 
     if (character == QLatin1Char(':')) {
         painter.setBrush(on);
+        if (outline.isValid())
+            painter.setPen(QPen(outline, 1));
         const qreal x = cell.center().x();
         painter.drawEllipse(QPointF(x, (top + middle) / 2), t / 2, t / 2);
         painter.drawEllipse(QPointF(x, (middle + bottom) / 2), t / 2, t / 2);
@@ -67,6 +69,7 @@ void PaintSevenSegment(QPainter& painter, const QRectF& cell, QChar character,
         if (!isOn && !off.isValid())
             continue;
         painter.setBrush(isOn ? on : off);
+        painter.setPen(isOn && outline.isValid() ? QPen(outline, 1) : QPen(Qt::NoPen));
         painter.drawPolygon(segments[i]);
     }
     painter.restore();

@@ -46,11 +46,13 @@ void TVrLedClock::paintEvent(QPaintEvent*)
 
     qreal x = (width() - total) / 2;
     const qreal y = (height() - digitHeight) / 2;
-    const QColor lit(0x00, 0xFF, 0x00);
-    const QColor unlit(0x00, 0x60, 0x00, 0x70);
+    // A dark rim keeps the digits readable on the light grounds of some skins.
+    const QColor lit(0x00, 0xF0, 0x00);
+    const QColor unlit(0x00, 0x60, 0x00, 0x30);
+    const QColor rim(0x00, 0x40, 0x00);
     for (QChar c : text) {
         const qreal w = c == QLatin1Char(':') ? colonWidth : digitWidth;
-        PaintSevenSegment(painter, QRectF(x, y, w, digitHeight), c, lit, unlit, ledSize_);
+        PaintSevenSegment(painter, QRectF(x, y, w, digitHeight), c, lit, unlit, ledSize_, rim);
         x += w + spacing_;
     }
 }

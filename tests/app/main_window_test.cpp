@@ -206,6 +206,23 @@ TEST_F(MainWindowTest, TrayMenuHasItsItemsInOrder)
     EXPECT_TRUE(windows->byName("TForm16")->isVisible());
 }
 
+TEST_F(MainWindowTest, SkinChangeReachesAnOpenSecondaryWindow)
+{
+    tool("sBitBtn2")->click();
+    QWidget* dictionary = windows->byName("TForm6");
+    ASSERT_TRUE(dictionary->isVisible());
+    EXPECT_EQ(form1()->sSkinManager1.skinName(), "Vista (internal)");
+
+    form1()->sSkinManager1.setSkinName(QStringLiteral("SoapSky - Blue (internal)"));
+    QApplication::processEvents();
+    const QColor sky = BuiltInSkins()[5].window;
+    EXPECT_EQ(dictionary->palette().color(QPalette::Window), sky);
+    EXPECT_EQ(dictionary->grab().toImage().pixelColor(400, 300), sky);
+    EXPECT_EQ(form1()->palette().color(QPalette::Window), sky);
+
+    form1()->sSkinManager1.setSkinName(StartSkinName());
+}
+
 TEST_F(MainWindowTest, ExitEndsTheProgramWhileSideWindowsAreOpen)
 {
     tool("sBitBtn2")->click();

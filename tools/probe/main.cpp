@@ -18,12 +18,23 @@ int usage()
 {
     std::fputs("usage:\n"
                "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE]\n"
-               "  optika-probe shot WINDOW [--model MODEL] FILE.png\n",
+               "  optika-probe shot WINDOW [--skin NAME] [--model MODEL] FILE.png\n"
+               "  optika-probe gallery FILE.png [--skin NAME]\n",
                stderr);
     return 2;
 }
 
 } // namespace
+
+bool ApplySkin(ProbeSession& session, const QString& skin)
+{
+    if (!SkinManager::skinNames().contains(skin)) {
+        std::fprintf(stderr, "no skin %s\n", qPrintable(skin));
+        return false;
+    }
+    session.windows.form1->sSkinManager1.setSkinName(skin);
+    return true;
+}
 
 ModelSheet* ProbeSession::sheetOf(const QString& model) const
 {
@@ -58,6 +69,13 @@ int main(int argc, char* argv[])
         code = RunModelVerb(session, args);
     else if (verb == QLatin1String("shot"))
         code = RunShotVerb(session, args);
+    else if (verb == QLatin1String("gallery")) {
+        const int skinAt = args.indexOf(QStringLiteral("--skin"));
+        const QString skin = skinAt >= 0 && skinAt + 1 < args.size() ? args.takeAt(skinAt + 1) : StartSkinName();
+        if (skinAt >= 0)
+            args.removeAt(skinAt);
+        code = args.size() == 1 && ApplySkin(session, skin) ? RunGalleryVerb(session, skin, args.first()) : 2;
+    }
     else
         return usage();
 

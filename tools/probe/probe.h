@@ -17,3 +17,7 @@ struct ProbeSession {
 
 int RunModelVerb(ProbeSession& session, const QStringList& args);
 int RunShotVerb(ProbeSession& session, const QStringList& args);
+int RunGalleryVerb(ProbeSession& session, const QString& skin, const QString& file);
+
+// Puts the named skin on the program; false, after saying why, for an unknown name.
+bool ApplySkin(ProbeSession& session, const QString& skin);

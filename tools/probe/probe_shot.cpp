@@ -14,10 +14,12 @@
 
 int RunShotVerb(ProbeSession& session, const QStringList& args)
 {
-    QString windowName, model, file;
+    QString windowName, model, skin, file;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--model") && i + 1 < args.size())
             model = args[++i];
+        else if (args[i] == QLatin1String("--skin") && i + 1 < args.size())
+            skin = args[++i];
         else if (windowName.isEmpty())
             windowName = args[i];
         else
@@ -25,6 +27,9 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
     }
     if (windowName.isEmpty() || file.isEmpty())
         return 2;
+
+    if (!skin.isEmpty() && !ApplySkin(session, skin))
+        return 1;
 
     std::unique_ptr<TForm15> splash;
     QWidget* window = nullptr;

@@ -1,0 +1,93 @@
+#include "ui/rz_led_display.h"
+
+#include "ui/segment_font.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr qreal kMargin = 4;
+constexpr int kGapCells = 2;
+} // namespace
+
+TRzLEDDisplay::TRzLEDDisplay(QWidget* parent)
+    : QWidget(parent), marquee_(250)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&marquee_, &LedMarquee::stepped, this, qOverload<>(&QWidget::update));
+}
+
+void TRzLEDDisplay::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    cells_ = LedCells(caption);
+    marquee_.restart();
+    marquee_.setNeeded(isScrolling());
+    update();
+}
+
+void TRzLEDDisplay::setSegmentColor(const QColor& color)
+{
+    on_ = color;
+    update();
+}
+
+qreal TRzLEDDisplay::cellWidth() const
+{
+    return (height() - 2 * kMargin) * 0.5;
+}
+
+qreal TRzLEDDisplay::cellPitch() const
+{
+    return cellWidth() * 1.45;
+}
+
+int TRzLEDDisplay::cellCount() const
+{
+    return std::max(1, int((width() - 2 * kMargin + cellPitch() - cellWidth()) / cellPitch()));
+}
+
+bool TRzLEDDisplay::isScrolling() const
+{
+    return cells_.size() > cellCount();
+}
+
+QSize TRzLEDDisplay::sizeHint() const
+{
+    return QSize(200, 41);
+}
+
+void TRzLEDDisplay::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    const QColor off = QColor::fromHsv(on_.hsvHue(), on_.hsvSaturation() / 2, 34);
+    const int count = cellCount();
+    const int period = int(cells_.size()) + kGapCells;
+    const int shift = isScrolling() ? marquee_.offset() % period : 0;
+    for (int i = 0; i < count; ++i) {
+        const int index = isScrolling() ? (i + shift) % period : i;
+        const LedCell cell = index < cells_.size() ? cells_[index] : LedCell{};
+        const QRectF box(kMargin + i * cellPitch(), kMargin, cellWidth(), height() - 2 * kMargin);
+        PaintFourteenSegments(painter, box, cell.character, cell.mark, on_, off);
+    }
+}
+
+void TRzLEDDisplay::resizeEvent(QResizeEvent*)
+{
+    marquee_.setNeeded(isScrolling());
+}
+
+void TRzLEDDisplay::showEvent(QShowEvent*)
+{
+    marquee_.setVisible(true);
+}
+
+void TRzLEDDisplay::hideEvent(QHideEvent*)
+{
+    marquee_.setVisible(false);
+}

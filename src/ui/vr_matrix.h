@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/led_text.h"
+
+#include <QWidget>
+
+// An LED dot-matrix text display of `leds` character cells, lime on black.
+// A text with more cells than the display scrolls through it from right to
+// left; one that fits stands still at the left.
+class TVrMatrix : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int leds READ leds WRITE setLeds)
+    Q_PROPERTY(QString text READ text WRITE setText)
+
+public:
+    explicit TVrMatrix(QWidget* parent = nullptr);
+
+    int leds() const { return leds_; }
+    void setLeds(int leds);
+    QString text() const { return text_; }
+    void setText(const QString& text);
+
+    // True while the text is longer than the display and moves through it.
+    bool isScrolling() const;
+    bool isAnimating() const { return marquee_.isRunning(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    int leds_ = 5;
+    QString text_;
+    QVector<LedCell> cells_;
+    LedMarquee marquee_;
+};

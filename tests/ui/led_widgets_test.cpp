@@ -1,0 +1,183 @@
+#include "ui/led_text.h"
+#include "ui/rz_led_display.h"
+#include "ui/vr_jog_meter.h"
+#include "ui/vr_matrix.h"
+#include "ui/vr_progress_bar.h"
+#include "ui/vr_scroll_text.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Lit pixels (bright green or red) of a widget's picture within `area`.
+int litPixels(QWidget& widget, const QRect& area)
+{
+    const QImage image = widget.grab().toImage();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.green() > 200 || c.red() > 200;
+        }
+    }
+    return n;
+}
+
+TEST(LedCells, DecimalMarksShareTheCellOfTheCharacterBefore)
+{
+    const QVector<LedCell> cells = LedCells(QStringLiteral("290,81"));
+    ASSERT_EQ(cells.size(), 5);
+    EXPECT_EQ(cells[2].character, QLatin1Char('0'));
+    EXPECT_EQ(cells[2].mark, QLatin1Char(','));
+    EXPECT_TRUE(cells[3].mark.isNull());
+
+    EXPECT_EQ(LedCells(QStringLiteral(",5")).size(), 2);
+    EXPECT_EQ(LedCells(QStringLiteral("1,,2")).size(), 3);
+    EXPECT_EQ(LedCells(QStringLiteral("296824215,84 m/c")).size(), 15);
+}
+
+struct FitCase {
+    const char* text;
+    int leds;
+    bool scrolls;
+};
+
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.text << " in " << c.leds;
+}
+
+class MatrixFit : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(MatrixFit, MovesOnlyATextLongerThanItsCells)
+{
+    TVrMatrix matrix;
+    matrix.setLeds(GetParam().leds);
+    matrix.setText(QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(matrix.isScrolling(), GetParam().scrolls);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, MatrixFit,
+                         ::testing::Values(FitCase{"290,81", 5, false}, FitCase{"20,81", 5, false},
+                                           FitCase{"NO", 5, false}, FitCase{"1,0309", 8, false},
+                                           FitCase{"382,121212121212", 6, true},
+                                           FitCase{"27,9228763880305", 8, true}, FitCase{"-0,43", 5, false},
+                                           FitCase{"-55,55", 5, false}, FitCase{"-0,4300", 5, true}));
+
+TEST(VrMatrix, ShowsEveryCellOfAFittingTextAndNothingForAnEmptyOne)
+{
+    TVrMatrix matrix;
+    matrix.resize(96, 26);
+    matrix.setLeds(5);
+    matrix.setText(QStringLiteral("290,81"));
+    EXPECT_GT(litPixels(matrix, QRect(76, 0, 20, 26)), 5); // the last cell holds the "1"
+
+    matrix.setText(QString());
+    EXPECT_EQ(litPixels(matrix, matrix.rect()), 0);
+}
+
+TEST(VrMatrix, AnimatesOnlyWhileShownAndOverlong)
+{
+    TVrMatrix matrix;
+    matrix.resize(96, 26);
+    matrix.setLeds(5);
+    matrix.setText(QStringLiteral("27,9228763880305"));
+    EXPECT_FALSE(matrix.isAnimating());
+    matrix.show();
+    EXPECT_TRUE(matrix.isAnimating());
+    const QImage before = matrix.grab().toImage();
+    QTest::qWait(300);
+    EXPECT_NE(matrix.grab().toImage(), before);
+    matrix.hide();
+    EXPECT_FALSE(matrix.isAnimating());
+
+    matrix.show();
+    matrix.setText(QStringLiteral("NO"));
+    EXPECT_FALSE(matrix.isAnimating());
+}
+
+TEST(RzLedDisplay, FitsAsManyCellsAsItsHeightAllows)
+{
+    TRzLEDDisplay display;
+    display.resize(233, 41);
+    const int cells = display.cellCount();
+    EXPECT_GE(cells, 7);
+    display.setCaption(QStringLiteral("1,00029"));
+    EXPECT_FALSE(display.isScrolling());
+
+    display.resize(481, 33);
+    display.setCaption(QStringLiteral("296824215,84 m/c"));
+    EXPECT_FALSE(display.isScrolling());
+
+    display.resize(60, 41);
+    EXPECT_TRUE(display.isScrolling());
+    display.show();
+    EXPECT_TRUE(display.isAnimating());
+    display.hide();
+    EXPECT_FALSE(display.isAnimating());
+}
+
+TEST(RzLedDisplay, LightsItsSegmentsInItsOwnColour)
+{
+    TRzLEDDisplay display;
+    display.resize(153, 41);
+    display.setSegmentColor(QColor(0xFF, 0x00, 0x00));
+    display.setCaption(QStringLiteral("=1,33"));
+    const QImage image = display.grab().toImage();
+    int red = 0, green = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 80;
+            green += c.green() > 200;
+        }
+    }
+    EXPECT_GT(red, 50);
+    EXPECT_EQ(green, 0);
+}
+
+TEST(VrProgressBar, ClampsItsPositionIntoItsRange)
+{
+    TVrProgressBar bar;
+    bar.setMinValue(101);
+    bar.setMaxValue(201);
+    bar.setPosition(133);
+    EXPECT_EQ(bar.position(), 133);
+    EXPECT_DOUBLE_EQ(bar.fraction(), 0.32);
+    bar.setPosition(500);
+    EXPECT_EQ(bar.position(), 201);
+    bar.setPosition(0);
+    EXPECT_EQ(bar.position(), 101);
+    EXPECT_DOUBLE_EQ(bar.fraction(), 0.0);
+}
+
+TEST(VrJogMeter, HoldsItsRealValueUnderARedPointer)
+{
+    TVrJogMeter meter;
+    meter.resize(140, 80);
+    meter.setValue(37.5);
+    EXPECT_DOUBLE_EQ(meter.value(), 37.5);
+    const QImage image = meter.grab().toImage();
+    const QColor pointer = image.pixelColor(70, 30);
+    EXPECT_GT(pointer.red(), 200);
+    EXPECT_LT(pointer.green(), 100);
+}
+
+TEST(VrScrollText, MovesLeftOnlyWhileShown)
+{
+    TVrScrollText text;
+    text.resize(300, 20);
+    text.setText(QStringLiteral("Значения показателей преломления"));
+    EXPECT_FALSE(text.isAnimating());
+    const int start = text.textPosition();
+    text.show();
+    QTest::qWait(200);
+    EXPECT_LT(text.textPosition(), start);
+    text.hide();
+    const int stopped = text.textPosition();
+    QTest::qWait(100);
+    EXPECT_EQ(text.textPosition(), stopped);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "ui/skin_manager.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// WCAG contrast ratio of two colours: 4.5 and more reads comfortably.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(Skins, AreTheEightOfTheChooserStartingWithVista)
+{
+    EXPECT_EQ(SkinManager::skinNames(),
+              (QStringList{"Acryl (internal)", "Cold (internal)", "BlueGlass (internal)", "DarkGlass (internal)",
+                           "Office2007 Black (internal)", "SoapSky - Blue (internal)", "Neutral3 (internal)",
+                           "Vista (internal)"}));
+    SkinManager manager;
+    EXPECT_EQ(manager.skinName(), "Vista (internal)");
+}
+
+TEST(Skins, KeepEveryTextReadable)
+{
+    for (const Skin& skin : BuiltInSkins()) {
+        SCOPED_TRACE(skin.name.toStdString());
+        EXPECT_GE(contrast(skin.windowText, skin.window), 4.5);
+        EXPECT_GE(contrast(skin.caption, skin.panel), 4.5);
+        EXPECT_GE(contrast(skin.title, skin.window), 4.5);
+        EXPECT_GE(contrast(skin.buttonText, skin.buttonTop), 3.0);
+        EXPECT_GE(contrast(skin.buttonText, skin.buttonBottom), 3.0);
+        EXPECT_GE(contrast(skin.buttonText, skin.hoverTop), 3.0);
+    }
+}
+
+TEST(Skins, EachLooksDifferent)
+{
+    QStringList sheets;
+    for (const Skin& skin : BuiltInSkins())
+        sheets << SkinManager::styleSheetOf(skin);
+    sheets.removeDuplicates();
+    EXPECT_EQ(sheets.size(), 8);
+}
+
+TEST(Skins, ChangeReachesWidgetsThatAreAlreadyShown)
+{
+    SkinManager manager;
+    QWidget window;
+    window.resize(200, 100);
+    QPushButton button(&window);
+    window.show();
+    QApplication::processEvents();
+
+    manager.setSkinName(QStringLiteral("Acryl (internal)"));
+    QApplication::processEvents();
+    EXPECT_EQ(manager.skinName(), "Acryl (internal)");
+    EXPECT_EQ(window.palette().color(QPalette::Window), BuiltInSkins().first().window);
+    EXPECT_EQ(window.grab().toImage().pixelColor(150, 80), BuiltInSkins().first().window);
+
+    manager.setSkinName(QStringLiteral("No such skin"));
+    EXPECT_EQ(manager.skinName(), "Acryl (internal)");
+    manager.setSkinName(StartSkinName());
+}
+
+} // namespace
