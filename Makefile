@@ -1,7 +1,7 @@
 # The two commands of the README, plus benchmarks.
 BUILD ?= build
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench pictures clean
 
 all: build
 
@@ -22,6 +22,11 @@ test: build
 
 bench: build
 	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./optika-bench
+
+# Renders the chooser's pictures of the models into data/img.
+pictures: build
+	scripts/make-pictures
+	@cmake --build $(BUILD) --target data
 
 clean:
 	rm -rf $(BUILD)

@@ -1,6 +1,7 @@
 #pragma once
 
 // Readable failure messages for Qt types in GoogleTest assertions.
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -35,4 +36,9 @@ inline void PrintTo(const QSize& s, std::ostream* os)
 inline void PrintTo(const QRect& r, std::ostream* os)
 {
     *os << '(' << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
+}
+
+inline void PrintTo(const QColor& c, std::ostream* os)
+{
+    *os << (c.isValid() ? c.name(QColor::HexArgb).toStdString() : std::string("invalid colour"));
 }

@@ -127,6 +127,11 @@ void TForm1::ShowModelSheet(QWidget* sheet)
     host->setCurrentIndex(chosen);
 }
 
+QWidget* TForm1::sheet(const QString& name) const
+{
+    return ui->sPageControl1->findChild<QWidget*>(name);
+}
+
 ModelSheet* TForm1::modelSheet(const QString& name) const
 {
     return ui->sPageControl1->findChild<ModelSheet*>(name);

@@ -30,7 +30,9 @@ public:
 
     // Shows `sheet` as the one tab of the model host, without redrawing it.
     void ShowModelSheet(QWidget* sheet);
-    // The model sheet with the given layout name ("sTabSheet3"), if built.
+    // The sheet with the given layout name ("sTabSheet3").
+    QWidget* sheet(const QString& name) const;
+    // The same sheet as a model, once the model is built there.
     ModelSheet* modelSheet(const QString& name) const;
 
     void sBitBtn32Click();

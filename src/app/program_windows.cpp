@@ -54,6 +54,7 @@ void ProgramWindows::CreateAll()
     create(form3);
     create(form4);
     create(form5);
+    form5->SetMainWindow(form1.get());
     create(form6);
     create(form7);
     create(form13);

@@ -1,9 +1,9 @@
 #include "app/program_windows.h"
 #include "app/startup.h"
 #include "probe.h"
-#include "model_names.h"
 
 #include "app/main_window.h"
+#include "app/model_catalogue.h"
 #include "ui/error_box.h"
 #include "ui/model_sheet.h"
 
@@ -19,7 +19,8 @@ int usage()
     std::fputs("usage:\n"
                "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE]\n"
                "  optika-probe shot WINDOW [--skin NAME] [--model MODEL] FILE.png\n"
-               "  optika-probe gallery FILE.png [--skin NAME]\n",
+               "  optika-probe gallery FILE.png [--skin NAME]\n"
+               "  optika-probe card MODEL FILE.png\n",
                stderr);
     return 2;
 }
@@ -38,8 +39,8 @@ bool ApplySkin(ProbeSession& session, const QString& skin)
 
 ModelSheet* ProbeSession::sheetOf(const QString& model) const
 {
-    const QString sheetName = SheetOfModel(model);
-    ModelSheet* sheet = sheetName.isEmpty() ? nullptr : windows.form1->modelSheet(sheetName);
+    const ModelEntry* entry = FindModel(model);
+    ModelSheet* sheet = entry ? windows.form1->modelSheet(entry->sheet) : nullptr;
     if (!sheet)
         std::fprintf(stderr, "no model %s\n", qPrintable(model));
     return sheet;
@@ -69,6 +70,8 @@ int main(int argc, char* argv[])
         code = RunModelVerb(session, args);
     else if (verb == QLatin1String("shot"))
         code = RunShotVerb(session, args);
+    else if (verb == QLatin1String("card"))
+        code = args.size() == 2 ? RunCardVerb(session, args[0], args[1]) : 2;
     else if (verb == QLatin1String("gallery")) {
         const int skinAt = args.indexOf(QStringLiteral("--skin"));
         const QString skin = skinAt >= 0 && skinAt + 1 < args.size() ? args.takeAt(skinAt + 1) : StartSkinName();

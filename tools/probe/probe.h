@@ -17,6 +17,8 @@ struct ProbeSession {
 
 int RunModelVerb(ProbeSession& session, const QStringList& args);
 int RunShotVerb(ProbeSession& session, const QStringList& args);
+// A title card for the picture of a model whose sheet is not built yet.
+int RunCardVerb(ProbeSession& session, const QString& model, const QString& file);
 int RunGalleryVerb(ProbeSession& session, const QString& skin, const QString& file);
 
 // Puts the named skin on the program; false, after saying why, for an unknown name.

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QPainter>
 #include <QTextStream>
 
 #include <cstdio>
@@ -36,6 +37,23 @@ bool applySetting(ModelSheet* sheet, const QString& setting)
     return false;
 }
 
+QSize parseSize(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
+}
+
+// The picture scaled to fit `size`, centred on black.
+QImage fitInto(const QImage& picture, const QSize& size)
+{
+    QImage framed(size, QImage::Format_RGB32);
+    framed.fill(Qt::black);
+    const QImage scaled = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&framed);
+    painter.drawImage((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2, scaled);
+    return framed;
+}
+
 QString readoutLine(QWidget* readout)
 {
     const QString name = readout->objectName();
@@ -56,12 +74,15 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
 
     bool listOps = false;
     QString pngFile;
+    QSize fit;
     QStringList settings;
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--ops"))
             listOps = true;
         else if (args[i] == QLatin1String("--png") && i + 1 < args.size())
             pngFile = args[++i];
+        else if (args[i] == QLatin1String("--fit") && i + 1 < args.size())
+            fit = parseSize(args[++i]);
         else
             settings << args[i];
     }
@@ -84,7 +105,10 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
         for (const CanvasOp& op : ops)
             out << op.toString() << '\n';
     }
-    if (!pngFile.isEmpty() && !sheet->modelCanvas()->Canvas().Image().save(pngFile)) {
+    QImage picture = sheet->modelCanvas()->Canvas().Image();
+    if (fit.isValid())
+        picture = fitInto(picture, fit);
+    if (!pngFile.isEmpty() && !picture.save(pngFile)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(pngFile));
         return 1;
     }

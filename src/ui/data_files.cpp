@@ -1,0 +1,37 @@
+#include "ui/data_files.h"
+
+#include "kit/float_error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <cerrno>
+#include <cstring>
+
+QString DataPath(const QString& relativeName)
+{
+    QString name = relativeName;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::current().absoluteFilePath(name);
+}
+
+AppError FileOpenError(const QString& path, const QString& reason)
+{
+    return AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+QImage LoadPicture(const QString& relativeName)
+{
+    const QString path = DataPath(relativeName);
+    const QFileInfo file(path);
+    if (!file.exists())
+        throw FileOpenError(path, QString::fromLocal8Bit(std::strerror(ENOENT)));
+    if (!file.isReadable() || file.isDir())
+        throw FileOpenError(path, QString::fromLocal8Bit(std::strerror(file.isDir() ? EISDIR : EACCES)));
+    QImageReader reader(path);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw FileOpenError(path, reader.errorString());
+    return picture;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The program's data files are named as "img\1.png", relative to the current
+// directory, with a backslash; this is the one place that turns such a name
+// into a path of this system.
+QString DataPath(const QString& relativeName);
+
+// The error of a file that cannot be opened: "Cannot open file", the full
+// path in double quotes, a full stop and the system's reason.
+class AppError;
+AppError FileOpenError(const QString& path, const QString& reason);
+
+// Reads a picture from a data file; a missing or unreadable file raises the
+// file-open error.
+QImage LoadPicture(const QString& relativeName);
