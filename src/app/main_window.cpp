@@ -11,6 +11,9 @@
 #include "learning/problems_window.h"
 #include "learning/questions_window.h"
 #include "learning/reference_window.h"
+#include "models/refraction/index_table_window.h"
+#include "models/refraction/light_speed_window.h"
+#include "models/refraction/refraction_sheet.h"
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
 #include "ui/model_sheet.h"
@@ -85,6 +88,25 @@ void TForm1::connectToolRow()
     opens(ui->sBitBtn7, &ProgramWindows::form14);
     opens(ui->sBitBtn8, &ProgramWindows::form11);
     ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { close(); });
+
+    ConnectGuarded(ui->sTabSheet4->indexTableButton(), &QAbstractButton::clicked, this, [this] { sBitBtn31Click(); });
+    ConnectGuarded(ui->sTabSheet4->moreInformationButton(), &QAbstractButton::clicked, this,
+                   [this] { sBitBtn33Click(); });
+}
+
+void TForm1::AttachSideWindows()
+{
+    ui->sTabSheet4->SetLightSpeedWindow(windows_->form12.get());
+}
+
+void TForm1::sBitBtn31Click()
+{
+    ShowModeless(windows_->form4.get());
+}
+
+void TForm1::sBitBtn33Click()
+{
+    ShowModeless(windows_->form12.get());
 }
 
 void TForm1::createTrayIcon()
@@ -140,8 +162,9 @@ ModelSheet* TForm1::modelSheet(const QString& name) const
 void TForm1::sBitBtn32Click()
 {
     ui->sPageControl1->setVisible(false);
-    for (QWidget* sheet : {ui->sTabSheet1, ui->sTabSheet2, static_cast<QWidget*>(ui->sTabSheet3), ui->sTabSheet5,
-                           ui->sTabSheet4, ui->sTabSheet6, ui->sTabSheet7, ui->sTabSheet8})
+    QWidget* const sheets[] = {ui->sTabSheet1, ui->sTabSheet2, ui->sTabSheet3, ui->sTabSheet5,
+                               ui->sTabSheet4, ui->sTabSheet6, ui->sTabSheet7, ui->sTabSheet8};
+    for (QWidget* sheet : sheets)
         ui->sPageControl1->setTabVisible(ui->sPageControl1->indexOf(sheet), false);
 }
 

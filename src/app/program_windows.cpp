@@ -67,6 +67,7 @@ void ProgramWindows::CreateAll()
     create(form17);
     create(form18);
     create(form19);
+    form1->AttachSideWindows();
 }
 
 QWidget* ProgramWindows::byName(const char* name) const

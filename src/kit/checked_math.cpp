@@ -4,6 +4,8 @@
 
 #include <cfenv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 long double Radians(long double degrees)
 {
@@ -39,4 +41,19 @@ long double Checked(long double value)
     if (std::isinf(value))
         throw FloatError(FloatError::Kind::Overflow);
     return value;
+}
+
+long double ArcSin(long double x)
+{
+    if (std::isnan(x) || x > 1 || x < -1)
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    return std::atan2(x, std::sqrt(1 - x * x));
+}
+
+long double Significant15(long double value)
+{
+    Checked(value);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14Le", value);
+    return std::strtold(text, nullptr);
 }

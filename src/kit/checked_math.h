@@ -20,3 +20,9 @@ long double Divide(long double a, long double b);
 
 // Passes a finite result through; NaN is an invalid operation, an infinity an overflow.
 long double Checked(long double value);
+
+// Arcsine as arctan2(x, sqrt(1 - x^2)), in radians; |x| > 1 is an invalid operation.
+long double ArcSin(long double x);
+
+// The value rounded to 15 significant decimal digits, as a readout is given it.
+long double Significant15(long double value);

@@ -182,6 +182,22 @@ void paintGlyph(QPainter& p, Glyph glyph)
         p.drawPoint(QPointF(16, 24));
         break;
     }
+    case Glyph::SpeechBubble: {
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::white);
+        QPainterPath bubble;
+        bubble.addEllipse(QRectF(2, 3, 28, 21));
+        QPainterPath tail;
+        tail.moveTo(8, 19);
+        tail.lineTo(5, 30);
+        tail.lineTo(15, 22);
+        tail.closeSubpath();
+        p.drawPath(bubble.united(tail));
+        p.setPen(QPen(QColor(0xD0, 0x10, 0x10), 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(16, 8), QPointF(16, 15));
+        p.drawPoint(QPointF(16, 20));
+        break;
+    }
     case Glyph::ArrowUp:
     case Glyph::ArrowDown: {
         if (glyph == Glyph::ArrowDown) {

@@ -22,6 +22,7 @@ enum class Glyph {
     Warning,
     ArrowUp,
     ArrowDown,
+    SpeechBubble,
 };
 
 QPixmap GlyphPixmap(Glyph glyph, int size);

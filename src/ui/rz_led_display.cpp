@@ -65,7 +65,7 @@ void TRzLEDDisplay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    const QColor off = QColor::fromHsv(on_.hsvHue(), on_.hsvSaturation() / 2, 34);
+    const QColor off = QColor::fromHsv(on_.hsvHue(), on_.hsvSaturation() / 2, 24);
     const int count = cellCount();
     const int period = int(cells_.size()) + kGapCells;
     const int shift = isScrolling() ? marquee_.offset() % period : 0;

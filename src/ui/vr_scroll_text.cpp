@@ -12,8 +12,9 @@ TVrScrollText::TVrScrollText(QWidget* parent)
 
 void TVrScrollText::setText(const QString& text)
 {
+    // A new text starts in view, then leaves to the left and comes in again from the right.
     text_ = text;
-    position_ = width();
+    position_ = 0;
     update();
 }
 

@@ -173,6 +173,30 @@ TEST_F(MainWindowTest, SheetsCarryTheModelTitlesInTheirOrder)
     EXPECT_EQ(host()->geometry(), QRect(0, 48, 977, 553));
 }
 
+TEST_F(MainWindowTest, RefractionSheetOpensTheIndexTableAndTheSpeedsWindow)
+{
+    ModelSheet* refraction = form1()->modelSheet("sTabSheet4");
+    ASSERT_NE(refraction, nullptr);
+    form1()->ShowModelSheet(refraction);
+    refraction->findChild<QPushButton*>("sBitBtn28")->click();
+    EXPECT_TRUE(windows->byName("TForm4")->isVisible());
+    refraction->findChild<QPushButton*>("sBitBtn33")->click();
+    EXPECT_TRUE(windows->byName("TForm12")->isVisible());
+
+    // The speeds window follows the model's redraws, open or not.
+    refraction->refreshButton()->click();
+    QStringList speeds;
+    for (QWidget* readout : refraction->readouts()) {
+        if (readout->window() == windows->byName("TForm12"))
+            speeds << readout->property("caption").toString();
+    }
+    EXPECT_EQ(speeds, (QStringList{"296824215,84 m/c", "149150476,62 m/c"}));
+
+    windows->byName("TForm4")->findChild<QPushButton*>("sBitBtn1")->click();
+    EXPECT_FALSE(windows->byName("TForm4")->isVisible());
+    windows->byName("TForm12")->hide();
+}
+
 TEST_F(MainWindowTest, StatusBarShowsTimeDateAndTheHintUnderTheMouse)
 {
     auto* status = form1()->findChild<PanelStatusBar*>("sStatusBar2");

@@ -3,7 +3,11 @@
 #include "kit/canvas_op.h"
 #include "ui/model_sheet.h"
 #include "ui/rx_label.h"
+#include "ui/rz_led_display.h"
+#include "ui/vr_jog_meter.h"
+#include "ui/vr_matrix.h"
 #include "ui/vr_num.h"
+#include "ui/vr_progress_bar.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -54,11 +58,23 @@ QImage fitInto(const QImage& picture, const QSize& size)
     return framed;
 }
 
-QString readoutLine(QWidget* readout)
+// One readout as `NAME=TEXT`; a readout of a side window carries its window's
+// name, an indicator its visibility.
+QString readoutLine(const ModelSheet* sheet, QWidget* readout)
 {
-    const QString name = readout->objectName();
+    QString name = readout->objectName();
+    if (readout->window() != sheet->window())
+        name = readout->window()->objectName() + QLatin1Char('.') + name;
     if (auto* number = qobject_cast<TVrNum*>(readout))
         return name + QLatin1Char('=') + QString::number(number->value());
+    if (auto* matrix = qobject_cast<TVrMatrix*>(readout))
+        return name + QLatin1Char('=') + matrix->text();
+    if (auto* display = qobject_cast<TRzLEDDisplay*>(readout))
+        return name + QLatin1Char('=') + display->caption();
+    if (auto* bar = qobject_cast<TVrProgressBar*>(readout))
+        return name + QLatin1Char('=') + QString::number(bar->position());
+    if (auto* dial = qobject_cast<TVrJogMeter*>(readout))
+        return name + QLatin1Char('=') + QString::number(dial->value());
     return name + QStringLiteral(".visible=") + (readout->isHidden() ? QLatin1Char('0') : QLatin1Char('1'));
 }
 
@@ -100,7 +116,7 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
 
     QTextStream out(stdout);
     for (QWidget* readout : sheet->readouts())
-        out << readoutLine(readout) << '\n';
+        out << readoutLine(sheet, readout) << '\n';
     if (listOps) {
         for (const CanvasOp& op : ops)
             out << op.toString() << '\n';

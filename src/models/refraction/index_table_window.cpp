@@ -1,5 +1,6 @@
 #include "models/refraction/index_table_window.h"
 
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_index_table_window.h"
 
@@ -12,6 +13,12 @@ TForm4::TForm4(QWidget* parent)
     shape.centred = false;
     shape.screenPosition = QPoint(296, 171);
     ShapeWindow(this, shape);
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }
 
 TForm4::~TForm4() = default;
+
+void TForm4::sBitBtn1Click()
+{
+    close();
+}

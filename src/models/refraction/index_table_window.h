@@ -16,6 +16,8 @@ public:
     explicit TForm4(QWidget* parent = nullptr);
     ~TForm4() override;
 
+    void sBitBtn1Click();
+
 private:
     std::unique_ptr<Ui::TForm4> ui;
 };

@@ -14,3 +14,14 @@ TForm12::TForm12(QWidget* parent)
 }
 
 TForm12::~TForm12() = default;
+
+void TForm12::ShowSpeeds(const QString& medium1, const QString& medium2)
+{
+    ui->RzLEDDisplay1->setCaption(medium1);
+    ui->RzLEDDisplay2->setCaption(medium2);
+}
+
+QList<QWidget*> TForm12::speedDisplays() const
+{
+    return {ui->RzLEDDisplay1, ui->RzLEDDisplay2};
+}

@@ -58,8 +58,8 @@ TEST_F(ReflectionPicture, CentresOnTheCanvasAndDrawsAxesFirst)
     EXPECT_EQ(ops[0].toString(), "Refresh()");
     EXPECT_EQ(ops[2].toString(), "LineTo(303,519) pen=#ffffff,1,solid");
     EXPECT_EQ(ops[4].toString(), "LineTo(607,259) pen=#ffffff,1,solid");
-    EXPECT_EQ(ops[5].toString(), "Ellipse(103,59,503,459) pen=#ffffff,1,solid brush=clear");
-    EXPECT_EQ(ops[6].toString(), "Ellipse(108,64,498,454) pen=#ffffff,1,solid brush=clear");
+    EXPECT_EQ(ops[5].toString(), "Ellipse(103,459,503,59) pen=#ffffff,1,solid brush=clear");
+    EXPECT_EQ(ops[6].toString(), "Ellipse(108,454,498,64) pen=#ffffff,1,solid brush=clear");
 }
 
 TEST_F(ReflectionPicture, LabelsTheProtractorEveryTenDegrees)

@@ -1,0 +1,72 @@
+#include "kit/model_drawing.h"
+
+#include "kit/canvas.h"
+#include "kit/checked_math.h"
+#include "kit/screen_mapping.h"
+
+#include <cmath>
+
+ModelPoint Polar(long double radius, long double degrees)
+{
+    const long double t = Radians(degrees);
+    return {radius * std::cos(t), radius * std::sin(t)};
+}
+
+void MoveTo(Canvas& canvas, ModelPoint p)
+{
+    canvas.MoveTo(ToScreenX(double(p.x)), ToScreenY(double(p.y)));
+}
+
+void LineTo(Canvas& canvas, ModelPoint p)
+{
+    canvas.LineTo(ToScreenX(double(p.x)), ToScreenY(double(p.y)));
+}
+
+void RayFromOrigin(Canvas& canvas, ModelPoint end)
+{
+    MoveTo(canvas, {0, 0});
+    LineTo(canvas, end);
+}
+
+void CircleAroundOrigin(Canvas& canvas, long double radius)
+{
+    CircleAround(canvas, {0, 0}, radius);
+}
+
+void CircleAround(Canvas& canvas, ModelPoint centre, long double radius)
+{
+    canvas.Ellipse(ToScreenX(double(centre.x - radius)), ToScreenY(double(centre.y - radius)),
+                   ToScreenX(double(centre.x + radius)), ToScreenY(double(centre.y + radius)));
+}
+
+void TextAt(Canvas& canvas, ModelPoint p, const QString& text)
+{
+    canvas.TextOut(ToScreenX(double(p.x)), ToScreenY(double(p.y)), text);
+}
+
+void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long double to)
+{
+    const ModelPoint start = Polar(1000, from);
+    const ModelPoint end = Polar(1000, to);
+    canvas.Arc(ToScreenX(double(-radius)), ToScreenY(double(radius)), ToScreenX(double(radius)),
+               ToScreenY(double(-radius)), ToScreenX(double(start.x)), ToScreenY(double(start.y)),
+               ToScreenX(double(end.x)), ToScreenY(double(end.y)));
+}
+
+void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)
+{
+    double t = 0;
+    for (int k = 1; k <= count; ++k) {
+        t = t + stepDegrees * Pi / 180;
+        const long double c = std::cos(static_cast<long double>(t));
+        const long double s = std::sin(static_cast<long double>(t));
+        const auto x1 = Round(190 * c), y1 = Round(190 * s);
+        const auto x2 = Round(210 * c), y2 = Round(210 * s);
+        canvas.MoveTo(ToScreenX(double(x1)), ToScreenY(double(y1)));
+        canvas.LineTo(ToScreenX(double(x2)), ToScreenY(double(y2)));
+        if (labelled) {
+            const auto degrees = Round(t * 180 / Pi);
+            canvas.TextOut(ToScreenX(double(x2 - 10)), ToScreenY(double(y2 + 5)), QString::number(degrees));
+        }
+    }
+}

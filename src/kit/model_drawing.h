@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class Canvas;
+
+// Drawing in model coordinates: every point goes through ToScreenX/ToScreenY
+// with the CenterX/CenterY in force. Angles are directions in degrees,
+// counterclockwise from the positive x axis, as on the models' protractors.
+
+struct ModelPoint {
+    long double x;
+    long double y;
+};
+
+// The point at `radius` from the origin in the direction `degrees`.
+ModelPoint Polar(long double radius, long double degrees);
+
+void MoveTo(Canvas& canvas, ModelPoint p);
+void LineTo(Canvas& canvas, ModelPoint p);
+// A line from the origin to `end`.
+void RayFromOrigin(Canvas& canvas, ModelPoint end);
+// The circle of `radius` round the origin.
+void CircleAroundOrigin(Canvas& canvas, long double radius);
+// The circle of `radius` round `centre`, its box from centre - r to centre + r.
+void CircleAround(Canvas& canvas, ModelPoint centre, long double radius);
+// Text with its top left corner at `p`.
+void TextAt(Canvas& canvas, ModelPoint p, const QString& text);
+
+// An arc of the circle of `radius` round the origin, counterclockwise from
+// direction `from` to direction `to`; equal directions give the whole circle.
+// The radial points lie far out along their rays, so rounding barely turns them.
+void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long double to);
+
+// A protractor scale: `count` ticks from radius 190 to 210, one every
+// `stepDegrees`, the angle accumulated in double precision; when `labelled`,
+// each tick gets its whole number of degrees at (x - 10, y + 5) of its outer end.
+void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled);

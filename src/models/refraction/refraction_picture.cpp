@@ -1,0 +1,142 @@
+#include "models/refraction/refraction_picture.h"
+
+#include "kit/arrow_head.h"
+#include "kit/canvas.h"
+#include "kit/checked_math.h"
+#include "kit/model_drawing.h"
+#include "kit/screen_mapping.h"
+
+#include <cmath>
+
+namespace {
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kBlack(0x00, 0x00, 0x00);
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+long double tanDegrees(long double degrees)
+{
+    return std::tan(Radians(degrees));
+}
+
+void pie(Canvas& canvas, long double radius, long double from, long double to)
+{
+    const ModelPoint start = Polar(1000, from);
+    const ModelPoint end = Polar(1000, to);
+    canvas.Pie(ToScreenX(double(-radius)), ToScreenY(double(radius)), ToScreenX(double(radius)),
+               ToScreenY(double(-radius)), ToScreenX(double(start.x)), ToScreenY(double(start.y)),
+               ToScreenX(double(end.x)), ToScreenY(double(end.y)));
+}
+
+} // namespace
+
+void DrawMediaAndProtractor(Canvas& canvas)
+{
+    canvas.Refresh();
+    CenterX = canvas.Width() / 2;
+    CenterY = canvas.Height() / 2;
+
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenWidth(1);
+    TextAt(canvas, {-300, 30}, QStringLiteral(" n1"));
+    TextAt(canvas, {-300, -30}, QStringLiteral(" n2"));
+
+    CircleAroundOrigin(canvas, 200);
+    CircleAroundOrigin(canvas, 195);
+    ProtractorScale(canvas, 36, 10, true);
+}
+
+void DrawBoundaryAndNormal(Canvas& canvas)
+{
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenWidth(1);
+    MoveTo(canvas, {-200, 0});
+    LineTo(canvas, {200, 0});
+    MoveTo(canvas, {0, 200});
+    LineTo(canvas, {0, -200});
+    canvas.SetBrushColor(kBlack);
+}
+
+void DrawIncidentRay(Canvas& canvas, long double A)
+{
+    canvas.SetPenColor(kYellow);
+    canvas.SetPenWidth(3);
+    const ModelPoint lamp = Polar(200, 90 + A);
+    canvas.SetBrushColor(kYellow);
+    CircleAround(canvas, lamp, 7);
+    RayFromOrigin(canvas, lamp);
+    ArcAroundOrigin(canvas, 55, 90, 90 + A);
+    canvas.SetBrushColor(kBlack);
+    TextAt(canvas, Polar(70, 90 + A / 2), QStringLiteral("A"));
+    canvas.SetBrushColor(kYellow);
+    const long double a = Radians(A);
+    DrawArrowHead(canvas, 100 * std::sin(a), 100 * std::cos(a), tanDegrees(90 - A));
+}
+
+void DrawReflectedRay(Canvas& canvas, long double A)
+{
+    RayFromOrigin(canvas, Polar(200, 90 - A));
+    ArcAroundOrigin(canvas, 65, 90 - A, 90);
+    canvas.SetBrushColor(kBlack);
+    TextAt(canvas, Polar(80, 90 - A / 2), QStringLiteral("Y"));
+    canvas.SetBrushColor(kYellow);
+    const long double a = Radians(A);
+    DrawArrowHead(canvas, -100 * std::sin(a), 100 * std::cos(a), -tanDegrees(90 - A));
+}
+
+void DrawContinuation(Canvas& canvas, long double A)
+{
+    // Black dots on a solid yellow brush: the gaps show yellow.
+    canvas.SetPenColor(kBlack);
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::psDot);
+    RayFromOrigin(canvas, Polar(200, 270 + A));
+    ArcAroundOrigin(canvas, 70, 270, 270 + A);
+
+    canvas.SetPenStyle(PenStyle::psSolid);
+    canvas.SetPenWidth(3);
+    canvas.SetPenColor(kYellow);
+}
+
+void DrawCriticalLine(Canvas& canvas, long double Ao)
+{
+    canvas.SetPenWidth(1);
+    const ModelPoint C = Polar(200, 270 - Ao);
+    RayFromOrigin(canvas, C);
+    canvas.SetBrushColor(kBlack);
+    TextAt(canvas, Polar(45, 270 - Ao / 2), QStringLiteral("Ao"));
+    canvas.SetBrushColor(kYellow);
+    DrawArrowHead(canvas, C.x / 2, C.y / 2, tanDegrees(270 - Ao));
+    for (int radius : {30, 35, 40})
+        ArcAroundOrigin(canvas, radius, 270 - Ao, 270);
+}
+
+void DrawRefractedRay(Canvas& canvas, long double B)
+{
+    canvas.SetPenWidth(3);
+    const ModelPoint P = Polar(200, 270 + B);
+    RayFromOrigin(canvas, P);
+    DrawArrowHead(canvas, P.x / 2, P.y / 2, Divide(-1, tanDegrees(B)));
+    ArcAroundOrigin(canvas, 30, 270, 270 + B);
+    ArcAroundOrigin(canvas, 35, 270, 270 + B);
+    canvas.SetBrushColor(kBlack);
+    TextAt(canvas, Polar(40, 270 + B / 2), QStringLiteral("B"));
+    canvas.SetBrushColor(kYellow);
+}
+
+void HatchDenserMedium(Canvas& canvas, int s1, int s2)
+{
+    canvas.SetPenColor(kBlue);
+    canvas.SetPenWidth(1);
+    canvas.SetBrushColor(kBlue);
+    canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
+    if (s1 == 100 && s2 == 100)
+        return;
+    if (s1 < s2)
+        pie(canvas, 150, 180, 360);
+    else
+        pie(canvas, 150, 0, 180);
+    if (s1 == s2)
+        CircleAroundOrigin(canvas, 150);
+}

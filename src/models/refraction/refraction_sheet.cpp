@@ -1,0 +1,131 @@
+#include "models/refraction/refraction_sheet.h"
+
+#include "kit/checked_math.h"
+#include "kit/number_text.h"
+#include "models/refraction/light_speed_window.h"
+#include "models/refraction/refraction_geometry.h"
+#include "models/refraction/refraction_picture.h"
+#include "ui/error_box.h"
+#include "ui/glyphs.h"
+#include "ui_refraction_sheet.h"
+
+namespace {
+
+// Readouts get their numbers cut to 15 significant digits first.
+QString decimalComma(long double value, int decimals)
+{
+    return FormatDecimalComma(double(Significant15(value)), decimals);
+}
+
+} // namespace
+
+RefractionSheet::RefractionSheet(QWidget* parent)
+    : ModelSheet(parent), ui(std::make_unique<Ui::RefractionSheet>())
+{
+    ui->setupUi(this);
+    ui->sBitBtn29->setIcon(GlyphIcon(Glyph::Refresh));
+    ui->sBitBtn30->setIcon(GlyphIcon(Glyph::Defaults));
+    ui->sBitBtn28->setIcon(GlyphIcon(Glyph::IndexTable));
+    ui->sBitBtn33->setIcon(GlyphIcon(Glyph::SpeechBubble));
+    ui->Image7->setPixmap(GlyphPixmap(Glyph::SpeechBubble, 39));
+
+    const auto redraw = [this] { sTrackBar9Change(); };
+    ConnectGuarded(ui->sTrackBar9, &QSlider::valueChanged, this, redraw);
+    ConnectGuarded(ui->sScrollBar7, &QScrollBar::valueChanged, this, redraw);
+    ConnectGuarded(ui->sScrollBar8, &QScrollBar::valueChanged, this, redraw);
+    ConnectGuarded(ui->sBitBtn29, &QPushButton::clicked, this, redraw);
+    ConnectGuarded(ui->sBitBtn30, &QPushButton::clicked, this, [this] { sBitBtn19Click(); });
+}
+
+RefractionSheet::~RefractionSheet() = default;
+
+void RefractionSheet::SetLightSpeedWindow(TForm12* window)
+{
+    lightSpeedWindow_ = window;
+}
+
+void RefractionSheet::sTrackBar9Change()
+{
+    Canvas& canvas = ui->RxLabel4->Canvas();
+    DrawMediaAndProtractor(canvas);
+
+    const int p = ui->sTrackBar9->value();
+    const int s1 = ui->sScrollBar7->value();
+    const int s2 = ui->sScrollBar8->value();
+    const RefractionInputs in = RefractionInputsOf(p, s1, s2);
+    ui->VrProgressBar1->setPosition(s1);
+    ui->VrProgressBar2->setPosition(s2);
+    ui->VrMatrix1->setText(PlainNumberText(in.n1));
+    ui->VrMatrix2->setText(PlainNumberText(in.n2));
+    ui->VrMatrix14->setText(PlainNumberText(in.A + 90));
+    ui->VrMatrix12->setText(PlainNumberText(90 - in.A));
+    ui->VrMatrix5->setText(decimalComma(in.n2 / in.n1, 2));
+    if (lightSpeedWindow_) {
+        lightSpeedWindow_->ShowSpeeds(decimalComma(LightSpeedIn(in.n1), 2) + QStringLiteral(" m/c"),
+                                      decimalComma(LightSpeedIn(in.n2), 2) + QStringLiteral(" m/c"));
+    }
+
+    DrawBoundaryAndNormal(canvas);
+
+    const std::optional<long double> Ao = LimitingAngle(in.n1, in.n2);
+    ui->VrMatrix13->setText(PlainNumberText(in.A));
+    ui->VrMatrix11->setText(PlainNumberText(in.A));
+    ui->VrMatrix3->setText(Ao ? decimalComma(*Ao, 2) : QStringLiteral("NO"));
+    ui->VrMatrix4->setText(Ao ? decimalComma(270 - *Ao, 1) : QStringLiteral("NO"));
+
+    DrawIncidentRay(canvas, in.A);
+    DrawReflectedRay(canvas, in.A);
+    DrawContinuation(canvas, in.A);
+    if (Ao)
+        DrawCriticalLine(canvas, *Ao);
+
+    // During total internal reflection the angle readouts keep their last values.
+    const std::optional<long double> B = RefractionAngle(in.A, in.n1, in.n2);
+    if (B) {
+        DrawRefractedRay(canvas, *B);
+        ui->VrMatrix9->setText(decimalComma(*B, 2));
+        ui->VrMatrix10->setText(decimalComma(*B + 270, 2));
+    }
+    ui->Image7->setVisible(!B);
+    ui->sLabelFX5->setVisible(!B);
+
+    HatchDenserMedium(canvas, s1, s2);
+}
+
+void RefractionSheet::sBitBtn19Click()
+{
+    ui->sTrackBar9->setValue(90);
+    ui->sScrollBar7->setValue(100);
+    ui->sScrollBar8->setValue(200);
+}
+
+QAbstractButton* RefractionSheet::indexTableButton() const
+{
+    return ui->sBitBtn28;
+}
+
+QAbstractButton* RefractionSheet::moreInformationButton() const
+{
+    return ui->sBitBtn33;
+}
+
+TRxLabel* RefractionSheet::modelCanvas() const
+{
+    return ui->RxLabel4;
+}
+
+QAbstractButton* RefractionSheet::refreshButton() const
+{
+    return ui->sBitBtn29;
+}
+
+QList<QWidget*> RefractionSheet::readouts() const
+{
+    QList<QWidget*> list{ui->VrMatrix13, ui->VrMatrix14, ui->VrMatrix1, ui->VrMatrix2,
+                         ui->VrProgressBar1, ui->VrProgressBar2, ui->VrMatrix11, ui->VrMatrix12,
+                         ui->VrMatrix9, ui->VrMatrix10, ui->VrMatrix3, ui->VrMatrix4,
+                         ui->VrMatrix5, ui->Image7, ui->sLabelFX5};
+    if (lightSpeedWindow_)
+        list << lightSpeedWindow_->speedDisplays();
+    return list;
+}

@@ -1,0 +1,187 @@
+#include "kit/canvas_op.h"
+#include "models/refraction/light_speed_window.h"
+#include "models/refraction/refraction_sheet.h"
+#include "ui/rx_label.h"
+#include "ui/rz_led_display.h"
+#include "ui/vr_matrix.h"
+#include "ui/vr_progress_bar.h"
+
+#include <QAbstractButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class RefractionSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sheet.SetLightSpeedWindow(&speeds);
+        sheet.modelCanvas()->Canvas().SetLog(&ops);
+    }
+
+    QString text(const char* matrix) { return sheet.findChild<TVrMatrix*>(matrix)->text(); }
+    bool shown(const char* name) { return !sheet.findChild<QWidget*>(name)->isHidden(); }
+    QString speed(const char* display) { return speeds.findChild<TRzLEDDisplay*>(display)->caption(); }
+
+    void set(int p, int s1, int s2)
+    {
+        sheet.findChild<QSlider*>("sTrackBar9")->setValue(p);
+        sheet.findChild<QScrollBar*>("sScrollBar7")->setValue(s1);
+        sheet.findChild<QScrollBar*>("sScrollBar8")->setValue(s2);
+        sheet.refreshButton()->click();
+    }
+
+    std::vector<const CanvasOp*> opsOf(CanvasOp::Kind kind) const
+    {
+        std::vector<const CanvasOp*> found;
+        for (const CanvasOp& op : ops) {
+            if (op.kind == kind)
+                found.push_back(&op);
+        }
+        return found;
+    }
+
+    // Texts written on the canvas, in order.
+    QStringList texts() const
+    {
+        QStringList list;
+        for (const CanvasOp* op : opsOf(CanvasOp::Kind::TextOut))
+            list << op->text;
+        return list;
+    }
+
+    TForm12 speeds;
+    RefractionSheet sheet;
+    std::vector<CanvasOp> ops;
+};
+
+TEST_F(RefractionSheetTest, DefaultsShowTheReadoutsOfAirIntoGlass)
+{
+    EXPECT_EQ(speed("RzLEDDisplay1"), ""); // nothing before the first redraw
+    sheet.refreshButton()->click();
+    EXPECT_EQ(text("VrMatrix13"), "45");
+    EXPECT_EQ(text("VrMatrix14"), "135");
+    EXPECT_EQ(text("VrMatrix11"), "45");
+    EXPECT_EQ(text("VrMatrix12"), "45");
+    EXPECT_EQ(text("VrMatrix1"), "1,01");
+    EXPECT_EQ(text("VrMatrix2"), "2,01");
+    EXPECT_EQ(text("VrMatrix3"), "NO");
+    EXPECT_EQ(text("VrMatrix4"), "NO");
+    EXPECT_EQ(text("VrMatrix9"), "20,81");
+    EXPECT_EQ(text("VrMatrix10"), "290,81");
+    EXPECT_EQ(text("VrMatrix5"), "1,99");
+    EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar1")->position(), 100);
+    EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar2")->position(), 200);
+    EXPECT_EQ(speed("RzLEDDisplay1"), "296824215,84 m/c");
+    EXPECT_EQ(speed("RzLEDDisplay2"), "149150476,62 m/c");
+    EXPECT_FALSE(shown("Image7"));
+    EXPECT_FALSE(shown("sLabelFX5"));
+    EXPECT_FALSE(texts().contains("Ao"));
+}
+
+TEST_F(RefractionSheetTest, DenserMediumAboveHasALimitingAngle)
+{
+    set(90, 200, 100);
+    EXPECT_EQ(text("VrMatrix3"), "30,16");
+    EXPECT_EQ(text("VrMatrix4"), "239,8");
+    EXPECT_TRUE(texts().contains("Ao"));
+    // The critical line ends at 200 (cos 239.84, sin 239.84) = (-100.44, -172.95).
+    bool critical = false;
+    for (const CanvasOp* line : opsOf(CanvasOp::Kind::LineTo))
+        critical |= line->args == std::vector<int>{203, 432} && line->pen.width == 1;
+    EXPECT_TRUE(critical);
+
+    set(60, 200, 100);
+    EXPECT_EQ(text("VrMatrix9"), "84,30");
+    EXPECT_FALSE(shown("Image7"));
+}
+
+TEST_F(RefractionSheetTest, TotalInternalReflectionDrawsNoRefractedRayAndKeepsItsReadouts)
+{
+    set(60, 200, 100);
+    set(62, 200, 100);
+    EXPECT_TRUE(shown("Image7"));
+    EXPECT_TRUE(shown("sLabelFX5"));
+    EXPECT_EQ(text("VrMatrix9"), "84,30");
+    EXPECT_EQ(text("VrMatrix13"), "31");
+    EXPECT_FALSE(texts().contains("B"));
+
+    set(40, 200, 100);
+    EXPECT_FALSE(shown("Image7"));
+    EXPECT_TRUE(texts().contains("B"));
+}
+
+TEST_F(RefractionSheetTest, EqualLowestIndicesGiveNinetyDegreesAndNoHatch)
+{
+    set(70, 100, 100);
+    EXPECT_EQ(text("VrMatrix3"), "90,00");
+    EXPECT_EQ(text("VrMatrix4"), "180,0");
+    EXPECT_EQ(text("VrMatrix9"), "35,00");
+    EXPECT_TRUE(opsOf(CanvasOp::Kind::Pie).empty());
+}
+
+TEST_F(RefractionSheetTest, HatchesTheHalfOfTheDenserMedium)
+{
+    sheet.refreshButton()->click();
+    auto pies = opsOf(CanvasOp::Kind::Pie);
+    ASSERT_EQ(pies.size(), 1u);
+    EXPECT_EQ(pies[0]->brush.style, BrushStyle::bsFDiagonal);
+    EXPECT_EQ(pies[0]->brush.color, QColor(0, 0, 0xFF));
+    EXPECT_EQ(pies[0]->args[0], 153); // radius 150 round (303, 259)
+    EXPECT_LT(pies[0]->args[4], 303); // from the left, 180 degrees ...
+    EXPECT_GT(pies[0]->args[6], 303); // ... round the lower side to 360
+
+    set(90, 200, 100);
+    pies = opsOf(CanvasOp::Kind::Pie);
+    ASSERT_EQ(pies.size(), 1u);
+    EXPECT_GT(pies[0]->args[4], 303); // from 0 degrees round the top
+    EXPECT_TRUE(opsOf(CanvasOp::Kind::Ellipse).size() == 3u); // two protractor circles and the lamp
+
+    set(90, 150, 150);
+    EXPECT_EQ(opsOf(CanvasOp::Kind::Pie).size(), 1u);
+    EXPECT_EQ(opsOf(CanvasOp::Kind::Ellipse).back()->brush.style, BrushStyle::bsFDiagonal);
+    EXPECT_EQ(text("VrMatrix9"), "45,00");
+}
+
+TEST_F(RefractionSheetTest, ExtremeAnglesReadInHalfDegrees)
+{
+    set(1, 100, 200);
+    EXPECT_EQ(text("VrMatrix13"), "0,5");
+    EXPECT_EQ(text("VrMatrix14"), "90,5");
+    EXPECT_EQ(text("VrMatrix12"), "89,5");
+    set(179, 100, 200);
+    EXPECT_EQ(text("VrMatrix13"), "89,5");
+    EXPECT_EQ(text("VrMatrix14"), "179,5");
+    EXPECT_EQ(text("VrMatrix12"), "0,5");
+}
+
+TEST_F(RefractionSheetTest, ContinuationIsDottedYellowOnBlack)
+{
+    sheet.refreshButton()->click();
+    const QImage& image = sheet.modelCanvas()->Canvas().Image();
+    // Along the continuation at 315 degrees, between radius 80 and 140.
+    int yellow = 0;
+    for (int r = 80; r < 140; ++r) {
+        const int x = 303 + int(std::lround(r * std::cos(-M_PI / 4)));
+        const int y = 259 - int(std::lround(r * std::sin(-M_PI / 4)));
+        yellow += image.pixel(x, y) == qRgb(0xFF, 0xFF, 0x00);
+    }
+    EXPECT_GT(yellow, 15);
+    EXPECT_LT(yellow, 50);
+}
+
+TEST_F(RefractionSheetTest, DefaultButtonRestoresAllThreePositions)
+{
+    set(30, 250, 120);
+    sheet.findChild<QAbstractButton*>("sBitBtn30")->click();
+    EXPECT_EQ(text("VrMatrix13"), "45");
+    EXPECT_EQ(text("VrMatrix1"), "1,01");
+    EXPECT_EQ(text("VrMatrix2"), "2,01");
+    EXPECT_EQ(sheet.findChild<QScrollBar*>("sScrollBar8")->value(), 200);
+}
+
+} // namespace
