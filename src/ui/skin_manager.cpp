@@ -74,10 +74,17 @@ QString SkinManager::styleSheetOf(const Skin& s)
         "QTabBar::tab { color: %1; padding: 4px 12px; border: 1px solid %2; border-bottom: none;"
         " border-top-left-radius: %3px; border-top-right-radius: %3px;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %4, stop:1 %5); }"
-        "PanelStatusBar QLabel { color: %12; }");
+        "PanelStatusBar QLabel { color: %12; }"
+        "QRadioButton::indicator, QCheckBox::indicator { width: 12px; height: 12px; border: 1px solid %2;"
+        " background: white; }"
+        "QRadioButton::indicator { border-radius: 7px; }"
+        "QCheckBox::indicator { border-radius: 2px; }"
+        "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
+        " stop:0 %13, stop:0.5 %13, stop:0.6 white, stop:1 white); }"
+        "QCheckBox::indicator:checked { background: %13; border: 3px solid white; outline: 1px solid %2; }");
     sheet = sheet.arg(c(s.buttonText), c(s.border), QString::number(s.radius), c(s.buttonTop), c(s.buttonBottom),
                       c(s.hoverTop), c(s.hoverBottom), c(s.panel), c(s.title))
-                .arg(c(s.caption), c(s.window), c(s.windowText));
+                .arg(c(s.caption), c(s.window), c(s.windowText), c(s.highlight));
     return sheet + BalloonHintStyleSheet();
 }
 

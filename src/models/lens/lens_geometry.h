@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// The numbers of the lens model in double precision; lengths in centimetres
+// (one centimetre is one canvas pixel). F is the magnitude of the focal
+// length for both lens kinds, d the object distance, h1 the object height.
+
+enum class LensKind { Converging, Diverging };
+
+struct LensNumbers {
+    double D;  // optical power, dioptres, positive for both kinds
+    double f;  // image distance: positive for a real image on the right
+    double h2; // signed image height
+    double G;  // magnification h2 / h1
+};
+
+// Requires d != F for the converging lens.
+LensNumbers ComputeLens(LensKind kind, double F, double d, double h1);
+
+// "d>2F", "d=2F", "F<d<2F", "d=F" or "d<F".
+QString LensCaseText(int F, int d);
+
+// Converging lens: the tip of the central rays and of the refracted parallel
+// ray, which is also the tip of the image.
+double CentralRayTip(double h1, double f, double d);
+double ImageTip(double h1, double f, double F);
+
+// Diverging lens: where the refracted rays leave the picture at x = 500, and
+// the half-length of the virtual image.
+double DivergingRayEnd(double h1, double F);
+double VirtualImageHalf(double h1, double F, double d);
+
+// The outline's half-height, sqrt(17500).
+double LensHalfHeight();

@@ -1,0 +1,210 @@
+#include "kit/canvas_op.h"
+#include "models/lens/lens_sheet.h"
+#include "ui/rx_label.h"
+#include "ui/rz_led_display.h"
+#include "ui/vr_matrix.h"
+#include "ui/vr_num.h"
+
+#include <QAbstractButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Ops = std::vector<CanvasOp>;
+
+class LensSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override { sheet.modelCanvas()->Canvas().SetLog(&ops); }
+
+    QString text(const char* matrix) { return sheet.findChild<TVrMatrix*>(matrix)->text(); }
+    QString caseText() { return sheet.findChild<TRzLEDDisplay*>("RzLEDDisplay1")->caption(); }
+    bool captionShown() { return !sheet.findChild<QWidget*>("sLabel67")->isHidden(); }
+    void check(const char* radio) { sheet.findChild<QRadioButton*>(radio)->setChecked(true); }
+    void setF(int F) { sheet.findChild<QSlider*>("sTrackBar14")->setValue(F); }
+    void setD(int d) { sheet.findChild<QScrollBar*>("sScrollBar13")->setValue(d); }
+    void redraw() { sheet.refreshButton()->click(); }
+
+    // The operations of one kind, as text.
+    QStringList lines(CanvasOp::Kind kind) const
+    {
+        QStringList found;
+        for (const CanvasOp& op : ops) {
+            if (op.kind == kind)
+                found << op.toString();
+        }
+        return found;
+    }
+
+    // True when the log holds a segment from `from` to `to` drawn in `pen`.
+    bool hasSegment(std::vector<int> from, std::vector<int> to, const QString& pen) const
+    {
+        for (size_t i = 0; i + 1 < ops.size(); ++i) {
+            if (ops[i].kind == CanvasOp::Kind::MoveTo && ops[i].args == from && ops[i + 1].kind == CanvasOp::Kind::LineTo
+                && ops[i + 1].args == to && ops[i + 1].toString().endsWith(pen))
+                return true;
+        }
+        return false;
+    }
+
+    Ops ops;
+    LensSheet sheet;
+};
+
+TEST_F(LensSheetTest, ConvergingDefaultsMakeARealMagnifiedImage)
+{
+    EXPECT_EQ(text("VrMatrix30"), "0"); // until the first redraw
+    redraw();
+    EXPECT_EQ(caseText(), "F<d<2F");
+    EXPECT_EQ(text("VrMatrix29"), "1,0309");
+    EXPECT_EQ(text("VrMatrix30"), "382,121212121212");
+    EXPECT_EQ(text("VrMatrix31"), "2,94");
+    EXPECT_EQ(text("VrMatrix32"), "158,73");
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum28")->value(), 130);
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum27")->value(), 54);
+    EXPECT_FALSE(captionShown());
+
+    // The image at f = 382.12 from the axis to yi = -158.73, its arrowhead pointing down.
+    const QString blue = "pen=#0000ff,3,dash";
+    EXPECT_TRUE(hasSegment({865, 179}, {865, 338}, blue));
+    EXPECT_TRUE(hasSegment({865, 338}, {875, 328}, blue));
+    EXPECT_TRUE(hasSegment({865, 338}, {855, 328}, blue));
+    // Arrowheads on the central rays at (-d/4, +-h1/4).
+    EXPECT_TRUE(hasSegment({451, 165}, {429, 164}, "pen=#ffff00,1,solid"));
+}
+
+TEST_F(LensSheetTest, DivergingDefaultsMakeAVirtualUprightImage)
+{
+    check("sRadioButton9");
+    EXPECT_EQ(caseText(), "F<d<2F");
+    EXPECT_EQ(text("VrMatrix29"), "1,0309");
+    EXPECT_EQ(text("VrMatrix30"), "-55,55");
+    EXPECT_EQ(text("VrMatrix31"), "-0,43");
+    EXPECT_EQ(text("VrMatrix32"), "-23,07");
+    // The image at f = -55.55 from -23.07 to 23.07, its arrowhead up at the top.
+    const QString blue = "pen=#0000ff,3,solid";
+    EXPECT_TRUE(hasSegment({427, 179}, {427, 202}, blue));
+    EXPECT_TRUE(hasSegment({427, 179}, {427, 156}, blue));
+    EXPECT_TRUE(hasSegment({427, 156}, {417, 166}, blue));
+    EXPECT_TRUE(hasSegment({427, 156}, {437, 166}, blue));
+}
+
+TEST_F(LensSheetTest, ObjectInTheFocusLeavesThePictureEmptyAndTheNumbersAsTheyWere)
+{
+    redraw();
+    setF(130);
+    EXPECT_EQ(caseText(), "d=F");
+    EXPECT_TRUE(captionShown());
+    EXPECT_EQ(ops.size(), 1u); // the refresh alone
+    EXPECT_EQ(text("VrMatrix30"), "382,121212121212");
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
+
+    check("sRadioButton9");
+    EXPECT_EQ(caseText(), "d=F");
+    EXPECT_EQ(ops.size(), 1u);
+
+    setD(131);
+    EXPECT_FALSE(captionShown());
+    EXPECT_GT(ops.size(), 50u);
+    EXPECT_EQ(caseText(), "F<d<2F");
+}
+
+struct CaseRow {
+    const char* name;
+    int F, d;
+    const char* caseText;
+    const char* f;
+    const char* G;
+};
+
+void PrintTo(const CaseRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class LensCases : public LensSheetTest, public ::testing::WithParamInterface<CaseRow> {};
+
+TEST_P(LensCases, NameTheObjectsPlace)
+{
+    setD(GetParam().d);
+    setF(GetParam().F);
+    redraw();
+    EXPECT_EQ(caseText(), GetParam().caseText);
+    EXPECT_EQ(text("VrMatrix30"), GetParam().f);
+    EXPECT_EQ(text("VrMatrix31"), GetParam().G);
+}
+
+INSTANTIATE_TEST_SUITE_P(Converging, LensCases,
+                         ::testing::Values(CaseRow{"twiceTheFocus", 65, 130, "d=2F", "130", "1,00"},
+                                           CaseRow{"beyondTwiceTheFocus", 50, 150, "d>2F", "75", "0,50"},
+                                           CaseRow{"insideTheFocus", 150, 130, "d<F", "-975", "-7,50"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LensSheetTest, VirtualImageOfTheConvergingLensPointsUpAndCentralRaysHaveNoArrowheads)
+{
+    setF(150);
+    redraw();
+    // yi = 405 at f = -975: tip (-492, -226), barbs 10 below it.
+    const QString blue = "pen=#0000ff,3,dash";
+    EXPECT_TRUE(hasSegment({-492, -226}, {-482, -216}, blue));
+    EXPECT_TRUE(hasSegment({-492, -226}, {-502, -216}, blue));
+    EXPECT_FALSE(hasSegment({451, 165}, {429, 164}, "pen=#ffff00,1,solid"));
+}
+
+TEST_F(LensSheetTest, OutlinesAreArcsOfTheirEllipses)
+{
+    redraw();
+    EXPECT_EQ(lines(CanvasOp::Kind::Arc),
+              (QStringList{"Arc(463,47,503,311,483,47,483,311) pen=#ffffff,3,solid",
+                           "Arc(463,47,503,311,483,311,483,47) pen=#ffffff,3,solid"}));
+
+    check("sRadioButton9");
+    EXPECT_EQ(lines(CanvasOp::Kind::Arc),
+              (QStringList{"Arc(363,47,473,311,433,311,433,47) pen=#ffffff,3,solid",
+                           "Arc(493,47,603,311,533,47,533,311) pen=#ffffff,3,solid"}));
+    EXPECT_TRUE(hasSegment({433, 52}, {533, 52}, "pen=#ffffff,3,solid"));
+    EXPECT_TRUE(hasSegment({433, 306}, {533, 306}, "pen=#ffffff,3,solid"));
+}
+
+TEST_F(LensSheetTest, SchematicSymbolsPointOutwardsOrInwards)
+{
+    check("sRadioButton12");
+    EXPECT_TRUE(lines(CanvasOp::Kind::Arc).isEmpty());
+    EXPECT_TRUE(hasSegment({483, 20}, {483, 339}, "pen=#ffffff,3,solid"));
+    EXPECT_TRUE(hasSegment({483, 20}, {488, 30}, "pen=#ffffff,3,solid"));
+    EXPECT_TRUE(hasSegment({483, 339}, {478, 329}, "pen=#ffffff,3,solid"));
+    const QString converging = text("VrMatrix30");
+
+    check("sRadioButton9");
+    EXPECT_TRUE(hasSegment({483, 20}, {488, 10}, "pen=#ffffff,3,solid"));
+    EXPECT_TRUE(hasSegment({483, 339}, {478, 349}, "pen=#ffffff,3,solid"));
+    EXPECT_NE(text("VrMatrix30"), converging);
+    EXPECT_EQ(text("VrMatrix29"), "1,0309"); // the power does not change with the kind
+}
+
+TEST_F(LensSheetTest, MarksAreLabelledOnTheAxis)
+{
+    redraw();
+    EXPECT_EQ(lines(CanvasOp::Kind::TextOut),
+              (QStringList{"TextOut(580,179) \"F\" font=#ffffff brush=clear",
+                           "TextOut(386,179) \"F\" font=#ffffff brush=clear",
+                           "TextOut(677,179) \"2F\" font=#ffffff brush=clear",
+                           "TextOut(289,179) \"2F\" font=#ffffff brush=clear",
+                           "TextOut(774,179) \"3F\" font=#ffffff brush=clear",
+                           "TextOut(192,179) \"3F\" font=#ffffff brush=clear"}));
+}
+
+TEST_F(LensSheetTest, DefaultButtonRedrawsOnlyForChangedPositions)
+{
+    sheet.findChild<QAbstractButton*>("sBitBtn27")->click();
+    EXPECT_TRUE(ops.empty());
+    setF(120);
+    sheet.findChild<QAbstractButton*>("sBitBtn27")->click();
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
+    EXPECT_EQ(text("VrMatrix31"), "2,94");
+}
+
+} // namespace
