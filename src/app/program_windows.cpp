@@ -68,6 +68,8 @@ void ProgramWindows::CreateAll()
     create(form18);
     create(form19);
     form1->AttachSideWindows();
+    form14->SetTestWindow(form17.get());
+    form17->SetGradingWindow(form19.get());
 }
 
 QWidget* ProgramWindows::byName(const char* name) const

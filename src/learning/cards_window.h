@@ -8,7 +8,9 @@ namespace Ui {
 class TForm14;
 }
 
-// The task cards and the way into the test.
+class TForm17;
+
+// The task cards: rich-text documents read on demand, and the way into the test.
 class TForm14 : public QWidget {
     Q_OBJECT
 
@@ -16,6 +18,19 @@ public:
     explicit TForm14(QWidget* parent = nullptr);
     ~TForm14() override;
 
+    void SetTestWindow(TForm17* window);
+
+    // Loads the card file ("txt\k1.rtf") in place of the card shown.
+    void LoadCard(const QString& relativeName);
+    void sBitBtn7Click();
+    void sBitBtn1Click();
+
+    QString cardText() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TForm14> ui;
+    TForm17* test_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "learning/grading_window.h"
 
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_grading_window.h"
 
@@ -12,6 +13,7 @@ TForm19::TForm19(QWidget* parent)
     shape.centred = false;
     shape.screenPosition = QPoint(435, 228);
     ShapeWindow(this, shape);
+    ConnectGuarded(ui->sButton1, &QPushButton::clicked, this, [this] { close(); });
 }
 
 TForm19::~TForm19() = default;

@@ -8,7 +8,7 @@ namespace Ui {
 class TForm19;
 }
 
-// The grading criteria of the test.
+// The grading criteria: the fixed table that turns points into marks.
 class TForm19 : public QWidget {
     Q_OBJECT
 

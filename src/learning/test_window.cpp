@@ -1,10 +1,31 @@
 #include "learning/test_window.h"
 
+#include "learning/grading_window.h"
+#include "kit/float_error.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_test_window.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
+
+namespace {
+
+const QString kTestSection = QStringLiteral("Тест");
+const QString kCountKey = QStringLiteral("Количество Вопросов ");
+constexpr int kButtonHeight = 25;
+constexpr int kButtonGap = 4;
+
+} // namespace
+
 TForm17::TForm17(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TForm17>())
+    : TForm17(DefaultTestPath(), parent)
+{
+}
+
+TForm17::TForm17(const QString& iniPath, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm17>()), file_(iniPath)
 {
     ui->setupUi(this);
     WindowShape shape;
@@ -12,6 +33,121 @@ TForm17::TForm17(QWidget* parent)
     shape.centred = false;
     shape.screenPosition = QPoint(161, 161);
     ShapeWindow(this, shape);
+
+    ConnectGuarded(ui->BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
+    ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });
 }
 
 TForm17::~TForm17() = default;
+
+QString TForm17::DefaultTestPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Test.ini"));
+}
+
+void TForm17::SetGradingWindow(TForm19* window)
+{
+    grading_ = window;
+}
+
+void TForm17::FormCreate()
+{
+    setWindowTitle(file_.ReadString(kTestSection, QStringLiteral("Название теста"), QStringLiteral("Тест без названия")));
+    current_ = 0;
+    score_ = 0;
+    count_ = file_.ReadInteger(kTestSection, kCountKey, -2);
+    // A missing count is written as -1, so that the teacher finds the key to fill in.
+    if (count_ < -1)
+        file_.WriteInteger(kTestSection, kCountKey, -1);
+}
+
+void TForm17::BtnStartClick()
+{
+    if (ui->BtnStart->isHidden())
+        return;
+    ui->BtnStart->hide();
+    current_ = 1;
+    score_ = 0;
+    showCurrentQuestion();
+}
+
+QString TForm17::questionSection() const
+{
+    return QStringLiteral("Вопрос №") + QString::number(current_);
+}
+
+void TForm17::showCurrentQuestion()
+{
+    removeAnswerButtons();
+    if (count_ < current_ && current_ > 0) {
+        const QString message = QStringLiteral("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2")
+                                    .arg(count_)
+                                    .arg(score_ * 5);
+        ShowMessage(message);
+        ui->BtnStart->show();
+        return;
+    }
+
+    const QString section = questionSection();
+    ui->Label1->setPlainText(file_.ReadString(section, QStringLiteral("Текст вопроса"), QStringLiteral("Вопрос отсутствует")));
+    const int m = file_.ReadInteger(section, QStringLiteral("Количество кнопок"), 0);
+    QWidget* box = ui->answers;
+    const int width = ui->sScrollBox1->width() - 4;
+    for (int i = 1; i <= m; ++i) {
+        auto* button = new QPushButton(box);
+        button->setText(file_.ReadString(section, QStringLiteral("Текст кнопки ") + QString::number(i), QString::number(i)));
+        button->setProperty("tag", i);
+        button->setGeometry(0, (i - 1) * (kButtonHeight + kButtonGap), width, kButtonHeight);
+        button->show();
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, button] { ButtonClick(button); });
+        buttons_.append(button);
+    }
+    const int contentHeight = m * (kButtonHeight + kButtonGap);
+    box->resize(width, std::max(contentHeight, ui->sScrollBox1->viewport()->height()));
+}
+
+void TForm17::removeAnswerButtons()
+{
+    // A button may be the sender of the click being handled: it goes later.
+    for (QPushButton* button : std::as_const(buttons_)) {
+        button->hide();
+        button->deleteLater();
+    }
+    buttons_.clear();
+}
+
+void TForm17::ButtonClick(QObject* sender)
+{
+    auto* button = qobject_cast<QPushButton*>(sender);
+    if (!button || !buttons_.contains(button))
+        return;
+    const int correct = file_.ReadInteger(questionSection(), QStringLiteral("Правильный вариант"), -1);
+    if (correct < 0)
+        throw AppError(QStringLiteral("В файле с вопросами ненаписан правильный вариант"));
+    if (correct == button->property("tag").toInt())
+        ++score_;
+    ++current_;
+    showCurrentQuestion();
+}
+
+void TForm17::sBitBtn1Click()
+{
+    close();
+}
+
+void TForm17::sBitBtn2Click()
+{
+    if (grading_)
+        ShowModeless(grading_);
+}
+
+QString TForm17::questionText() const
+{
+    return ui->Label1->toPlainText();
+}
+
+bool TForm17::startVisible() const
+{
+    return !ui->BtnStart->isHidden();
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "learning/ini_file.h"
+
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -8,14 +11,53 @@ namespace Ui {
 class TForm17;
 }
 
-// The scored multiple-choice test.
+class QPushButton;
+class TForm19;
+
+// The multiple-choice test. Its title and question count come from
+// "Test.ini" beside the program at start-up; each question's keys are read
+// from the file when the question is shown or answered.
 class TForm17 : public QWidget {
     Q_OBJECT
 
 public:
     explicit TForm17(QWidget* parent = nullptr);
+    // A test read from another file, as the probe and the tests use it.
+    explicit TForm17(const QString& iniPath, QWidget* parent = nullptr);
     ~TForm17() override;
 
+    void SetGradingWindow(TForm19* window);
+
+    // Reads the title and the question count; writes the count key as -1
+    // when it is missing or below -1.
+    void FormCreate();
+    void BtnStartClick();
+    // An answer; a sender that is not an answer button is ignored.
+    void ButtonClick(QObject* sender);
+    void sBitBtn1Click();
+    void sBitBtn2Click();
+
+    int currentQuestion() const { return current_; }
+    int score() const { return score_; }
+    int questionCount() const { return count_; }
+    // The answer buttons of the question shown, in order.
+    QList<QPushButton*> answerButtons() const { return buttons_; }
+    QString questionText() const;
+    bool startVisible() const;
+
+    // The path of "Test.ini": the folder of the executable.
+    static QString DefaultTestPath();
+
 private:
+    void showCurrentQuestion();
+    void removeAnswerButtons();
+    QString questionSection() const;
+
     std::unique_ptr<Ui::TForm17> ui;
+    IniFile file_;
+    TForm19* grading_ = nullptr;
+    int count_ = 0;
+    int current_ = 0;
+    int score_ = 0;
+    QList<QPushButton*> buttons_;
 };

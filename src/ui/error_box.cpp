@@ -18,6 +18,12 @@ ErrorSink& errorSink()
     return sink;
 }
 
+ErrorSink& messageSink()
+{
+    static ErrorSink sink;
+    return sink;
+}
+
 } // namespace
 
 void SetApplicationTitle(const QString& title)
@@ -50,6 +56,24 @@ void ShowError(const QString& errorText)
 void SetErrorSink(ErrorSink sink)
 {
     errorSink() = std::move(sink);
+}
+
+void ShowMessage(const QString& text)
+{
+    if (messageSink()) {
+        messageSink()(text);
+        return;
+    }
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), shown, QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+void SetMessageSink(ErrorSink sink)
+{
+    messageSink() = std::move(sink);
 }
 
 void RunGuarded(const std::function<void()>& handler)

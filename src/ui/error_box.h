@@ -24,6 +24,12 @@ void ShowError(const QString& errorText);
 using ErrorSink = std::function<void(const QString& boxText)>;
 void SetErrorSink(ErrorSink sink);
 
+// A plain message box with the text and an OK button, the application title
+// as caption; carriage returns in the text break its lines. Waits for OK, or
+// hands the text to the message sink when one is set.
+void ShowMessage(const QString& text);
+void SetMessageSink(ErrorSink sink);
+
 // Runs an event handler; an error it raises ends it there and is shown in the
 // error box, so no exception ever unwinds through Qt's frames.
 void RunGuarded(const std::function<void()>& handler);

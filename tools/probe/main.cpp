@@ -18,9 +18,11 @@ int usage()
 {
     std::fputs("usage:\n"
                "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE]\n"
-               "  optika-probe shot WINDOW [--skin NAME] [--model MODEL] FILE.png\n"
+               "  optika-probe shot WINDOW [--skin NAME] [--model MODEL] [--click BUTTON ...] FILE.png\n"
                "  optika-probe gallery FILE.png [--skin NAME]\n"
-               "  optika-probe card MODEL FILE.png\n",
+               "  optika-probe card MODEL FILE.png\n"
+               "  optika-probe quiz INI_FILE ANSWER ...\n"
+               "  optika-probe rtf FILE.rtf\n",
                stderr);
     return 2;
 }
@@ -59,6 +61,11 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return usage();
     const QString verb = args.takeFirst();
+    // These two need no windows of the program.
+    if (verb == QLatin1String("quiz"))
+        return RunQuizVerb(args);
+    if (verb == QLatin1String("rtf"))
+        return RunRtfVerb(args);
 
     ProgramWindows windows;
     ProbeSession session{windows, {}};

@@ -19,6 +19,10 @@ int RunModelVerb(ProbeSession& session, const QStringList& args);
 int RunShotVerb(ProbeSession& session, const QStringList& args);
 // A title card for the picture of a model whose sheet is not built yet.
 int RunCardVerb(ProbeSession& session, const QString& model, const QString& file);
+// Runs the test of INI_FILE with the given answers: ARGS = INI_FILE ANSWER ...
+int RunQuizVerb(const QStringList& args);
+// Prints the plain text of a rich-text file and a summary of its formatting.
+int RunRtfVerb(const QStringList& args);
 int RunGalleryVerb(ProbeSession& session, const QString& skin, const QString& file);
 
 // Puts the named skin on the program; false, after saying why, for an unknown name.

@@ -15,11 +15,14 @@
 int RunShotVerb(ProbeSession& session, const QStringList& args)
 {
     QString windowName, model, skin, file;
+    QStringList clicks;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--model") && i + 1 < args.size())
             model = args[++i];
         else if (args[i] == QLatin1String("--skin") && i + 1 < args.size())
             skin = args[++i];
+        else if (args[i] == QLatin1String("--click") && i + 1 < args.size())
+            clicks << args[++i];
         else if (windowName.isEmpty())
             windowName = args[i];
         else
@@ -53,6 +56,15 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
         session.windows.form1->ShowModelSheet(sheet);
         QApplication::processEvents();
         sheet->refreshButton()->click();
+    }
+    for (const QString& name : clicks) {
+        auto* button = window->findChild<QAbstractButton*>(name);
+        if (!button) {
+            std::fprintf(stderr, "no button %s in %s\n", qPrintable(name), qPrintable(windowName));
+            return 1;
+        }
+        button->click();
+        QApplication::processEvents();
     }
     QApplication::processEvents();
     if (!window->grab().save(file)) {
