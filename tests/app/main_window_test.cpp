@@ -2,6 +2,8 @@
 #include "app/program_windows.h"
 #include "app/startup.h"
 #include "app/status_texts.h"
+#include "learning/ini_file.h"
+#include "learning/test_window.h"
 #include "ui/model_sheet.h"
 #include "ui/panel_status_bar.h"
 
@@ -78,7 +80,6 @@ TEST_F(MainWindowTest, EveryWindowExistsWithItsCaptionAndSize)
         {"TForm12", "Дополнительная информация", {509, 188}},
         {"TForm13", "График зависимости угла преломления от угла падения", {320, 255}},
         {"TForm14", "Проверка знаний", {754, 585}},
-        {"TForm17", "КОНТРОЛЬНЫЙ ТЕСТ: ПРОВЕРКА УРОВНЯ ЗНАНИЙ", {810, 455}},
         {"TForm18", "Выбор скина программы", {494, 259}},
         {"TForm19", "КРИТЕРИИ ОЦЕНИВАНИЯ", {313, 305}},
     };
@@ -89,6 +90,11 @@ TEST_F(MainWindowTest, EveryWindowExistsWithItsCaptionAndSize)
         EXPECT_EQ(form->size(), window.clientSize) << window.name;
     }
     EXPECT_NE(windows->byName("TForm16"), nullptr);
+    // The test window takes its caption from the title in Test.ini.
+    const IniFile test(TForm17::DefaultTestPath());
+    EXPECT_EQ(windows->byName("TForm17")->windowTitle(),
+              test.ReadString("Тест", "Название теста", "Тест без названия"));
+    EXPECT_EQ(windows->byName("TForm17")->size(), QSize(810, 455));
 }
 
 TEST_F(MainWindowTest, ToolButtonsCarryTheirCaptionsAndHints)
