@@ -203,6 +203,20 @@ TEST_F(MainWindowTest, RefractionSheetOpensTheIndexTableAndTheSpeedsWindow)
     windows->byName("TForm12")->hide();
 }
 
+TEST_F(MainWindowTest, CardsLeadToTheTestAndTheTestToItsGrading)
+{
+    tool("sBitBtn7")->click();
+    QWidget* cards = windows->byName("TForm14");
+    ASSERT_TRUE(cards->isVisible());
+    cards->findChild<QPushButton*>("sBitBtn7")->click();
+    QWidget* test = windows->byName("TForm17");
+    EXPECT_TRUE(test->isVisible());
+    test->findChild<QPushButton*>("sBitBtn2")->click();
+    EXPECT_TRUE(windows->byName("TForm19")->isVisible());
+    for (const char* name : {"TForm17", "TForm19"})
+        windows->byName(name)->hide();
+}
+
 TEST_F(MainWindowTest, StatusBarShowsTimeDateAndTheHintUnderTheMouse)
 {
     auto* status = form1()->findChild<PanelStatusBar*>("sStatusBar2");
