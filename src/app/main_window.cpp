@@ -31,10 +31,7 @@ TForm1::TForm1(QWidget* parent)
     ui->setupUi(this);
     setWindowIcon(GlyphIcon(Glyph::Models));
 
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.minimiseButton = true;
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred().Minimisable());
 
     // The host starts hidden, every tab with it.
     for (int i = 0; i < ui->sPageControl1->count(); ++i)

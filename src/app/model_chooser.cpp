@@ -14,9 +14,7 @@ TForm5::TForm5(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm5>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
 
     for (int n = 1; n <= 8; ++n) {
         QPushButton* button = modelButton(n);

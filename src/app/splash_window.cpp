@@ -12,9 +12,7 @@ TForm15::TForm15(QWidget* parent)
     ui->setupUi(this);
     ui->Image1->setPixmap(PaintSplashPicture(ui->Image1->size()));
 
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
 
     Timer1.setInterval(3000);

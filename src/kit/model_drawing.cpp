@@ -44,13 +44,29 @@ void TextAt(Canvas& canvas, ModelPoint p, const QString& text)
     canvas.TextOut(ToScreenX(double(p.x)), ToScreenY(double(p.y)), text);
 }
 
-void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long double to)
+namespace {
+
+using ArcOperation = void (Canvas::*)(int, int, int, int, int, int, int, int);
+
+void sectorAroundOrigin(Canvas& canvas, ArcOperation operation, long double radius, long double from, long double to)
 {
     const ModelPoint start = Polar(1000, from);
     const ModelPoint end = Polar(1000, to);
-    canvas.Arc(ToScreenX(double(-radius)), ToScreenY(double(radius)), ToScreenX(double(radius)),
-               ToScreenY(double(-radius)), ToScreenX(double(start.x)), ToScreenY(double(start.y)),
-               ToScreenX(double(end.x)), ToScreenY(double(end.y)));
+    (canvas.*operation)(ToScreenX(double(-radius)), ToScreenY(double(radius)), ToScreenX(double(radius)),
+                        ToScreenY(double(-radius)), ToScreenX(double(start.x)), ToScreenY(double(start.y)),
+                        ToScreenX(double(end.x)), ToScreenY(double(end.y)));
+}
+
+} // namespace
+
+void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long double to)
+{
+    sectorAroundOrigin(canvas, &Canvas::Arc, radius, from, to);
+}
+
+void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long double to)
+{
+    sectorAroundOrigin(canvas, &Canvas::Pie, radius, from, to);
 }
 
 void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)

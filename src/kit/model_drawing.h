@@ -32,6 +32,9 @@ void TextAt(Canvas& canvas, ModelPoint p, const QString& text);
 // The radial points lie far out along their rays, so rounding barely turns them.
 void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long double to);
 
+// As ArcAroundOrigin, closed by the two radii and filled with the brush.
+void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long double to);
+
 // A protractor scale: `count` ticks from radius 190 to 210, one every
 // `stepDegrees`, the angle accumulated in double precision; when `labelled`,
 // each tick gets its whole number of degrees at (x - 10, y + 5) of its outer end.

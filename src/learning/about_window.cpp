@@ -7,9 +7,7 @@ TForm16::TForm16(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm16>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
 }
 
 TForm16::~TForm16() = default;

@@ -12,11 +12,7 @@ TForm14::TForm14(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm14>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(216, 129);
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(216, 129));
 
     const std::pair<QPushButton*, const char*> cards[] = {
         {ui->sBitBtn3, "txt\\k1.rtf"}, {ui->sBitBtn2, "txt\\k2.rtf"}, {ui->sBitBtn4, "txt\\k3.rtf"},

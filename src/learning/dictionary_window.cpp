@@ -7,9 +7,7 @@ TForm6::TForm6(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm6>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
 }
 
 TForm6::~TForm6() = default;

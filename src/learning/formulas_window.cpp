@@ -7,9 +7,7 @@ TForm10::TForm10(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm10>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
 }
 
 TForm10::~TForm10() = default;

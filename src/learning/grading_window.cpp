@@ -8,11 +8,7 @@ TForm19::TForm19(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm19>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(435, 228);
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(435, 228));
     ConnectGuarded(ui->sButton1, &QPushButton::clicked, this, [this] { close(); });
 }
 

@@ -7,11 +7,7 @@ TForm11::TForm11(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm11>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(191, 149);
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(191, 149));
 }
 
 TForm11::~TForm11() = default;

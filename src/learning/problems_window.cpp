@@ -7,9 +7,7 @@ TForm8::TForm8(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
 }
 
 TForm8::~TForm8() = default;

@@ -7,9 +7,7 @@ TForm9::TForm9(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm9>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred());
 }
 
 TForm9::~TForm9() = default;

@@ -7,11 +7,7 @@ TForm7::TForm7(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm7>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(121, 112);
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(121, 112));
 }
 
 TForm7::~TForm7() = default;

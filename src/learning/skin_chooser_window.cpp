@@ -7,13 +7,7 @@ TForm18::TForm18(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm18>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(372, 231);
-    shape.minimiseButton = true;
-    shape.maximiseButton = true;
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(372, 231).Minimisable().Maximisable());
 }
 
 TForm18::~TForm18() = default;

@@ -28,11 +28,7 @@ TForm17::TForm17(const QString& iniPath, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm17>()), file_(iniPath)
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(161, 161);
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(161, 161));
 
     ConnectGuarded(ui->BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });

@@ -15,16 +15,15 @@ void ShapeWindow(QWidget* window, const WindowShape& shape)
         flags |= Qt::WindowStaysOnTopHint;
     window->setWindowFlags(flags);
 
-    if (shape.resizable)
-        window->resize(shape.clientSize);
-    else
-        window->setFixedSize(shape.clientSize);
+    const QSize clientSize = window->size();
+    if (!shape.resizable)
+        window->setFixedSize(clientSize);
 
     QPoint position = shape.screenPosition;
     if (shape.centred) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-        position = available.center() - QPoint(shape.clientSize.width() / 2, shape.clientSize.height() / 2);
+        position = available.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2);
     }
     window->move(position);
 }

@@ -1,21 +1,36 @@
 #pragma once
 
 #include <QPoint>
-#include <QSize>
 #include <QWidget>
 
-// How a window of the program sits on the screen and which border buttons it has.
+// How a window of the program sits on the screen and which border buttons it
+// has; its client size is the size its layout gives it.
 struct WindowShape {
-    QSize clientSize;
     bool centred = true;
-    QPoint screenPosition;       // used when not centred
+    QPoint screenPosition; // used when not centred
     bool stayOnTop = false;
     bool minimiseButton = false;
     bool maximiseButton = false;
     bool resizable = false;
+
+    static WindowShape Centred() { return {}; }
+    static WindowShape At(int x, int y) { return WindowShape{false, QPoint(x, y)}; }
+    WindowShape OnTop() const { return with(&WindowShape::stayOnTop); }
+    WindowShape Minimisable() const { return with(&WindowShape::minimiseButton); }
+    WindowShape Maximisable() const { return with(&WindowShape::maximiseButton); }
+    WindowShape Resizable() const { return with(&WindowShape::resizable); }
+
+private:
+    WindowShape with(bool WindowShape::*flag) const
+    {
+        WindowShape shape = *this;
+        shape.*flag = true;
+        return shape;
+    }
 };
 
-// Fixes the window's client size and border buttons and places it.
+// Fixes the window's client size at its present size, sets its border
+// buttons and places it.
 void ShapeWindow(QWidget* window, const WindowShape& shape);
 
 // A plain modeless show: an open window only comes to the front.

@@ -8,11 +8,7 @@ TForm4::TForm4(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm4>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(296, 171);
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(296, 171));
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }
 

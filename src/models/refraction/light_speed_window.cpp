@@ -7,10 +7,7 @@ TForm12::TForm12(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm12>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.stayOnTop = true;
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred().OnTop());
 }
 
 TForm12::~TForm12() = default;

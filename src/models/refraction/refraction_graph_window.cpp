@@ -7,12 +7,7 @@ TForm13::TForm13(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm13>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.centred = false;
-    shape.screenPosition = QPoint(291, 217);
-    shape.stayOnTop = true;
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::At(291, 217).OnTop());
 }
 
 TForm13::~TForm13() = default;

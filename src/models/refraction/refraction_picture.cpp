@@ -20,15 +20,6 @@ long double tanDegrees(long double degrees)
     return std::tan(Radians(degrees));
 }
 
-void pie(Canvas& canvas, long double radius, long double from, long double to)
-{
-    const ModelPoint start = Polar(1000, from);
-    const ModelPoint end = Polar(1000, to);
-    canvas.Pie(ToScreenX(double(-radius)), ToScreenY(double(radius)), ToScreenX(double(radius)),
-               ToScreenY(double(-radius)), ToScreenX(double(start.x)), ToScreenY(double(start.y)),
-               ToScreenX(double(end.x)), ToScreenY(double(end.y)));
-}
-
 } // namespace
 
 void DrawMediaAndProtractor(Canvas& canvas)
@@ -134,9 +125,9 @@ void HatchDenserMedium(Canvas& canvas, int s1, int s2)
     if (s1 == 100 && s2 == 100)
         return;
     if (s1 < s2)
-        pie(canvas, 150, 180, 360);
+        PieAroundOrigin(canvas, 150, 180, 360);
     else
-        pie(canvas, 150, 0, 180);
+        PieAroundOrigin(canvas, 150, 0, 180);
     if (s1 == s2)
         CircleAroundOrigin(canvas, 150);
 }

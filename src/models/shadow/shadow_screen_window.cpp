@@ -7,11 +7,7 @@ TForm2::TForm2(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm2>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.stayOnTop = true;
-    shape.resizable = true;
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred().OnTop().Resizable());
 }
 
 TForm2::~TForm2() = default;

@@ -7,11 +7,7 @@ TForm3::TForm3(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm3>())
 {
     ui->setupUi(this);
-    WindowShape shape;
-    shape.clientSize = size();
-    shape.stayOnTop = true;
-    shape.resizable = true;
-    ShapeWindow(this, shape);
+    ShapeWindow(this, WindowShape::Centred().OnTop().Resizable());
 }
 
 TForm3::~TForm3() = default;
