@@ -2,15 +2,11 @@
 
 #include "kit/arrow_head.h"
 #include "kit/canvas.h"
+#include "kit/model_colours.h"
 #include "kit/model_drawing.h"
 #include "kit/screen_mapping.h"
 
 namespace {
-
-const QColor kWhite(0xFF, 0xFF, 0xFF);
-const QColor kRed(0xFF, 0x00, 0x00);
-const QColor kYellow(0xFF, 0xFF, 0x00);
-const QColor kBlue(0x00, 0x00, 0xFF);
 
 void segment(Canvas& canvas, ModelPoint from, ModelPoint to)
 {
@@ -29,7 +25,7 @@ void arc(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint p, M
 
 void drawAxis(Canvas& canvas)
 {
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(3);
     canvas.SetPenStyle(PenStyle::psSolid);
     canvas.MoveTo(0, CenterY);
@@ -76,7 +72,7 @@ void drawConcaveOutline(Canvas& canvas)
 
 void drawFocalMarks(Canvas& canvas, double F)
 {
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(3);
     const double marks[] = {-F, F, -2 * F, 2 * F, -3 * F, 3 * F};
     for (double x : marks)
@@ -87,7 +83,7 @@ void drawFocalMarks(Canvas& canvas, double F)
 
 void drawObject(Canvas& canvas, double d, double h1)
 {
-    canvas.SetPenColor(kRed);
+    canvas.SetPenColor(ModelColour::Red);
     canvas.SetPenWidth(3);
     segment(canvas, {-d, 0}, {-d, h1});
     segment(canvas, {-d, 0}, {-d, -h1});
@@ -121,7 +117,7 @@ void drawConverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     drawFocalMarks(canvas, s.F);
     drawObject(canvas, s.d, s.h1);
 
-    canvas.SetPenColor(kYellow);
+    canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::psSolid);
     segment(canvas, {-s.d, s.h1}, {n.f, yc});
@@ -145,7 +141,7 @@ void drawConverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
 
     // The image; its arrowhead points down for a real image, up for a virtual one.
     const double k = s.d > s.F ? 10 : -10;
-    canvas.SetPenColor(kBlue);
+    canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(3);
     segment(canvas, {n.f, 0}, {n.f, yi});
     segment(canvas, {n.f, 0}, {n.f, -yi});
@@ -164,7 +160,7 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     drawFocalMarks(canvas, s.F);
     drawObject(canvas, s.d, s.h1);
 
-    canvas.SetPenColor(kYellow);
+    canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::psSolid);
     segment(canvas, {-s.d, s.h1}, {500, -500 * s.h1 / s.d});
@@ -185,7 +181,7 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     canvas.SetPenStyle(PenStyle::psSolid);
 
     // The virtual, upright image between the front focus and the lens.
-    canvas.SetPenColor(kBlue);
+    canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(3);
     segment(canvas, {n.f, 0}, {n.f, yb});
     segment(canvas, {n.f, 0}, {n.f, -yb});

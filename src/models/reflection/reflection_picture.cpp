@@ -2,21 +2,12 @@
 
 #include "kit/canvas.h"
 #include "kit/checked_math.h"
+#include "kit/model_colours.h"
 #include "kit/model_drawing.h"
 #include "kit/screen_mapping.h"
 #include "models/reflection/reflection_geometry.h"
 
 #include <cmath>
-
-namespace {
-
-const QColor kWhite(0xFF, 0xFF, 0xFF);
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kYellow(0xFF, 0xFF, 0x00);
-const QColor kGrey(0x80, 0x80, 0x80);
-const QColor kBlack(0x00, 0x00, 0x00);
-
-} // namespace
 
 void DrawReflection(Canvas& canvas, int A, int F)
 {
@@ -25,7 +16,7 @@ void DrawReflection(Canvas& canvas, int A, int F)
     CenterY = canvas.Height() / 2;
 
     // Axes across the whole canvas.
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.MoveTo(CenterX, 0);
     canvas.LineTo(CenterX, canvas.Height());
     canvas.MoveTo(0, CenterY);
@@ -38,7 +29,7 @@ void DrawReflection(Canvas& canvas, int A, int F)
     CircleAroundOrigin(canvas, 200);
     ProtractorScale(canvas, 72, 5, false);
 
-    canvas.SetPenColor(kBlue);
+    canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(8);
     RayFromOrigin(canvas, Polar(150, F));
 
@@ -46,45 +37,45 @@ void DrawReflection(Canvas& canvas, int A, int F)
 
     // Incident ray and its lamp.
     const ModelPoint lamp = Polar(200, 90 - A);
-    canvas.SetPenColor(kYellow);
+    canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(3);
     RayFromOrigin(canvas, lamp);
-    canvas.SetBrushColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Yellow);
     CircleAround(canvas, lamp, 7);
 
     const AngleRange incidence = IncidenceArc(A, F);
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(2);
     ArcAroundOrigin(canvas, 40, incidence.from, incidence.to);
 
     // Normal, then the mirror's other half over it.
-    canvas.SetPenColor(kGrey);
+    canvas.SetPenColor(ModelColour::Gray);
     canvas.SetPenStyle(PenStyle::psSolid);
     canvas.SetPenWidth(1);
     RayFromOrigin(canvas, Polar(200, F + 90));
     RayFromOrigin(canvas, Polar(200, F + 270));
-    canvas.SetPenColor(kBlue);
+    canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(8);
     RayFromOrigin(canvas, Polar(150, F + 180));
 
     // Reflected ray.
     const long double R = ReflectedDirection(A, F);
     const ModelPoint reflected{200 * std::cos(R), 200 * std::sin(R)};
-    canvas.SetBrushColor(kBlack);
-    canvas.SetPenColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Black);
+    canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(3);
     RayFromOrigin(canvas, reflected);
     TextAt(canvas, {60 * std::cos(R - Radians(10)), 60 * std::sin(R - Radians(10))}, QStringLiteral("B"));
 
     const AngleRange reflection = ReflectionArc(A, F);
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(2);
     ArcAroundOrigin(canvas, 30, reflection.from, reflection.to);
 
     // The mirror's tilt; an untilted mirror still gets a visible 1-degree mark.
     const int tilt = F == 0 ? 1 : F;
     TextAt(canvas, Polar(70, tilt / 2.0L), QStringLiteral(" F"));
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(2);
     ArcAroundOrigin(canvas, 60, 0, tilt);
     ArcAroundOrigin(canvas, 55, 0, tilt);

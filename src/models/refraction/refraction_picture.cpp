@@ -3,17 +3,13 @@
 #include "kit/arrow_head.h"
 #include "kit/canvas.h"
 #include "kit/checked_math.h"
+#include "kit/model_colours.h"
 #include "kit/model_drawing.h"
 #include "kit/screen_mapping.h"
 
 #include <cmath>
 
 namespace {
-
-const QColor kWhite(0xFF, 0xFF, 0xFF);
-const QColor kYellow(0xFF, 0xFF, 0x00);
-const QColor kBlack(0x00, 0x00, 0x00);
-const QColor kBlue(0x00, 0x00, 0xFF);
 
 long double tanDegrees(long double degrees)
 {
@@ -28,7 +24,7 @@ void DrawMediaAndProtractor(Canvas& canvas)
     CenterX = canvas.Width() / 2;
     CenterY = canvas.Height() / 2;
 
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(1);
     TextAt(canvas, {-300, 30}, QStringLiteral(" n1"));
     TextAt(canvas, {-300, -30}, QStringLiteral(" n2"));
@@ -40,27 +36,27 @@ void DrawMediaAndProtractor(Canvas& canvas)
 
 void DrawBoundaryAndNormal(Canvas& canvas)
 {
-    canvas.SetPenColor(kWhite);
+    canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(1);
     MoveTo(canvas, {-200, 0});
     LineTo(canvas, {200, 0});
     MoveTo(canvas, {0, 200});
     LineTo(canvas, {0, -200});
-    canvas.SetBrushColor(kBlack);
+    canvas.SetBrushColor(ModelColour::Black);
 }
 
 void DrawIncidentRay(Canvas& canvas, long double A)
 {
-    canvas.SetPenColor(kYellow);
+    canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(3);
     const ModelPoint lamp = Polar(200, 90 + A);
-    canvas.SetBrushColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Yellow);
     CircleAround(canvas, lamp, 7);
     RayFromOrigin(canvas, lamp);
     ArcAroundOrigin(canvas, 55, 90, 90 + A);
-    canvas.SetBrushColor(kBlack);
+    canvas.SetBrushColor(ModelColour::Black);
     TextAt(canvas, Polar(70, 90 + A / 2), QStringLiteral("A"));
-    canvas.SetBrushColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Yellow);
     const long double a = Radians(A);
     DrawArrowHead(canvas, 100 * std::sin(a), 100 * std::cos(a), tanDegrees(90 - A));
 }
@@ -69,9 +65,9 @@ void DrawReflectedRay(Canvas& canvas, long double A)
 {
     RayFromOrigin(canvas, Polar(200, 90 - A));
     ArcAroundOrigin(canvas, 65, 90 - A, 90);
-    canvas.SetBrushColor(kBlack);
+    canvas.SetBrushColor(ModelColour::Black);
     TextAt(canvas, Polar(80, 90 - A / 2), QStringLiteral("Y"));
-    canvas.SetBrushColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Yellow);
     const long double a = Radians(A);
     DrawArrowHead(canvas, -100 * std::sin(a), 100 * std::cos(a), -tanDegrees(90 - A));
 }
@@ -79,7 +75,7 @@ void DrawReflectedRay(Canvas& canvas, long double A)
 void DrawContinuation(Canvas& canvas, long double A)
 {
     // Black dots on a solid yellow brush: the gaps show yellow.
-    canvas.SetPenColor(kBlack);
+    canvas.SetPenColor(ModelColour::Black);
     canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::psDot);
     RayFromOrigin(canvas, Polar(200, 270 + A));
@@ -87,7 +83,7 @@ void DrawContinuation(Canvas& canvas, long double A)
 
     canvas.SetPenStyle(PenStyle::psSolid);
     canvas.SetPenWidth(3);
-    canvas.SetPenColor(kYellow);
+    canvas.SetPenColor(ModelColour::Yellow);
 }
 
 void DrawCriticalLine(Canvas& canvas, long double Ao)
@@ -95,9 +91,9 @@ void DrawCriticalLine(Canvas& canvas, long double Ao)
     canvas.SetPenWidth(1);
     const ModelPoint C = Polar(200, 270 - Ao);
     RayFromOrigin(canvas, C);
-    canvas.SetBrushColor(kBlack);
+    canvas.SetBrushColor(ModelColour::Black);
     TextAt(canvas, Polar(45, 270 - Ao / 2), QStringLiteral("Ao"));
-    canvas.SetBrushColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Yellow);
     DrawArrowHead(canvas, C.x / 2, C.y / 2, tanDegrees(270 - Ao));
     for (int radius : {30, 35, 40})
         ArcAroundOrigin(canvas, radius, 270 - Ao, 270);
@@ -111,16 +107,16 @@ void DrawRefractedRay(Canvas& canvas, long double B)
     DrawArrowHead(canvas, P.x / 2, P.y / 2, Divide(-1, tanDegrees(B)));
     ArcAroundOrigin(canvas, 30, 270, 270 + B);
     ArcAroundOrigin(canvas, 35, 270, 270 + B);
-    canvas.SetBrushColor(kBlack);
+    canvas.SetBrushColor(ModelColour::Black);
     TextAt(canvas, Polar(40, 270 + B / 2), QStringLiteral("B"));
-    canvas.SetBrushColor(kYellow);
+    canvas.SetBrushColor(ModelColour::Yellow);
 }
 
 void HatchDenserMedium(Canvas& canvas, int s1, int s2)
 {
-    canvas.SetPenColor(kBlue);
+    canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(1);
-    canvas.SetBrushColor(kBlue);
+    canvas.SetBrushColor(ModelColour::Blue);
     canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
     if (s1 == 100 && s2 == 100)
         return;
