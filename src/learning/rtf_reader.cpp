@@ -286,7 +286,7 @@ private:
         }
         if (word == "u") {
             character(QChar(ushort(parameter < 0 ? parameter + 65536 : parameter)), false);
-            skipFallback(s.unicodeSkip);
+            fallbackToSkip_ = s.unicodeSkip; // the characters that stand in for it in old readers
             return;
         }
         // Paragraphs.
@@ -391,13 +391,13 @@ private:
 
     void colourTableWord(const QByteArray& word, int parameter)
     {
-        const int v = std::clamp(parameter, 0, 255);
-        if (word == "red")
-            colourEntry_.r = v, colourEntry_.set = true;
-        else if (word == "green")
-            colourEntry_.g = v, colourEntry_.set = true;
-        else if (word == "blue")
-            colourEntry_.b = v, colourEntry_.set = true;
+        int* channel = word == "red" ? &colourEntry_.r : word == "green" ? &colourEntry_.g
+                                                       : word == "blue"  ? &colourEntry_.b
+                                                                         : nullptr;
+        if (channel) {
+            *channel = std::clamp(parameter, 0, 255);
+            colourEntry_.set = true;
+        }
     }
 
     void pictureWord(const QByteArray& word, int parameter)
@@ -466,11 +466,6 @@ private:
             text_ += c;
             return;
         }
-    }
-
-    void skipFallback(int count)
-    {
-        fallbackToSkip_ = count;
     }
 
     template <typename Change>
