@@ -109,17 +109,22 @@ void drawMarkTexts(Canvas& canvas, double F)
         canvas.TextOut(ToScreenX(x), ToScreenY(0.5), QString::fromLatin1(text));
 }
 
+// What both lens kinds draw before their rays: the focal marks and the
+// object; the rays then follow with a thin solid yellow pen.
+void drawMarksAndObject(Canvas& canvas, const LensScene& s)
+{
+    drawFocalMarks(canvas, s.F);
+    drawObject(canvas, s.d, s.h1);
+    canvas.SetPenColor(ModelColour::Yellow);
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::psSolid);
+}
+
 void drawConverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
 {
     const double yc = CentralRayTip(s.h1, n.f, s.d);
     const double yi = ImageTip(s.h1, n.f, s.F);
 
-    drawFocalMarks(canvas, s.F);
-    drawObject(canvas, s.d, s.h1);
-
-    canvas.SetPenColor(ModelColour::Yellow);
-    canvas.SetPenWidth(1);
-    canvas.SetPenStyle(PenStyle::psSolid);
     segment(canvas, {-s.d, s.h1}, {n.f, yc});
     drawDirectionMarks(canvas, s.d, s.h1);
     segment(canvas, {-s.d, -s.h1}, {n.f, -yc});
@@ -157,12 +162,6 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     const double yr = DivergingRayEnd(s.h1, s.F);
     const double yb = VirtualImageHalf(s.h1, s.F, s.d);
 
-    drawFocalMarks(canvas, s.F);
-    drawObject(canvas, s.d, s.h1);
-
-    canvas.SetPenColor(ModelColour::Yellow);
-    canvas.SetPenWidth(1);
-    canvas.SetPenStyle(PenStyle::psSolid);
     segment(canvas, {-s.d, s.h1}, {500, -500 * s.h1 / s.d});
     segment(canvas, {-s.d, -s.h1}, {500, 500 * s.h1 / s.d});
     DrawArrowHead(canvas, -s.d / 4, s.h1 / 4, -s.h1 / s.d);
@@ -207,6 +206,7 @@ void DrawLens(Canvas& canvas, const LensScene& s)
         drawConcaveOutline(canvas);
 
     const LensNumbers n = ComputeLens(s.kind, s.F, s.d, s.h1);
+    drawMarksAndObject(canvas, s);
     if (converging)
         drawConverging(canvas, s, n);
     else
