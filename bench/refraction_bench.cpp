@@ -13,7 +13,8 @@ void RefractionRedraw(benchmark::State& state)
 {
     TForm12 speeds;
     RefractionSheet sheet;
-    sheet.SetLightSpeedWindow(&speeds);
+    const SideWindowMap sideWindows{{"TForm12", &speeds}};
+    sheet.AttachSideWindows(sideWindows);
     sheet.findChild<QScrollBar*>("sScrollBar7")->setValue(int(state.range(0)));
     for (auto _ : state)
         sheet.sTrackBar9Change();

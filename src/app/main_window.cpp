@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/model_catalogue.h"
 #include "app/model_chooser.h"
 #include "app/program_windows.h"
 #include "app/status_texts.h"
@@ -11,9 +12,6 @@
 #include "learning/problems_window.h"
 #include "learning/questions_window.h"
 #include "learning/reference_window.h"
-#include "models/refraction/index_table_window.h"
-#include "models/refraction/light_speed_window.h"
-#include "models/refraction/refraction_sheet.h"
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
 #include "ui/model_sheet.h"
@@ -33,10 +31,7 @@ TForm1::TForm1(QWidget* parent)
 
     ShapeWindow(this, WindowShape::Centred().Minimisable());
 
-    // The host starts hidden, every tab with it.
-    for (int i = 0; i < ui->sPageControl1->count(); ++i)
-        ui->sPageControl1->setTabVisible(i, false);
-    ui->sPageControl1->setCurrentIndex(0);
+    createModelSheets();
 
     ui->sStatusBar2->setPanelWidths({100, 130, 500, 50});
     connectToolRow();
@@ -85,25 +80,27 @@ void TForm1::connectToolRow()
     opens(ui->sBitBtn7, &ProgramWindows::form14);
     opens(ui->sBitBtn8, &ProgramWindows::form11);
     ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { close(); });
+}
 
-    ConnectGuarded(ui->sTabSheet4->indexTableButton(), &QAbstractButton::clicked, this, [this] { sBitBtn31Click(); });
-    ConnectGuarded(ui->sTabSheet4->moreInformationButton(), &QAbstractButton::clicked, this,
-                   [this] { sBitBtn33Click(); });
+void TForm1::createModelSheets()
+{
+    // One sheet per model, in the chooser's order; a model not built yet
+    // keeps an empty sheet. The host starts hidden, every tab with it.
+    for (const ModelEntry& model : ModelCatalogue()) {
+        QWidget* sheet = model.createSheet ? model.createSheet() : new QWidget;
+        sheet->setObjectName(model.sheet);
+        const int index = ui->sPageControl1->addTab(sheet, model.title);
+        ui->sPageControl1->setTabVisible(index, false);
+    }
+    ui->sPageControl1->setCurrentIndex(0);
 }
 
 void TForm1::AttachSideWindows()
 {
-    ui->sTabSheet4->SetLightSpeedWindow(windows_->form12.get());
-}
-
-void TForm1::sBitBtn31Click()
-{
-    ShowModeless(windows_->form4.get());
-}
-
-void TForm1::sBitBtn33Click()
-{
-    ShowModeless(windows_->form12.get());
+    for (const ModelEntry& model : ModelCatalogue()) {
+        if (ModelSheet* sheet = modelSheet(model.sheet))
+            sheet->AttachSideWindows(*windows_);
+    }
 }
 
 void TForm1::createTrayIcon()
@@ -158,11 +155,10 @@ ModelSheet* TForm1::modelSheet(const QString& name) const
 
 void TForm1::sBitBtn32Click()
 {
+    // The tabs go in the order of the sheets: sTabSheet1, 2, 3, 5, 4, 6, 7, 8.
     ui->sPageControl1->setVisible(false);
-    QWidget* const sheets[] = {ui->sTabSheet1, ui->sTabSheet2, ui->sTabSheet3, ui->sTabSheet5,
-                               ui->sTabSheet4, ui->sTabSheet6, ui->sTabSheet7, ui->sTabSheet8};
-    for (QWidget* sheet : sheets)
-        ui->sPageControl1->setTabVisible(ui->sPageControl1->indexOf(sheet), false);
+    for (int i = 0; i < ui->sPageControl1->count(); ++i)
+        ui->sPageControl1->setTabVisible(i, false);
 }
 
 void TForm1::Timer1Timer()

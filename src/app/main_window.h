@@ -27,7 +27,7 @@ public:
 
     // The other windows, which are created after this one.
     void SetWindows(const ProgramWindows* windows);
-    // Hands the side windows to the sheets that write into them, once all exist.
+    // Hands every model sheet the program's windows, once all exist.
     void AttachSideWindows();
 
     // Shows `sheet` as the one tab of the model host, without redrawing it.
@@ -38,10 +38,6 @@ public:
     ModelSheet* modelSheet(const QString& name) const;
 
     void sBitBtn32Click();
-    // Shows the table of refractive indices, for every refraction sheet.
-    void sBitBtn31Click();
-    // Shows the light-speed window of the law of refraction.
-    void sBitBtn33Click();
     void Timer1Timer();
 
     QTimer Timer1;
@@ -52,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createModelSheets();
     void connectToolRow();
     void createTrayIcon();
 

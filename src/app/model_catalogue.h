@@ -3,12 +3,18 @@
 #include <QList>
 #include <QString>
 
-// The eight models in the order the chooser lists them.
+class ModelSheet;
+
+// The eight models in the order the chooser lists them, which is also the
+// order of their sheets in the main window's model host.
 struct ModelEntry {
     QString name;        // the probe's name of the model, "reflection"
     QString sheet;       // the main window's sheet that shows it, "sTabSheet3"
+    QString title;       // the sheet's caption, the model's title
     QString picture;     // its picture, relative to the current directory
     QString description; // what the chooser says of it
+    // Builds the model's sheet; nullptr while the model is not built yet.
+    ModelSheet* (*createSheet)();
 };
 
 const QList<ModelEntry>& ModelCatalogue();

@@ -85,3 +85,8 @@ QWidget* ProgramWindows::byName(const char* name) const
     }
     return nullptr;
 }
+
+QWidget* ProgramWindows::sideWindow(const QString& name) const
+{
+    return byName(qPrintable(name));
+}

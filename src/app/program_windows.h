@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/model_sheet.h"
+
 #include <memory>
 
 class TForm1;
@@ -23,9 +25,9 @@ class TForm19;
 
 // The one instance of every window, created at start-up and held for the
 // whole run; windows are only shown and hidden afterwards.
-struct ProgramWindows {
+struct ProgramWindows : SideWindows {
     ProgramWindows();
-    ~ProgramWindows();
+    ~ProgramWindows() override;
 
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm14> form14;
@@ -52,5 +54,6 @@ struct ProgramWindows {
     void CreateAll();
 
     // The window a probe or a test names, "TForm1" ... "TForm19"; nullptr if none.
-    class QWidget* byName(const char* name) const;
+    QWidget* byName(const char* name) const;
+    QWidget* sideWindow(const QString& name) const override;
 };

@@ -6,6 +6,13 @@
 
 #include <cmath>
 
+namespace {
+
+// Below this slope the perpendicular's intercept c loses the barbs' offsets.
+constexpr long double kSteepPerpendicular = 1e-9L;
+
+} // namespace
+
 void DrawArrowHead(Canvas& canvas, long double x, long double y, long double k)
 {
     const long double length = 20;
@@ -15,12 +22,20 @@ void DrawArrowHead(Canvas& canvas, long double x, long double y, long double k)
     const long double a = std::atan(k);
     const long double bx = x - length * std::cos(a);
     const long double by = y - length * std::sin(a);
-    const long double c = Checked(by - m * bx);
-
-    const long double p1x = bx + halfWidth * std::sin(a);
-    const long double p1y = Checked(m * p1x + c);
-    const long double p2x = bx - halfWidth * std::sin(a);
-    const long double p2y = Checked(m * p2x + c);
+    // The barbs lie W to either side of the base on the perpendicular
+    // y = m x + c. For a slope within rounding of 0 that line is so steep that
+    // m x + c cancels away and both barbs would fall onto the ray; there the
+    // same two points are taken straight from the angle.
+    long double p1x = bx + halfWidth * std::sin(a), p1y;
+    long double p2x = bx - halfWidth * std::sin(a), p2y;
+    if (std::fabs(k) >= kSteepPerpendicular) {
+        const long double c = Checked(by - m * bx);
+        p1y = Checked(m * p1x + c);
+        p2y = Checked(m * p2x + c);
+    } else {
+        p1y = by - halfWidth * std::cos(a);
+        p2y = by + halfWidth * std::cos(a);
+    }
 
     const int tipX = ToScreenX(double(x)), tipY = ToScreenY(double(y));
     const int x1 = ToScreenX(double(p1x)), y1 = ToScreenY(double(p1y));

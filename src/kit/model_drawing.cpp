@@ -22,10 +22,15 @@ void LineTo(Canvas& canvas, ModelPoint p)
     canvas.LineTo(ToScreenX(double(p.x)), ToScreenY(double(p.y)));
 }
 
+void Segment(Canvas& canvas, ModelPoint from, ModelPoint to)
+{
+    MoveTo(canvas, from);
+    LineTo(canvas, to);
+}
+
 void RayFromOrigin(Canvas& canvas, ModelPoint end)
 {
-    MoveTo(canvas, {0, 0});
-    LineTo(canvas, end);
+    Segment(canvas, {0, 0}, end);
 }
 
 void CircleAroundOrigin(Canvas& canvas, long double radius)
@@ -48,13 +53,17 @@ namespace {
 
 using ArcOperation = void (Canvas::*)(int, int, int, int, int, int, int, int);
 
+void sectorInBox(Canvas& canvas, ArcOperation operation, ModelPoint corner1, ModelPoint corner2, ModelPoint from,
+                 ModelPoint to)
+{
+    (canvas.*operation)(ToScreenX(double(corner1.x)), ToScreenY(double(corner1.y)), ToScreenX(double(corner2.x)),
+                        ToScreenY(double(corner2.y)), ToScreenX(double(from.x)), ToScreenY(double(from.y)),
+                        ToScreenX(double(to.x)), ToScreenY(double(to.y)));
+}
+
 void sectorAroundOrigin(Canvas& canvas, ArcOperation operation, long double radius, long double from, long double to)
 {
-    const ModelPoint start = Polar(1000, from);
-    const ModelPoint end = Polar(1000, to);
-    (canvas.*operation)(ToScreenX(double(-radius)), ToScreenY(double(radius)), ToScreenX(double(radius)),
-                        ToScreenY(double(-radius)), ToScreenX(double(start.x)), ToScreenY(double(start.y)),
-                        ToScreenX(double(end.x)), ToScreenY(double(end.y)));
+    sectorInBox(canvas, operation, {-radius, radius}, {radius, -radius}, Polar(1000, from), Polar(1000, to));
 }
 
 } // namespace
@@ -67,6 +76,11 @@ void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long 
 void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long double to)
 {
     sectorAroundOrigin(canvas, &Canvas::Pie, radius, from, to);
+}
+
+void ArcInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to)
+{
+    sectorInBox(canvas, &Canvas::Arc, corner1, corner2, from, to);
 }
 
 void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)

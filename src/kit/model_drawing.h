@@ -18,6 +18,8 @@ ModelPoint Polar(long double radius, long double degrees);
 
 void MoveTo(Canvas& canvas, ModelPoint p);
 void LineTo(Canvas& canvas, ModelPoint p);
+// A move to `from` and a line to `to`.
+void Segment(Canvas& canvas, ModelPoint from, ModelPoint to);
 // A line from the origin to `end`.
 void RayFromOrigin(Canvas& canvas, ModelPoint end);
 // The circle of `radius` round the origin.
@@ -34,6 +36,11 @@ void ArcAroundOrigin(Canvas& canvas, long double radius, long double from, long 
 
 // As ArcAroundOrigin, closed by the two radii and filled with the brush.
 void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long double to);
+
+// An arc of the ellipse in the box with corners `corner1` and `corner2`,
+// counterclockwise from where the ray from its centre towards `from` meets it
+// to where the ray towards `to` does; corners and points are converted first.
+void ArcInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to);
 
 // A protractor scale: `count` ticks from radius 190 to 210, one every
 // `stepDegrees`, the angle accumulated in double precision; when `labelled`,

@@ -1,21 +1,89 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 class QAbstractButton;
 class TRxLabel;
 
+// The program's windows by their layout names ("TForm4"), for the sheets that
+// open a side window or write into one. They exist only after every window
+// has been created, so a sheet receives them late.
+class SideWindows {
+public:
+    virtual ~SideWindows() = default;
+    // The window of that name; nullptr if there is none.
+    virtual QWidget* sideWindow(const QString& name) const = 0;
+};
+
+// Side windows handed over by name, for a sheet that stands on its own.
+class SideWindowMap : public SideWindows {
+public:
+    SideWindowMap(std::initializer_list<std::pair<QString, QWidget*>> windows);
+    QWidget* sideWindow(const QString& name) const override;
+
+private:
+    QHash<QString, QWidget*> windows_;
+};
+
+// Everything that wires a model's tab sheet, declared in one place.
+struct SheetWiring {
+    // A button that shows one of the program's other windows.
+    struct SideWindowButton {
+        QAbstractButton* button;
+        QString window;
+    };
+
+    TRxLabel* canvas = nullptr;
+    // The model's one redraw routine.
+    std::function<void()> redraw;
+    // Every control whose change redraws: track bars and scroll bars on a new
+    // position, radio buttons when they become checked, check boxes on a click.
+    QList<QObject*> controls;
+    QAbstractButton* refresh = nullptr;
+    QAbstractButton* defaults = nullptr;
+    // Sets the default positions; each position that changes redraws by itself.
+    std::function<void()> restoreDefaults;
+    QList<SideWindowButton> sideWindowButtons;
+};
+
 // A model's tab sheet as the program and the probe see it: its canvas, the
-// refresh button that redraws it and the readouts it writes.
+// refresh button that redraws it, the readouts it writes and the side windows
+// it serves. Every handler it wires runs guarded.
 class ModelSheet : public QWidget {
     Q_OBJECT
 
 public:
     using QWidget::QWidget;
 
-    virtual TRxLabel* modelCanvas() const = 0;
-    virtual QAbstractButton* refreshButton() const = 0;
+    TRxLabel* modelCanvas() const { return wiring_.canvas; }
+    QAbstractButton* refreshButton() const { return wiring_.refresh; }
     // The readout widgets and indicators, in the order they are reported.
     virtual QList<QWidget*> readouts() const = 0;
+
+    // Hands the sheet the program's windows once they all exist; they must
+    // outlive the sheet.
+    void AttachSideWindows(const SideWindows& windows);
+
+protected:
+    // Connects every control, the refresh and default buttons and the side
+    // window buttons; call once, after the layout is set up.
+    void Wire(SheetWiring wiring);
+    // For a sheet that writes into a side window: look it up here.
+    virtual void sideWindowsAttached(const SideWindows& windows);
+
+    // The first showing of a sheet draws its model once, so that a sheet is
+    // never seen with an empty canvas beside readouts of nothing.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void connectControl(QObject* control);
+
+    SheetWiring wiring_;
+    const SideWindows* sideWindows_ = nullptr;
+    bool drawnOnShow_ = false;
 };

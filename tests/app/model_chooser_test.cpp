@@ -4,6 +4,9 @@
 #include "app/program_windows.h"
 #include "app/startup.h"
 #include "ui/error_box.h"
+#include "ui/model_sheet.h"
+#include "ui/rx_label.h"
+#include "ui/vr_num.h"
 
 #include <QApplication>
 #include <QDir>
@@ -143,6 +146,37 @@ TEST_F(ModelChooserTest, PressingTheFifthButtonShowsTheLawOfRefractionAlone)
         visible += host()->isTabVisible(i);
     EXPECT_EQ(visible, 1);
     EXPECT_EQ(host()->tabText(host()->currentIndex()), "ЗАКОН ПРЕЛОМЛЕНИЯ");
+}
+
+// A model that has just been shown is drawn, its readouts agree with its
+// controls, and it keeps its picture when it is hidden and shown again.
+TEST_F(ModelChooserTest, EveryBuiltModelIsDrawnWhenItIsFirstShown)
+{
+    for (int n = 1; n <= 8; ++n) {
+        ModelSheet* sheet = windows->form1->modelSheet(ModelCatalogue()[n - 1].sheet);
+        if (!sheet)
+            continue;
+        windows->form1->findChild<QPushButton*>("sBitBtn1")->click();
+        button(n)->click();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(windows->form1.get()));
+        const QImage& picture = sheet->modelCanvas()->Canvas().Image();
+        int lit = 0;
+        for (int y = 0; y < picture.height(); y += 4)
+            for (int x = 0; x < picture.width(); x += 4)
+                lit += picture.pixel(x, y) != picture.pixel(0, 0);
+        EXPECT_GT(lit, 100) << "the canvas of model " << n << " is empty";
+    }
+    ModelSheet* reflection = windows->form1->modelSheet("sTabSheet3");
+    EXPECT_EQ(reflection->findChild<TVrNum*>("VrNum15")->value(), 45);
+    EXPECT_EQ(reflection->findChild<TVrNum*>("VrNum12")->value(), 155);
+
+    // Shown again, the picture is still there and no redraw has run.
+    std::vector<CanvasOp> ops;
+    reflection->modelCanvas()->Canvas().SetLog(&ops);
+    windows->form1->ShowModelSheet(reflection);
+    QApplication::processEvents();
+    reflection->modelCanvas()->Canvas().SetLog(nullptr);
+    EXPECT_TRUE(ops.empty());
 }
 
 TEST_F(ModelChooserTest, ChoosingAgainSwitchesOrKeepsTheModel)

@@ -68,6 +68,37 @@ TEST_F(ArrowHead, NearlyHorizontalRayGivesNearlyHorizontalHead)
     EXPECT_EQ(strokes[1].y2, 172);
 }
 
+struct SteepCase {
+    const char* name;
+    long double k;
+    int barb1x, barb1y, barb2x, barb2y; // canvas pixels, tip at model (100, 0)
+};
+
+class ArrowHeadAtExtremeSlopes : public ArrowHead, public ::testing::WithParamInterface<SteepCase> {};
+
+// Slopes within rounding of 0 or of infinity still give two barbs, 20 back
+// along the ray and 20/3 to either side.
+TEST_P(ArrowHeadAtExtremeSlopes, KeepsBothBarbs)
+{
+    const SteepCase& c = GetParam();
+    DrawArrowHead(canvas, 100, 0, c.k);
+    const auto strokes = strokesOf(canvas);
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[0].x2, c.barb1x);
+    EXPECT_EQ(strokes[0].y2, c.barb1y);
+    EXPECT_EQ(strokes[1].x2, c.barb2x);
+    EXPECT_EQ(strokes[1].y2, c.barb2y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Slopes, ArrowHeadAtExtremeSlopes,
+    ::testing::Values(SteepCase{"tinyRising", 1e-19L, 140, 186, 140, 172},
+                      // tan 180 degrees in extended precision: the critical line of equal media
+                      SteepCase{"tanOfPi", -5.0165576126683320235e-20L, 140, 186, 140, 172},
+                      SteepCase{"nearlyVerticalUp", 1e18L, 167, 199, 153, 199},
+                      SteepCase{"nearlyVerticalDown", -1e18L, 153, 159, 167, 159}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ArrowHead, ZeroSlopeFailsBeforeAnyStroke)
 {
     try {

@@ -2,10 +2,15 @@
 
 #include <cmath>
 
+double LensPower(double F)
+{
+    return (1 / F) * 100;
+}
+
 LensNumbers ComputeLens(LensKind kind, double F, double d, double h1)
 {
     LensNumbers n{};
-    n.D = (1 / F) * 100;
+    n.D = LensPower(F);
     n.f = kind == LensKind::Converging ? d * F / (d - F) : -(d * F) / (d + F);
     n.h2 = h1 * n.f / d;
     n.G = n.h2 / h1;
@@ -37,7 +42,7 @@ double ImageTip(double h1, double f, double F)
 
 double DivergingRayEnd(double h1, double F)
 {
-    return h1 * 500 / F + h1;
+    return h1 * RayEndX / F + h1;
 }
 
 double VirtualImageHalf(double h1, double F, double d)

@@ -15,7 +15,10 @@ struct LensNumbers {
     double G;  // magnification h2 / h1
 };
 
-// Requires d != F for the converging lens.
+// The optical power in dioptres, (1 / F) * 100 for both kinds.
+double LensPower(double F);
+
+// Requires d != F for the converging lens, whose rays then leave parallel.
 LensNumbers ComputeLens(LensKind kind, double F, double d, double h1);
 
 // "d>2F", "d=2F", "F<d<2F", "d=F" or "d<F".
@@ -26,7 +29,10 @@ QString LensCaseText(int F, int d);
 double CentralRayTip(double h1, double f, double d);
 double ImageTip(double h1, double f, double F);
 
-// Diverging lens: where the refracted rays leave the picture at x = 500, and
+// Rays that leave the picture are drawn on to this x, beyond its right edge.
+constexpr double RayEndX = 500;
+
+// Diverging lens: where the refracted rays leave the picture at RayEndX, and
 // the half-length of the virtual image.
 double DivergingRayEnd(double h1, double F);
 double VirtualImageHalf(double h1, double F, double d);

@@ -8,21 +8,6 @@
 
 namespace {
 
-void segment(Canvas& canvas, ModelPoint from, ModelPoint to)
-{
-    MoveTo(canvas, from);
-    LineTo(canvas, to);
-}
-
-// An arc of the ellipse in the model box (x1, y1)-(x2, y2), counterclockwise
-// from the direction of p to that of q, every corner and point on the canvas first.
-void arc(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint p, ModelPoint q)
-{
-    canvas.Arc(ToScreenX(double(corner1.x)), ToScreenY(double(corner1.y)), ToScreenX(double(corner2.x)),
-               ToScreenY(double(corner2.y)), ToScreenX(double(p.x)), ToScreenY(double(p.y)),
-               ToScreenX(double(q.x)), ToScreenY(double(q.y)));
-}
-
 void drawAxis(Canvas& canvas)
 {
     canvas.SetPenColor(ModelColour::White);
@@ -55,15 +40,15 @@ void drawConvexOutline(Canvas& canvas)
 {
     const long double h = LensHalfHeight();
     const ModelPoint top{0, h}, bottom{0, -h};
-    arc(canvas, {-20, h}, {20, -h}, top, bottom);
-    arc(canvas, {-20, h}, {20, -h}, bottom, top);
+    ArcInBox(canvas, {-20, h}, {20, -h}, top, bottom);
+    ArcInBox(canvas, {-20, h}, {20, -h}, bottom, top);
 }
 
 void drawConcaveOutline(Canvas& canvas)
 {
     const long double h = LensHalfHeight();
-    arc(canvas, {-120, h}, {-10, -h}, {-50, -h}, {-50, h});
-    arc(canvas, {10, h}, {120, -h}, {50, h}, {50, -h});
+    ArcInBox(canvas, {-120, h}, {-10, -h}, {-50, -h}, {-50, h});
+    ArcInBox(canvas, {10, h}, {120, -h}, {50, h}, {50, -h});
     for (int y : {ToScreenY(double(h)) + 5, ToScreenY(double(-h)) - 5}) {
         canvas.MoveTo(ToScreenX(-50), y);
         canvas.LineTo(ToScreenX(50), y);
@@ -76,29 +61,29 @@ void drawFocalMarks(Canvas& canvas, double F)
     canvas.SetPenWidth(3);
     const double marks[] = {-F, F, -2 * F, 2 * F, -3 * F, 3 * F};
     for (double x : marks)
-        segment(canvas, {x, 0}, {x, 2});
+        Segment(canvas, {x, 0}, {x, 2});
     for (double x : marks)
-        segment(canvas, {x, 0}, {x, -2});
+        Segment(canvas, {x, 0}, {x, -2});
 }
 
 void drawObject(Canvas& canvas, double d, double h1)
 {
     canvas.SetPenColor(ModelColour::Red);
     canvas.SetPenWidth(3);
-    segment(canvas, {-d, 0}, {-d, h1});
-    segment(canvas, {-d, 0}, {-d, -h1});
-    segment(canvas, {-d, h1}, {-d - 10, h1 - 10});
-    segment(canvas, {-d, h1}, {-d + 10, h1 - 10});
+    Segment(canvas, {-d, 0}, {-d, h1});
+    Segment(canvas, {-d, 0}, {-d, -h1});
+    Segment(canvas, {-d, h1}, {-d - 10, h1 - 10});
+    Segment(canvas, {-d, h1}, {-d + 10, h1 - 10});
 }
 
 // Marks on the two incident parallel rays halfway to the lens.
 void drawDirectionMarks(Canvas& canvas, double d, double h1)
 {
     const double x = -d / 2, back = x - 20, side = 20.0 / 3;
-    segment(canvas, {x, h1}, {back, h1 + side});
-    segment(canvas, {x, h1}, {back, h1 - side});
-    segment(canvas, {x, -h1}, {back, -h1 + side});
-    segment(canvas, {x, -h1}, {back, -h1 - side});
+    Segment(canvas, {x, h1}, {back, h1 + side});
+    Segment(canvas, {x, h1}, {back, h1 - side});
+    Segment(canvas, {x, -h1}, {back, -h1 + side});
+    Segment(canvas, {x, -h1}, {back, -h1 - side});
 }
 
 void drawMarkTexts(Canvas& canvas, double F)
@@ -120,39 +105,71 @@ void drawMarksAndObject(Canvas& canvas, const LensScene& s)
     canvas.SetPenStyle(PenStyle::psSolid);
 }
 
-void drawConverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
+// The image bar from the axis to `tip` and its mirror below, with the
+// arrowhead at `tip` opening away from it by `k`: a real, inverted image
+// points down, a virtual, upright one up.
+void drawImage(Canvas& canvas, double f, double tip, double k)
+{
+    canvas.SetPenColor(ModelColour::Blue);
+    canvas.SetPenWidth(3);
+    Segment(canvas, {f, 0}, {f, tip});
+    Segment(canvas, {f, 0}, {f, -tip});
+    Segment(canvas, {f, tip}, {f + 10, tip + k});
+    Segment(canvas, {f, tip}, {f - 10, tip + k});
+}
+
+// The object beyond the focus: the rays meet behind the lens in a real,
+// inverted image.
+void drawRealImage(Canvas& canvas, const LensScene& s, const LensNumbers& n)
 {
     const double yc = CentralRayTip(s.h1, n.f, s.d);
     const double yi = ImageTip(s.h1, n.f, s.F);
 
-    segment(canvas, {-s.d, s.h1}, {n.f, yc});
+    Segment(canvas, {-s.d, s.h1}, {n.f, yc});
     drawDirectionMarks(canvas, s.d, s.h1);
-    segment(canvas, {-s.d, -s.h1}, {n.f, -yc});
-    segment(canvas, {0, s.h1}, {n.f, yi});
-    if (s.d > s.F) {
-        DrawArrowHead(canvas, -s.d / 4, s.h1 / 4, -s.h1 / s.d);
-        DrawArrowHead(canvas, -s.d / 4, -s.h1 / 4, s.h1 / s.d);
-    }
-    segment(canvas, {0, -s.h1}, {n.f, -yi});
-    segment(canvas, {-s.d, s.h1}, {0, s.h1});
-    segment(canvas, {-s.d, -s.h1}, {0, -s.h1});
+    Segment(canvas, {-s.d, -s.h1}, {n.f, -yc});
+    Segment(canvas, {0, s.h1}, {n.f, yi});
+    DrawArrowHead(canvas, -s.d / 4, s.h1 / 4, -s.h1 / s.d);
+    DrawArrowHead(canvas, -s.d / 4, -s.h1 / 4, s.h1 / s.d);
+    Segment(canvas, {0, -s.h1}, {n.f, -yi});
+    Segment(canvas, {-s.d, s.h1}, {0, s.h1});
+    Segment(canvas, {-s.d, -s.h1}, {0, -s.h1});
 
-    // The real paths to the lens centre and from the lens to the focus, dashed.
+    // The paths to the lens centre and from the lens to the focus once more, dashed.
     canvas.SetPenStyle(PenStyle::psDash);
-    segment(canvas, {0, 0}, {-s.d, s.h1});
-    segment(canvas, {0, 0}, {-s.d, -s.h1});
-    segment(canvas, {s.F, 0}, {0, s.h1});
-    segment(canvas, {s.F, 0}, {0, -s.h1});
+    Segment(canvas, {0, 0}, {-s.d, s.h1});
+    Segment(canvas, {0, 0}, {-s.d, -s.h1});
+    Segment(canvas, {s.F, 0}, {0, s.h1});
+    Segment(canvas, {s.F, 0}, {0, -s.h1});
 
-    // The image; its arrowhead points down for a real image, up for a virtual one.
-    const double k = s.d > s.F ? 10 : -10;
-    canvas.SetPenColor(ModelColour::Blue);
-    canvas.SetPenWidth(3);
-    segment(canvas, {n.f, 0}, {n.f, yi});
-    segment(canvas, {n.f, 0}, {n.f, -yi});
-    segment(canvas, {n.f, yi}, {n.f + 10, yi + k});
-    segment(canvas, {n.f, yi}, {n.f - 10, yi + k});
+    drawImage(canvas, n.f, yi, 10);
+    drawMarkTexts(canvas, s.F);
+    canvas.SetPenStyle(PenStyle::psSolid);
+}
 
+// The object inside the focal length, as a magnifying glass is drawn on the
+// board: the real rays leave the lens spreading, solid, and only their
+// backward extensions, dashed, meet in the virtual, upright image.
+void drawMagnifier(Canvas& canvas, const LensScene& s, const LensNumbers& n)
+{
+    const double yi = ImageTip(s.h1, n.f, s.F);
+    const double edge = RayEndX;
+
+    Segment(canvas, {-s.d, s.h1}, {edge, -edge * s.h1 / s.d});
+    drawDirectionMarks(canvas, s.d, s.h1);
+    Segment(canvas, {-s.d, -s.h1}, {edge, edge * s.h1 / s.d});
+    Segment(canvas, {0, s.h1}, {edge, s.h1 - edge * s.h1 / s.F});
+    Segment(canvas, {0, -s.h1}, {edge, -s.h1 + edge * s.h1 / s.F});
+    Segment(canvas, {-s.d, s.h1}, {0, s.h1});
+    Segment(canvas, {-s.d, -s.h1}, {0, -s.h1});
+
+    canvas.SetPenStyle(PenStyle::psDash);
+    Segment(canvas, {-s.d, s.h1}, {n.f, yi});
+    Segment(canvas, {-s.d, -s.h1}, {n.f, -yi});
+    Segment(canvas, {0, s.h1}, {n.f, yi});
+    Segment(canvas, {0, -s.h1}, {n.f, -yi});
+
+    drawImage(canvas, n.f, yi, -10);
     drawMarkTexts(canvas, s.F);
     canvas.SetPenStyle(PenStyle::psSolid);
 }
@@ -162,30 +179,31 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     const double yr = DivergingRayEnd(s.h1, s.F);
     const double yb = VirtualImageHalf(s.h1, s.F, s.d);
 
-    segment(canvas, {-s.d, s.h1}, {500, -500 * s.h1 / s.d});
-    segment(canvas, {-s.d, -s.h1}, {500, 500 * s.h1 / s.d});
+    const double edge = RayEndX;
+    Segment(canvas, {-s.d, s.h1}, {edge, -edge * s.h1 / s.d});
+    Segment(canvas, {-s.d, -s.h1}, {edge, edge * s.h1 / s.d});
     DrawArrowHead(canvas, -s.d / 4, s.h1 / 4, -s.h1 / s.d);
     DrawArrowHead(canvas, -s.d / 4, -s.h1 / 4, s.h1 / s.d);
     drawDirectionMarks(canvas, s.d, s.h1);
-    segment(canvas, {0, -s.h1}, {500, -yr});
-    segment(canvas, {0, s.h1}, {500, yr});
-    segment(canvas, {-s.d, s.h1}, {0, s.h1});
-    segment(canvas, {-s.d, -s.h1}, {0, -s.h1});
+    Segment(canvas, {0, -s.h1}, {edge, -yr});
+    Segment(canvas, {0, s.h1}, {edge, yr});
+    Segment(canvas, {-s.d, s.h1}, {0, s.h1});
+    Segment(canvas, {-s.d, -s.h1}, {0, -s.h1});
 
     // Backward extensions of the refracted rays to the front focus.
     canvas.SetPenStyle(PenStyle::psDash);
-    segment(canvas, {0, s.h1}, {-s.F, 0});
-    segment(canvas, {0, -s.h1}, {-s.F, 0});
+    Segment(canvas, {0, s.h1}, {-s.F, 0});
+    Segment(canvas, {0, -s.h1}, {-s.F, 0});
     drawMarkTexts(canvas, s.F);
     canvas.SetPenStyle(PenStyle::psSolid);
 
     // The virtual, upright image between the front focus and the lens.
     canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(3);
-    segment(canvas, {n.f, 0}, {n.f, yb});
-    segment(canvas, {n.f, 0}, {n.f, -yb});
-    segment(canvas, {n.f, -n.h2}, {n.f - 10, -n.h2 - 10});
-    segment(canvas, {n.f, -n.h2}, {n.f + 10, -n.h2 - 10});
+    Segment(canvas, {n.f, 0}, {n.f, yb});
+    Segment(canvas, {n.f, 0}, {n.f, -yb});
+    Segment(canvas, {n.f, -n.h2}, {n.f - 10, -n.h2 - 10});
+    Segment(canvas, {n.f, -n.h2}, {n.f + 10, -n.h2 - 10});
 }
 
 } // namespace
@@ -207,8 +225,10 @@ void DrawLens(Canvas& canvas, const LensScene& s)
 
     const LensNumbers n = ComputeLens(s.kind, s.F, s.d, s.h1);
     drawMarksAndObject(canvas, s);
-    if (converging)
-        drawConverging(canvas, s, n);
-    else
+    if (!converging)
         drawDiverging(canvas, s, n);
+    else if (s.d > s.F)
+        drawRealImage(canvas, s, n);
+    else
+        drawMagnifier(canvas, s, n);
 }

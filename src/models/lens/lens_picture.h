@@ -15,5 +15,6 @@ struct LensScene {
 };
 
 // Refreshes the canvas and draws the whole construction: axis, lens, focal
-// marks, object, rays, image and mark texts. Needs d != F.
+// marks, object, rays, image and mark texts. Needs d != F for the
+// converging lens.
 void DrawLens(Canvas& canvas, const LensScene& scene);

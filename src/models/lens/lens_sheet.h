@@ -22,8 +22,6 @@ public:
     // Restores d = 130, h1 = 54 and F = 97, redrawing for each position that changes.
     void sBitBtn27Click();
 
-    TRxLabel* modelCanvas() const override;
-    QAbstractButton* refreshButton() const override;
     QList<QWidget*> readouts() const override;
 
 private:

@@ -2,21 +2,21 @@
 
 #include "models/reflection/reflection_geometry.h"
 #include "models/reflection/reflection_picture.h"
-#include "ui/error_box.h"
-#include "ui/glyphs.h"
 #include "ui_reflection_sheet.h"
 
 ReflectionSheet::ReflectionSheet(QWidget* parent)
     : ModelSheet(parent), ui(std::make_unique<Ui::ReflectionSheet>())
 {
     ui->setupUi(this);
-    ui->sBitBtn16->setIcon(GlyphIcon(Glyph::Refresh));
-    ui->sBitBtn17->setIcon(GlyphIcon(Glyph::Defaults));
 
-    ConnectGuarded(ui->sTrackBar7, &QSlider::valueChanged, this, [this] { sTrackBar7Change(); });
-    ConnectGuarded(ui->sTrackBar6, &QSlider::valueChanged, this, [this] { sTrackBar7Change(); });
-    ConnectGuarded(ui->sBitBtn16, &QPushButton::clicked, this, [this] { sTrackBar7Change(); });
-    ConnectGuarded(ui->sBitBtn17, &QPushButton::clicked, this, [this] { sBitBtn17Click(); });
+    SheetWiring wiring;
+    wiring.canvas = ui->RxLabel3;
+    wiring.redraw = [this] { sTrackBar7Change(); };
+    wiring.controls = {ui->sTrackBar7, ui->sTrackBar6};
+    wiring.refresh = ui->sBitBtn16;
+    wiring.defaults = ui->sBitBtn17;
+    wiring.restoreDefaults = [this] { sBitBtn17Click(); };
+    Wire(wiring);
 }
 
 ReflectionSheet::~ReflectionSheet() = default;
@@ -40,16 +40,6 @@ void ReflectionSheet::sBitBtn17Click()
 {
     ui->sTrackBar7->setValue(45);
     ui->sTrackBar6->setValue(10);
-}
-
-TRxLabel* ReflectionSheet::modelCanvas() const
-{
-    return ui->RxLabel3;
-}
-
-QAbstractButton* ReflectionSheet::refreshButton() const
-{
-    return ui->sBitBtn16;
 }
 
 QList<QWidget*> ReflectionSheet::readouts() const

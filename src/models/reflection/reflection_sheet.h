@@ -22,8 +22,6 @@ public:
     // Restores A = 45 and F = 10, redrawing for each position that changes.
     void sBitBtn17Click();
 
-    TRxLabel* modelCanvas() const override;
-    QAbstractButton* refreshButton() const override;
     QList<QWidget*> readouts() const override;
 
 private:

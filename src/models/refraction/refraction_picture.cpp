@@ -6,6 +6,7 @@
 #include "kit/model_colours.h"
 #include "kit/model_drawing.h"
 #include "kit/screen_mapping.h"
+#include "models/refraction/refraction_geometry.h"
 
 #include <cmath>
 
@@ -16,14 +17,9 @@ long double tanDegrees(long double degrees)
     return std::tan(Radians(degrees));
 }
 
-} // namespace
-
-void DrawMediaAndProtractor(Canvas& canvas)
+// Names the media and draws the protractor with its numbered scale.
+void drawMediaAndProtractor(Canvas& canvas)
 {
-    canvas.Refresh();
-    CenterX = canvas.Width() / 2;
-    CenterY = canvas.Height() / 2;
-
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(1);
     TextAt(canvas, {-300, 30}, QStringLiteral(" n1"));
@@ -34,7 +30,8 @@ void DrawMediaAndProtractor(Canvas& canvas)
     ProtractorScale(canvas, 36, 10, true);
 }
 
-void DrawBoundaryAndNormal(Canvas& canvas)
+// The boundary and the normal; leaves a black brush.
+void drawBoundaryAndNormal(Canvas& canvas)
 {
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(1);
@@ -45,7 +42,8 @@ void DrawBoundaryAndNormal(Canvas& canvas)
     canvas.SetBrushColor(ModelColour::Black);
 }
 
-void DrawIncidentRay(Canvas& canvas, long double A)
+// The lamp, the incident ray and the arc of A, with the reflected ray's arrowhead.
+void drawIncidentRay(Canvas& canvas, long double A)
 {
     canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(3);
@@ -61,7 +59,8 @@ void DrawIncidentRay(Canvas& canvas, long double A)
     DrawArrowHead(canvas, 100 * std::sin(a), 100 * std::cos(a), tanDegrees(90 - A));
 }
 
-void DrawReflectedRay(Canvas& canvas, long double A)
+// The reflected ray and the arc of Y = A, with the incident ray's arrowhead.
+void drawReflectedRay(Canvas& canvas, long double A)
 {
     RayFromOrigin(canvas, Polar(200, 90 - A));
     ArcAroundOrigin(canvas, 65, 90 - A, 90);
@@ -72,7 +71,9 @@ void DrawReflectedRay(Canvas& canvas, long double A)
     DrawArrowHead(canvas, -100 * std::sin(a), 100 * std::cos(a), -tanDegrees(90 - A));
 }
 
-void DrawContinuation(Canvas& canvas, long double A)
+// The incident ray's straight continuation, dotted in yellow; leaves a solid
+// yellow pen 3 pixels wide.
+void drawContinuation(Canvas& canvas, long double A)
 {
     // Black dots on a solid yellow brush: the gaps show yellow.
     canvas.SetPenColor(ModelColour::Black);
@@ -86,7 +87,8 @@ void DrawContinuation(Canvas& canvas, long double A)
     canvas.SetPenColor(ModelColour::Yellow);
 }
 
-void DrawCriticalLine(Canvas& canvas, long double Ao)
+// The critical line at the limiting angle Ao, its arrowhead and triple arc.
+void drawCriticalLine(Canvas& canvas, long double Ao)
 {
     canvas.SetPenWidth(1);
     const ModelPoint C = Polar(200, 270 - Ao);
@@ -99,7 +101,8 @@ void DrawCriticalLine(Canvas& canvas, long double Ao)
         ArcAroundOrigin(canvas, radius, 270 - Ao, 270);
 }
 
-void DrawRefractedRay(Canvas& canvas, long double B)
+// The refracted ray at B, its arrowhead and double arc.
+void drawRefractedRay(Canvas& canvas, long double B)
 {
     canvas.SetPenWidth(3);
     const ModelPoint P = Polar(200, 270 + B);
@@ -112,7 +115,9 @@ void DrawRefractedRay(Canvas& canvas, long double B)
     canvas.SetBrushColor(ModelColour::Yellow);
 }
 
-void HatchDenserMedium(Canvas& canvas, int s1, int s2)
+// Hatches the half of the picture that holds the denser medium, or the whole
+// disc when both indices are equal above the lowest setting.
+void hatchDenserMedium(Canvas& canvas, int s1, int s2)
 {
     canvas.SetPenColor(ModelColour::Blue);
     canvas.SetPenWidth(1);
@@ -126,4 +131,25 @@ void HatchDenserMedium(Canvas& canvas, int s1, int s2)
         PieAroundOrigin(canvas, 150, 0, 180);
     if (s1 == s2)
         CircleAroundOrigin(canvas, 150);
+}
+
+} // namespace
+
+void DrawRefraction(Canvas& canvas, int p, int s1, int s2)
+{
+    canvas.Refresh();
+    CenterX = canvas.Width() / 2;
+    CenterY = canvas.Height() / 2;
+    drawMediaAndProtractor(canvas);
+
+    const RefractionInputs in = RefractionInputsOf(p, s1, s2);
+    drawBoundaryAndNormal(canvas);
+    drawIncidentRay(canvas, in.A);
+    drawReflectedRay(canvas, in.A);
+    drawContinuation(canvas, in.A);
+    if (const std::optional<long double> Ao = LimitingAngle(in.n1, in.n2))
+        drawCriticalLine(canvas, *Ao);
+    if (const std::optional<long double> B = RefractionAngle(in.A, in.n1, in.n2))
+        drawRefractedRay(canvas, *B);
+    hatchDenserMedium(canvas, s1, s2);
 }

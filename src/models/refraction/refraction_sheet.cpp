@@ -5,7 +5,7 @@
 #include "models/refraction/light_speed_window.h"
 #include "models/refraction/refraction_geometry.h"
 #include "models/refraction/refraction_picture.h"
-#include "ui/error_box.h"
+#include "models/refraction/side_window_names.h"
 #include "ui/glyphs.h"
 #include "ui_refraction_sheet.h"
 
@@ -23,35 +23,35 @@ RefractionSheet::RefractionSheet(QWidget* parent)
     : ModelSheet(parent), ui(std::make_unique<Ui::RefractionSheet>())
 {
     ui->setupUi(this);
-    ui->sBitBtn29->setIcon(GlyphIcon(Glyph::Refresh));
-    ui->sBitBtn30->setIcon(GlyphIcon(Glyph::Defaults));
     ui->sBitBtn28->setIcon(GlyphIcon(Glyph::IndexTable));
     ui->sBitBtn33->setIcon(GlyphIcon(Glyph::SpeechBubble));
     ui->Image7->setPixmap(GlyphPixmap(Glyph::SpeechBubble, 39));
 
-    const auto redraw = [this] { sTrackBar9Change(); };
-    ConnectGuarded(ui->sTrackBar9, &QSlider::valueChanged, this, redraw);
-    ConnectGuarded(ui->sScrollBar7, &QScrollBar::valueChanged, this, redraw);
-    ConnectGuarded(ui->sScrollBar8, &QScrollBar::valueChanged, this, redraw);
-    ConnectGuarded(ui->sBitBtn29, &QPushButton::clicked, this, redraw);
-    ConnectGuarded(ui->sBitBtn30, &QPushButton::clicked, this, [this] { sBitBtn19Click(); });
+    SheetWiring wiring;
+    wiring.canvas = ui->RxLabel4;
+    wiring.redraw = [this] { sTrackBar9Change(); };
+    wiring.controls = {ui->sTrackBar9, ui->sScrollBar7, ui->sScrollBar8};
+    wiring.refresh = ui->sBitBtn29;
+    wiring.defaults = ui->sBitBtn30;
+    wiring.restoreDefaults = [this] { sBitBtn19Click(); };
+    wiring.sideWindowButtons = {{ui->sBitBtn28, IndexTableWindow}, {ui->sBitBtn33, LightSpeedWindow}};
+    Wire(wiring);
 }
 
 RefractionSheet::~RefractionSheet() = default;
 
-void RefractionSheet::SetLightSpeedWindow(TForm12* window)
+void RefractionSheet::sideWindowsAttached(const SideWindows& windows)
 {
-    lightSpeedWindow_ = window;
+    lightSpeedWindow_ = qobject_cast<TForm12*>(windows.sideWindow(LightSpeedWindow));
 }
 
 void RefractionSheet::sTrackBar9Change()
 {
-    Canvas& canvas = ui->RxLabel4->Canvas();
-    DrawMediaAndProtractor(canvas);
-
     const int p = ui->sTrackBar9->value();
     const int s1 = ui->sScrollBar7->value();
     const int s2 = ui->sScrollBar8->value();
+    DrawRefraction(ui->RxLabel4->Canvas(), p, s1, s2);
+
     const RefractionInputs in = RefractionInputsOf(p, s1, s2);
     ui->VrProgressBar1->setPosition(s1);
     ui->VrProgressBar2->setPosition(s2);
@@ -65,31 +65,18 @@ void RefractionSheet::sTrackBar9Change()
                                       decimalComma(LightSpeedIn(in.n2), 2) + QStringLiteral(" m/c"));
     }
 
-    DrawBoundaryAndNormal(canvas);
-
     const std::optional<long double> Ao = LimitingAngle(in.n1, in.n2);
     ui->VrMatrix13->setText(PlainNumberText(in.A));
     ui->VrMatrix11->setText(PlainNumberText(in.A));
     ui->VrMatrix3->setText(Ao ? decimalComma(*Ao, 2) : QStringLiteral("NO"));
     ui->VrMatrix4->setText(Ao ? decimalComma(270 - *Ao, 1) : QStringLiteral("NO"));
 
-    DrawIncidentRay(canvas, in.A);
-    DrawReflectedRay(canvas, in.A);
-    DrawContinuation(canvas, in.A);
-    if (Ao)
-        DrawCriticalLine(canvas, *Ao);
-
-    // During total internal reflection the angle readouts keep their last values.
+    // During total internal reflection there is no refracted ray to read.
     const std::optional<long double> B = RefractionAngle(in.A, in.n1, in.n2);
-    if (B) {
-        DrawRefractedRay(canvas, *B);
-        ui->VrMatrix9->setText(decimalComma(*B, 2));
-        ui->VrMatrix10->setText(decimalComma(*B + 270, 2));
-    }
+    ui->VrMatrix9->setText(B ? decimalComma(*B, 2) : QStringLiteral("NO"));
+    ui->VrMatrix10->setText(B ? decimalComma(*B + 270, 2) : QStringLiteral("NO"));
     ui->Image7->setVisible(!B);
     ui->sLabelFX5->setVisible(!B);
-
-    HatchDenserMedium(canvas, s1, s2);
 }
 
 void RefractionSheet::sBitBtn19Click()
@@ -97,26 +84,6 @@ void RefractionSheet::sBitBtn19Click()
     ui->sTrackBar9->setValue(90);
     ui->sScrollBar7->setValue(100);
     ui->sScrollBar8->setValue(200);
-}
-
-QAbstractButton* RefractionSheet::indexTableButton() const
-{
-    return ui->sBitBtn28;
-}
-
-QAbstractButton* RefractionSheet::moreInformationButton() const
-{
-    return ui->sBitBtn33;
-}
-
-TRxLabel* RefractionSheet::modelCanvas() const
-{
-    return ui->RxLabel4;
-}
-
-QAbstractButton* RefractionSheet::refreshButton() const
-{
-    return ui->sBitBtn29;
 }
 
 QList<QWidget*> RefractionSheet::readouts() const

@@ -19,21 +19,16 @@ public:
     explicit RefractionSheet(QWidget* parent = nullptr);
     ~RefractionSheet() override;
 
-    // The window whose two displays every redraw fills with the light speeds.
-    void SetLightSpeedWindow(TForm12* window);
-
     // The redraw, bound to the track bar, both scroll bars and the refresh button.
     void sTrackBar9Change();
     // Restores p = 90, s1 = 100, s2 = 200, redrawing for each position that changes.
     void sBitBtn19Click();
 
-    // The buttons that open the side windows, which the main window serves.
-    QAbstractButton* indexTableButton() const;
-    QAbstractButton* moreInformationButton() const;
-
-    TRxLabel* modelCanvas() const override;
-    QAbstractButton* refreshButton() const override;
     QList<QWidget*> readouts() const override;
+
+protected:
+    // Every redraw fills the two displays of the light-speed window.
+    void sideWindowsAttached(const SideWindows& windows) override;
 
 private:
     std::unique_ptr<Ui::RefractionSheet> ui;

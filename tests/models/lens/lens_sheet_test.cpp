@@ -1,6 +1,7 @@
 #include "kit/canvas_op.h"
 #include "models/lens/lens_sheet.h"
 #include "ui/rx_label.h"
+#include "ui/vr_jog_meter.h"
 #include "ui/rz_led_display.h"
 #include "ui/vr_matrix.h"
 #include "ui/vr_num.h"
@@ -92,24 +93,43 @@ TEST_F(LensSheetTest, DivergingDefaultsMakeAVirtualUprightImage)
     EXPECT_TRUE(hasSegment({427, 156}, {437, 166}, blue));
 }
 
-TEST_F(LensSheetTest, ObjectInTheFocusLeavesThePictureEmptyAndTheNumbersAsTheyWere)
+TEST_F(LensSheetTest, ObjectInTheFocusOfAConvergingLensSendsTheRaysToInfinity)
 {
     redraw();
+    setF(129);
     setF(130);
     EXPECT_EQ(caseText(), "d=F");
     EXPECT_TRUE(captionShown());
     EXPECT_EQ(ops.size(), 1u); // the refresh alone
-    EXPECT_EQ(text("VrMatrix30"), "382,121212121212");
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
-
-    check("sRadioButton9");
-    EXPECT_EQ(caseText(), "d=F");
-    EXPECT_EQ(ops.size(), 1u);
+    // The controls' numbers follow the controls; the image's are undefined.
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 130);
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum28")->value(), 130);
+    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum27")->value(), 54);
+    EXPECT_EQ(sheet.findChild<TVrJogMeter*>("VrJogMeter12")->value(), 130);
+    EXPECT_EQ(sheet.findChild<TVrJogMeter*>("VrJogMeter11")->value(), 130);
+    EXPECT_EQ(text("VrMatrix29"), "0,7692");
+    EXPECT_EQ(text("VrMatrix30"), "-");
+    EXPECT_EQ(text("VrMatrix31"), "-");
+    EXPECT_EQ(text("VrMatrix32"), "-");
 
     setD(131);
     EXPECT_FALSE(captionShown());
     EXPECT_GT(ops.size(), 50u);
     EXPECT_EQ(caseText(), "F<d<2F");
+    EXPECT_EQ(text("VrMatrix30"), "17030");
+}
+
+TEST_F(LensSheetTest, ObjectInTheFocusOfADivergingLensStillHasAVirtualImage)
+{
+    check("sRadioButton9");
+    setF(130);
+    EXPECT_EQ(caseText(), "d=F");
+    EXPECT_FALSE(captionShown());
+    EXPECT_GT(ops.size(), 50u);
+    // f = -dF / (d + F) = -F / 2, so the image is half the object's height.
+    EXPECT_EQ(text("VrMatrix30"), "-65,00");
+    EXPECT_EQ(text("VrMatrix31"), "-0,50");
+    EXPECT_EQ(text("VrMatrix32"), "-27,00");
 }
 
 struct CaseRow {
@@ -152,6 +172,8 @@ TEST_F(LensSheetTest, VirtualImageOfTheConvergingLensPointsUpAndCentralRaysHaveN
     EXPECT_TRUE(hasSegment({-492, -226}, {-482, -216}, blue));
     EXPECT_TRUE(hasSegment({-492, -226}, {-502, -216}, blue));
     EXPECT_FALSE(hasSegment({451, 165}, {429, 164}, "pen=#ffff00,1,solid"));
+    // The refracted rays go on through the rear focus to beyond the right edge.
+    EXPECT_TRUE(hasSegment({483, 125}, {983, 305}, "pen=#ffff00,1,solid"));
 }
 
 TEST_F(LensSheetTest, OutlinesAreArcsOfTheirEllipses)

@@ -1,168 +1,256 @@
+#include "kit/model_colours.h"
 #include "kit/recording_canvas.h"
 #include "kit/screen_mapping.h"
 #include "models/reflection/reflection_picture.h"
+#include "picture_reading.h"
 
 #include <gtest/gtest.h>
-
-#include <QStringList>
 
 #include <cmath>
 
 namespace {
 
-const QColor kYellow(0xFF, 0xFF, 0x00);
-const QColor kBlack(0, 0, 0);
+using namespace ModelColour;
 
-class ReflectionPicture : public ::testing::Test {
-protected:
-    RecordingCanvas canvas{607, 519};
+struct Setting {
+    int A, F;
+};
 
-    std::vector<const CanvasOp*> opsOf(CanvasOp::Kind kind) const
+void PrintTo(const Setting& s, std::ostream* os)
+{
+    *os << "A=" << s.A << " F=" << s.F;
+}
+
+// What a pupil must be able to read off the law-of-reflection picture, found
+// in the recorded redraw.
+struct ReflectionFigures {
+    explicit ReflectionFigures(int A, int F)
     {
-        std::vector<const CanvasOp*> found;
-        for (const CanvasOp& op : canvas.Ops()) {
-            if (op.kind == kind)
-                found.push_back(&op);
+        DrawReflection(canvas, A, F);
+        picture.emplace(canvas.Ops(), CenterX, CenterY);
+    }
+
+    RecordingCanvas canvas{607, 519};
+    std::optional<Picture> picture;
+
+    std::vector<DrawnSegment> fromOrigin(const PenTest& pen) const
+    {
+        std::vector<DrawnSegment> found;
+        for (const DrawnSegment& s : picture->lines(pen)) {
+            if (Length(s.from) <= 0.5)
+                found.push_back(s);
         }
         return found;
     }
-
-    // The screen direction, in degrees 0..360, of a radial point of an arc.
-    static double directionOf(const CanvasOp& arc, int pointIndex)
+    std::vector<DrawnSegment> normal() const { return fromOrigin(PenOf(Gray, 1)); }
+    std::vector<DrawnSegment> mirror() const { return fromOrigin(PenOf(Blue, 8)); }
+    std::vector<DrawnSegment> rays() const { return fromOrigin(PenOf(Yellow, 3)); }
+    // The lamp: the one filled yellow disc.
+    DrawnEllipse lamp() const
     {
-        const double cx = (arc.args[0] + arc.args[2]) / 2.0, cy = (arc.args[1] + arc.args[3]) / 2.0;
-        const double x = arc.args[4 + 2 * pointIndex] - cx, y = cy - arc.args[5 + 2 * pointIndex];
-        return std::fmod(std::atan2(y, x) * 180 / M_PI + 360, 360);
-    }
-
-    // The smallest turn between two directions, in degrees.
-    static double turnBetween(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
-
-    const CanvasOp* arcOfRadius(int radius) const
-    {
-        for (const CanvasOp* arc : opsOf(CanvasOp::Kind::Arc)) {
-            if (arc->args[2] - arc->args[0] == 2 * radius)
-                return arc;
+        for (const DrawnEllipse& e : picture->ellipses()) {
+            if (e.brush.color == Yellow && e.brush.style == BrushStyle::bsSolid)
+                return e;
         }
-        return nullptr;
+        ADD_FAILURE() << "no lamp";
+        return {};
     }
 };
 
-TEST_F(ReflectionPicture, CentresOnTheCanvasAndDrawsAxesFirst)
+class ReflectionLaw : public ::testing::TestWithParam<Setting> {};
+
+TEST_P(ReflectionLaw, MirrorLiesAcrossTheNormalAtItsTilt)
 {
-    DrawReflection(canvas, 45, 10);
+    const auto [A, F] = GetParam();
+    const ReflectionFigures figures(A, F);
+    const auto normal = figures.normal();
+    const auto mirror = figures.mirror();
+    ASSERT_EQ(normal.size(), 2u);
+    ASSERT_EQ(mirror.size(), 2u);
+    EXPECT_NEAR(TurnBetween(normal[0].direction(), normal[1].direction()), 180, 0.6);
+    EXPECT_NEAR(TurnBetween(mirror[0].direction(), mirror[1].direction()), 180, 0.6);
+    for (const DrawnSegment& half : mirror) {
+        EXPECT_NEAR(AngleBetweenLines(half.direction(), normal[0].direction()), 90, 0.6);
+        EXPECT_NEAR(half.length(), 150, 1);
+    }
+    // The tilt F is measured counterclockwise from the horizontal.
+    EXPECT_NEAR(AngleBetweenLines(mirror[0].direction(), F), 0, 0.6);
+    EXPECT_NEAR(AngleBetweenLines(normal[0].direction(), F + 90), 0, 0.6);
+}
+
+TEST_P(ReflectionLaw, LampFallsOnTheCentreAtAFromTheVertical)
+{
+    const auto [A, F] = GetParam();
+    const ReflectionFigures figures(A, F);
+    const DrawnEllipse lamp = figures.lamp();
+    EXPECT_NEAR(lamp.rx, 7, 0.5);
+    EXPECT_NEAR(Length(lamp.centre), 200, 1);
+    // On the right of the protractor's vertical, A from it.
+    EXPECT_NEAR(TurnBetween(DirectionOf(lamp.centre), 90 - A), 0, 0.5);
+    EXPECT_TRUE(RayFrom(figures.rays(), {0, 0}, DirectionOf(lamp.centre)).has_value())
+        << "no ray from the lamp to the centre";
+}
+
+TEST_P(ReflectionLaw, ReflectedRayMakesTheSameAngleWithTheNormalOnItsOtherSide)
+{
+    const auto [A, F] = GetParam();
+    const ReflectionFigures figures(A, F);
+    const double incident = DirectionOf(figures.lamp().centre);
+    const double normal = figures.normal()[0].direction();
+    const auto rays = figures.rays();
+    ASSERT_EQ(rays.size(), 2u);
+    const DrawnSegment reflected = TurnBetween(rays[0].direction(), incident) < 1 ? rays[1] : rays[0];
+
+    EXPECT_NEAR(reflected.length(), 200, 1);
+    EXPECT_NEAR(AngleBetweenLines(reflected.direction(), normal), AngleBetweenLines(incident, normal), 0.6);
+    const Pt n = UnitAt(normal);
+    EXPECT_LT(Cross(n, UnitAt(incident)) * Cross(n, UnitAt(reflected.direction())), 0)
+        << "both rays lie on one side of the normal";
+    // The mirror image of the incident ray in the normal.
+    EXPECT_NEAR(TurnBetween(reflected.direction(), 2 * normal - incident), 0, 0.6);
+}
+
+// An angle arc runs from its ray round to the normal the short way; the arc
+// of incidence ends one degree beyond the normal, that of reflection one degree short of it.
+void ExpectArcBetween(const DrawnArc& arc, double ray, double normal, const char* what)
+{
+    SCOPED_TRACE(what);
+    const double nearHalf = TurnBetween(ray, normal) <= 90 ? normal : normal + 180;
+    const double angle = TurnBetween(ray, nearHalf);
+    const bool rayFirst = TurnBetween(arc.from, ray) < 0.6;
+    const double rayEnd = rayFirst ? arc.from : arc.to;
+    const double normalEnd = rayFirst ? arc.to : arc.from;
+    EXPECT_LT(TurnBetween(rayEnd, ray), 0.6) << "the arc does not start at its ray";
+    EXPECT_NEAR(TurnBetween(normalEnd, nearHalf), 1, 0.6) << "the arc does not end at the normal";
+    EXPECT_NEAR(arc.span(), angle, 1.6) << "the arc goes the long way round";
+    const double between = ray + std::remainder(nearHalf - ray, 360.0) / 2;
+    EXPECT_TRUE(arc.covers(between)) << "the arc misses the angle between its ray and the normal";
+}
+
+TEST_P(ReflectionLaw, ArcsMarkTheAnglesOfIncidenceAndReflection)
+{
+    const auto [A, F] = GetParam();
+    const ReflectionFigures figures(A, F);
+    const double incident = 90 - A;
+    const double reflected = 90 + A + 2 * F;
+    const auto incidence = figures.picture->arcsOfRadius(40);
+    const auto reflection = figures.picture->arcsOfRadius(30);
+    ASSERT_EQ(incidence.size(), 1u);
+    ASSERT_EQ(reflection.size(), 1u);
+    ExpectArcBetween(incidence[0], incident, F + 90, "incidence");
+    ExpectArcBetween(reflection[0], reflected, F + 90, "reflection");
+    EXPECT_EQ(incidence[0].pen.color, White);
+    EXPECT_EQ(incidence[0].pen.width, 2);
+}
+
+TEST_P(ReflectionLaw, LabelsStandBesideWhatTheyName)
+{
+    const auto [A, F] = GetParam();
+    const ReflectionFigures figures(A, F);
+    const auto near = [](const DrawnText& label, double direction, double radius) {
+        return TurnBetween(DirectionOf(label.topLeft), direction) <= 12 && std::fabs(Length(label.topLeft) - radius) <= 20;
+    };
+    // A is the angle between the ray and the vertical; B stands at the
+    // reflected ray; F inside the mirror's tilt.
+    EXPECT_TRUE(near(figures.picture->text(" A"), 90 - A / 2.0, 60));
+    EXPECT_TRUE(near(figures.picture->text("B"), 90 + A + 2 * F, 60));
+    EXPECT_TRUE(near(figures.picture->text(" F"), std::max(F, 1) / 2.0, 70));
+}
+
+TEST_P(ReflectionLaw, TiltArcsSpanTheMirrorsTilt)
+{
+    const auto [A, F] = GetParam();
+    const ReflectionFigures figures(A, F);
+    for (int radius : {55, 60}) {
+        const auto tilt = figures.picture->arcsOfRadius(radius);
+        ASSERT_EQ(tilt.size(), 1u);
+        EXPECT_LT(TurnBetween(tilt[0].from, 0), 0.6);
+        EXPECT_NEAR(tilt[0].span(), std::max(F, 1), 0.6);
+    }
+}
+
+std::vector<Setting> sweep()
+{
+    std::vector<Setting> settings;
+    for (int A : {2, 15, 30, 45, 60, 75, 89})
+        for (int F : {0, 10, 30, 44, 60, 89})
+            settings.push_back({A, F});
+    return settings;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sweep, ReflectionLaw, ::testing::ValuesIn(sweep()));
+
+class ReflectionPicture : public ::testing::Test {};
+
+TEST_F(ReflectionPicture, CentresOnTheCanvasAndDrawsAxesAcrossIt)
+{
+    const ReflectionFigures figures(45, 10);
     EXPECT_EQ(CenterX, 303);
     EXPECT_EQ(CenterY, 259);
-    const auto& ops = canvas.Ops();
-    ASSERT_GE(ops.size(), 7u);
-    EXPECT_EQ(ops[0].toString(), "Refresh()");
-    EXPECT_EQ(ops[2].toString(), "LineTo(303,519) pen=#ffffff,1,solid");
-    EXPECT_EQ(ops[4].toString(), "LineTo(607,259) pen=#ffffff,1,solid");
-    EXPECT_EQ(ops[5].toString(), "Ellipse(103,459,503,59) pen=#ffffff,1,solid brush=clear");
-    EXPECT_EQ(ops[6].toString(), "Ellipse(108,454,498,64) pen=#ffffff,1,solid brush=clear");
+    const auto axes = figures.picture->lines(PenOf(White, 1));
+    ASSERT_GE(axes.size(), 2u);
+    EXPECT_EQ(figures.canvas.Ops()[0].kind, CanvasOp::Kind::Refresh);
+    EXPECT_EQ(axes[0].length(), 519);
+    EXPECT_EQ(axes[1].length(), 607);
 }
 
-TEST_F(ReflectionPicture, LabelsTheProtractorEveryTenDegrees)
+TEST_F(ReflectionPicture, ProtractorIsNumberedAtItsOwnAngles)
 {
-    DrawReflection(canvas, 45, 10);
-    QStringList labels;
-    for (const CanvasOp* text : opsOf(CanvasOp::Kind::TextOut))
-        labels << text->text;
-    ASSERT_EQ(labels.size(), 36 + 3);
-    EXPECT_EQ(labels.first(), "10");
-    EXPECT_EQ(labels[35], "360");
-    EXPECT_EQ(labels.mid(36), (QStringList{" A", "B", " F"}));
-    // The label of 90 degrees: tick end (0, 210), text at (-10, 215).
-    EXPECT_EQ(opsOf(CanvasOp::Kind::TextOut)[8]->args, (std::vector<int>{293, 44}));
-    // 72 minor and 36 major ticks.
-    EXPECT_EQ(opsOf(CanvasOp::Kind::LineTo).size(), 2u + 36 + 72 + 6);
-}
-
-TEST_F(ReflectionPicture, DrawsTheReflectedRayAtNinetyPlusAPlusTwoF)
-{
-    DrawReflection(canvas, 45, 10);
-    // R = 155 degrees: 200 (cos R, sin R) = (-181.26, 84.52).
-    const std::string expected = "LineTo(122,174) pen=#ffff00,3,solid";
-    bool found = false;
-    for (const CanvasOp* line : opsOf(CanvasOp::Kind::LineTo))
-        found |= line->toString().toStdString() == expected;
-    EXPECT_TRUE(found);
-
-    const CanvasOp* lamp = opsOf(CanvasOp::Kind::Ellipse).back();
-    // Lamp centred on 200 (cos 45, sin 45) = (141.42, 141.42).
-    EXPECT_EQ(lamp->toString(), "Ellipse(437,125,451,111) pen=#ffff00,3,solid brush=#ffff00,solid");
+    const ReflectionFigures figures(45, 10);
+    int labels = 0;
+    for (const DrawnText& text : figures.picture->texts()) {
+        bool isNumber = false;
+        const int degrees = text.text.toInt(&isNumber);
+        if (!isNumber)
+            continue;
+        ++labels;
+        EXPECT_EQ(degrees % 10, 0);
+        // Each number stands 10 to the left of and 5 above its tick's outer end.
+        const Pt tickEnd = 210 * UnitAt(degrees);
+        EXPECT_LE(Distance(text.topLeft + Pt{10, -5}, tickEnd), 1.5) << degrees;
+    }
+    EXPECT_EQ(labels, 36);
+    // 36 major and 72 minor ticks from radius 190 to 210.
+    int ticks = 0;
+    for (const DrawnSegment& s : figures.picture->segments(PenOf(White, 1))) {
+        if (std::fabs(Length(s.from) - 190) <= 1 && std::fabs(Length(s.to) - 210) <= 1) {
+            EXPECT_LE(AngleBetweenLines(s.direction(), DirectionOf(s.from)), 3);
+            ++ticks;
+        }
+    }
+    EXPECT_EQ(ticks, 36 + 72);
 }
 
 TEST_F(ReflectionPicture, LetterBStandsOnBlackAndLetterAOnNothing)
 {
-    DrawReflection(canvas, 45, 10);
-    const auto texts = opsOf(CanvasOp::Kind::TextOut);
-    EXPECT_EQ(texts[36]->brush.style, BrushStyle::bsClear);
-    EXPECT_EQ(texts[37]->brush.style, BrushStyle::bsSolid);
-    EXPECT_EQ(texts[37]->brush.color, kBlack);
+    const ReflectionFigures figures(45, 10);
+    EXPECT_EQ(figures.picture->text(" A").brush.style, BrushStyle::bsClear);
+    const DrawnText B = figures.picture->text("B");
+    EXPECT_EQ(B.brush.style, BrushStyle::bsSolid);
+    EXPECT_EQ(B.brush.color, Black);
 }
-
-struct ArcCase {
-    const char* name;
-    int A, F;
-    double incidenceFrom, incidenceTo, reflectionFrom, reflectionTo;
-};
-
-void PrintTo(const ArcCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class ReflectionArcs : public ReflectionPicture, public ::testing::WithParamInterface<ArcCase> {};
-
-TEST_P(ReflectionArcs, MarkTheAnglesOnTheLampsSideOfTheNormal)
-{
-    const ArcCase& c = GetParam();
-    DrawReflection(canvas, c.A, c.F);
-    const CanvasOp* incidence = arcOfRadius(40);
-    const CanvasOp* reflection = arcOfRadius(30);
-    ASSERT_TRUE(incidence && reflection);
-    EXPECT_LT(turnBetween(directionOf(*incidence, 0), c.incidenceFrom), 0.1);
-    EXPECT_LT(turnBetween(directionOf(*incidence, 1), c.incidenceTo), 0.1);
-    EXPECT_LT(turnBetween(directionOf(*reflection, 0), c.reflectionFrom), 0.1);
-    EXPECT_LT(turnBetween(directionOf(*reflection, 1), c.reflectionTo), 0.1);
-    EXPECT_EQ(incidence->pen.width, 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, ReflectionArcs,
-    ::testing::Values(ArcCase{"belowNinety", 45, 10, 45, 101, 101, 155},
-                      ArcCase{"aboveNinety", 60, 40, 311, 30, 230, 311},
-                      ArcCase{"straightDown", 2, 89, 0, 88, 270, 0},
-                      ArcCase{"largest", 89, 89, 0, 1, 357, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReflectionPicture, SmallestAnglesGiveAFullReflectionCircle)
 {
-    DrawReflection(canvas, 1, 0);
-    const CanvasOp* reflection = arcOfRadius(30);
-    ASSERT_TRUE(reflection);
-    EXPECT_EQ(reflection->args[4], reflection->args[6]);
-    EXPECT_EQ(reflection->args[5], reflection->args[7]);
+    const ReflectionFigures figures(1, 0);
+    const auto reflection = figures.picture->arcsOfRadius(30);
+    ASSERT_EQ(reflection.size(), 1u);
+    EXPECT_EQ(reflection[0].span(), 360);
 }
 
 TEST_F(ReflectionPicture, UntiltedMirrorStillGetsAOneDegreeMark)
 {
-    DrawReflection(canvas, 45, 0);
-    const CanvasOp* tilt = arcOfRadius(60);
-    ASSERT_TRUE(tilt);
-    EXPECT_LT(turnBetween(directionOf(*tilt, 0), 0), 0.1);
-    EXPECT_LT(turnBetween(directionOf(*tilt, 1), 1), 0.1);
-    EXPECT_TRUE(arcOfRadius(55));
+    const ReflectionFigures figures(45, 0);
     // " F" at 70 (cos 0.5, sin 0.5) = (69.997, 0.611).
-    EXPECT_EQ(opsOf(CanvasOp::Kind::TextOut).back()->args, (std::vector<int>{373, 258}));
+    const DrawnText F = figures.picture->text(" F");
+    EXPECT_EQ(figures.canvas.Ops()[F.order].args, (std::vector<int>{373, 258}));
 }
 
 TEST_F(ReflectionPicture, LeavesAOnePixelPen)
 {
-    DrawReflection(canvas, 45, 10);
-    EXPECT_EQ(canvas.Pen().width, 1);
-    EXPECT_EQ(canvas.Pen().color, QColor(0xFF, 0xFF, 0xFF));
+    const ReflectionFigures figures(45, 10);
+    EXPECT_EQ(figures.canvas.Pen().width, 1);
+    EXPECT_EQ(figures.canvas.Pen().color, White);
 }
 
 } // namespace

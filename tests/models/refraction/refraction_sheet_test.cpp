@@ -19,7 +19,7 @@ class RefractionSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        sheet.SetLightSpeedWindow(&speeds);
+        sheet.AttachSideWindows(sideWindows);
         sheet.modelCanvas()->Canvas().SetLog(&ops);
     }
 
@@ -55,6 +55,7 @@ protected:
     }
 
     TForm12 speeds;
+    SideWindowMap sideWindows{{"TForm12", &speeds}};
     RefractionSheet sheet;
     std::vector<CanvasOp> ops;
 };
@@ -100,19 +101,23 @@ TEST_F(RefractionSheetTest, DenserMediumAboveHasALimitingAngle)
     EXPECT_FALSE(shown("Image7"));
 }
 
-TEST_F(RefractionSheetTest, TotalInternalReflectionDrawsNoRefractedRayAndKeepsItsReadouts)
+TEST_F(RefractionSheetTest, TotalInternalReflectionDrawsNoRefractedRayAndReadsNoAngle)
 {
     set(60, 200, 100);
     set(62, 200, 100);
     EXPECT_TRUE(shown("Image7"));
     EXPECT_TRUE(shown("sLabelFX5"));
-    EXPECT_EQ(text("VrMatrix9"), "84,30");
+    // No stale angle of refraction beside the indicator.
+    EXPECT_EQ(text("VrMatrix9"), "NO");
+    EXPECT_EQ(text("VrMatrix10"), "NO");
     EXPECT_EQ(text("VrMatrix13"), "31");
     EXPECT_FALSE(texts().contains("B"));
 
     set(40, 200, 100);
     EXPECT_FALSE(shown("Image7"));
     EXPECT_TRUE(texts().contains("B"));
+    EXPECT_EQ(text("VrMatrix9"), "42,89");
+    EXPECT_EQ(text("VrMatrix10"), "312,89");
 }
 
 TEST_F(RefractionSheetTest, EqualLowestIndicesGiveNinetyDegreesAndNoHatch)

@@ -1,0 +1,78 @@
+#include "ui/model_sheet.h"
+
+#include "ui/error_box.h"
+#include "ui/glyphs.h"
+#include "ui/window_placement.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QCheckBox>
+#include <QRadioButton>
+
+SideWindowMap::SideWindowMap(std::initializer_list<std::pair<QString, QWidget*>> windows)
+{
+    for (const auto& [name, window] : windows)
+        windows_.insert(name, window);
+}
+
+QWidget* SideWindowMap::sideWindow(const QString& name) const
+{
+    return windows_.value(name);
+}
+
+void ModelSheet::Wire(SheetWiring wiring)
+{
+    wiring_ = std::move(wiring);
+    for (QObject* control : wiring_.controls)
+        connectControl(control);
+    if (wiring_.refresh) {
+        wiring_.refresh->setIcon(GlyphIcon(Glyph::Refresh));
+        ConnectGuarded(wiring_.refresh, &QAbstractButton::clicked, this, wiring_.redraw);
+    }
+    if (wiring_.defaults) {
+        wiring_.defaults->setIcon(GlyphIcon(Glyph::Defaults));
+        ConnectGuarded(wiring_.defaults, &QAbstractButton::clicked, this, wiring_.restoreDefaults);
+    }
+    for (const SheetWiring::SideWindowButton& side : wiring_.sideWindowButtons) {
+        const QString name = side.window;
+        ConnectGuarded(side.button, &QAbstractButton::clicked, this, [this, name] {
+            if (QWidget* window = sideWindows_ ? sideWindows_->sideWindow(name) : nullptr)
+                ShowModeless(window);
+        });
+    }
+}
+
+void ModelSheet::connectControl(QObject* control)
+{
+    const auto redraw = wiring_.redraw;
+    if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
+        ConnectGuarded(slider, &QAbstractSlider::valueChanged, this, redraw);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+        // Only the button that becomes checked redraws, not the one it unchecks.
+        connect(radio, &QRadioButton::toggled, this, [redraw](bool checked) {
+            if (checked)
+                RunGuarded(redraw);
+        });
+    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        ConnectGuarded(check, &QCheckBox::toggled, this, redraw);
+    } else {
+        qFatal("ModelSheet: control %s cannot be wired", qPrintable(control->objectName()));
+    }
+}
+
+void ModelSheet::AttachSideWindows(const SideWindows& windows)
+{
+    sideWindows_ = &windows;
+    sideWindowsAttached(windows);
+}
+
+void ModelSheet::sideWindowsAttached(const SideWindows&) {}
+
+void ModelSheet::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (drawnOnShow_)
+        return;
+    drawnOnShow_ = true;
+    RunGuarded(wiring_.redraw);
+}
