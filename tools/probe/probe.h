@@ -15,6 +15,10 @@ struct ProbeSession {
     ModelSheet* sheetOf(const QString& model) const;
 };
 
+// Sets a control of the sheet from `NAME=VALUE` through the control itself,
+// so its change event fires; false for a control the sheet has not.
+bool ApplySetting(ModelSheet* sheet, const QString& setting);
+
 int RunModelVerb(ProbeSession& session, const QStringList& args);
 int RunShotVerb(ProbeSession& session, const QStringList& args);
 // A title card for the picture of a model whose sheet is not built yet.

@@ -17,10 +17,7 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-// Sets a control through the control itself, so its change event fires.
-bool applySetting(ModelSheet* sheet, const QString& setting)
+bool ApplySetting(ModelSheet* sheet, const QString& setting)
 {
     const int eq = setting.indexOf(QLatin1Char('='));
     if (eq <= 0)
@@ -40,6 +37,8 @@ bool applySetting(ModelSheet* sheet, const QString& setting)
     }
     return false;
 }
+
+namespace {
 
 QSize parseSize(const QString& text)
 {
@@ -106,7 +105,7 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
     std::vector<CanvasOp> ops;
     sheet->modelCanvas()->Canvas().SetLog(&ops);
     for (const QString& setting : settings) {
-        if (!applySetting(sheet, setting)) {
+        if (!ApplySetting(sheet, setting)) {
             std::fprintf(stderr, "cannot set %s\n", qPrintable(setting));
             return 1;
         }

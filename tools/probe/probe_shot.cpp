@@ -12,10 +12,34 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+// A button to press before the shot: BUTTON of the window shot, WINDOW.BUTTON
+// of another window, or the n-th answer button of the test.
+QAbstractButton* buttonNamed(const ProbeSession& session, QWidget* window, const QString& name)
+{
+    if (name.startsWith(QLatin1String("answer:"))) {
+        const int n = name.mid(7).toInt();
+        for (auto* button : session.windows.byName("TForm17")->findChildren<QAbstractButton*>()) {
+            if (button->property("tag").toInt() == n && button->isVisible())
+                return button;
+        }
+        return nullptr;
+    }
+    const int dot = name.indexOf(QLatin1Char('.'));
+    if (dot > 0) {
+        window = session.windows.byName(qPrintable(name.left(dot)));
+        return window ? window->findChild<QAbstractButton*>(name.mid(dot + 1)) : nullptr;
+    }
+    return window->findChild<QAbstractButton*>(name);
+}
+
+} // namespace
+
 int RunShotVerb(ProbeSession& session, const QStringList& args)
 {
     QString windowName, model, skin, file;
-    QStringList clicks;
+    QStringList clicks, settings;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--model") && i + 1 < args.size())
             model = args[++i];
@@ -23,6 +47,10 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
             skin = args[++i];
         else if (args[i] == QLatin1String("--click") && i + 1 < args.size())
             clicks << args[++i];
+        else if (args[i] == QLatin1String("--answer") && i + 1 < args.size())
+            clicks << QStringLiteral("answer:") + args[++i];
+        else if (!model.isEmpty() && args[i].contains(QLatin1Char('=')))
+            settings << args[i];
         else if (windowName.isEmpty())
             windowName = args[i];
         else
@@ -55,12 +83,18 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
             return 1;
         session.windows.form1->ShowModelSheet(sheet);
         QApplication::processEvents();
+        for (const QString& setting : settings) {
+            if (!ApplySetting(sheet, setting)) {
+                std::fprintf(stderr, "cannot set %s\n", qPrintable(setting));
+                return 1;
+            }
+        }
         sheet->refreshButton()->click();
     }
     for (const QString& name : clicks) {
-        auto* button = window->findChild<QAbstractButton*>(name);
+        QAbstractButton* button = buttonNamed(session, window, name);
         if (!button) {
-            std::fprintf(stderr, "no button %s in %s\n", qPrintable(name), qPrintable(windowName));
+            std::fprintf(stderr, "no button %s for %s\n", qPrintable(name), qPrintable(windowName));
             return 1;
         }
         button->click();
