@@ -2,6 +2,13 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor kOutline(0x10, 0x10, 0x20, 0xD0);
+
+} // namespace
 
 RotatedLabel::RotatedLabel(QWidget* parent)
     : QWidget(parent)
@@ -30,11 +37,13 @@ void RotatedLabel::setTextColor(const QColor& color)
 void RotatedLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font());
-    painter.setPen(color_);
+    painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     painter.translate(0, height() - metrics.descent());
     painter.rotate(-angle_);
-    painter.drawText(0, 0, text_);
+    // A dark outline keeps the letters readable over the bright parts of a picture.
+    QPainterPath letters;
+    letters.addText(0, 0, font(), text_);
+    painter.strokePath(letters, QPen(kOutline, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(letters, color_);
 }

@@ -36,6 +36,12 @@ void TRzLEDDisplay::setSegmentColor(const QColor& color)
     update();
 }
 
+void TRzLEDDisplay::setAlignment(Qt::Alignment alignment)
+{
+    alignment_ = alignment;
+    update();
+}
+
 qreal TRzLEDDisplay::cellWidth() const
 {
     return (height() - 2 * kMargin) * 0.5;
@@ -69,10 +75,14 @@ void TRzLEDDisplay::paintEvent(QPaintEvent*)
     const int count = cellCount();
     const int period = int(cells_.size()) + kGapCells;
     const int shift = isScrolling() ? marquee_.offset() % period : 0;
+    // The cells stand in the middle of the display; a caption that fits is
+    // flush with their right end when the display aligns right.
+    const qreal left = (width() - (count - 1) * cellPitch() - cellWidth()) / 2;
+    const int lead = !isScrolling() && (alignment_ & Qt::AlignRight) ? count - int(cells_.size()) : 0;
     for (int i = 0; i < count; ++i) {
-        const int index = isScrolling() ? (i + shift) % period : i;
-        const LedCell cell = index < cells_.size() ? cells_[index] : LedCell{};
-        const QRectF box(kMargin + i * cellPitch(), kMargin, cellWidth(), height() - 2 * kMargin);
+        const int index = isScrolling() ? (i + shift) % period : i - lead;
+        const LedCell cell = index >= 0 && index < cells_.size() ? cells_[index] : LedCell{};
+        const QRectF box(left + i * cellPitch(), kMargin, cellWidth(), height() - 2 * kMargin);
         PaintFourteenSegments(painter, box, cell.character, cell.mark, on_, off);
     }
 }

@@ -12,6 +12,7 @@ class TRzLEDDisplay : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(QColor segmentColor READ segmentColor WRITE setSegmentColor)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
 
 public:
     explicit TRzLEDDisplay(QWidget* parent = nullptr);
@@ -20,6 +21,10 @@ public:
     void setCaption(const QString& caption);
     QColor segmentColor() const { return on_; }
     void setSegmentColor(const QColor& color);
+    // A caption that fits stands at the left of the cells, or at their right
+    // (Qt::AlignRight), so that numbers in a column of displays line up.
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment alignment);
 
     // The number of cells that fit the display's size.
     int cellCount() const;
@@ -41,5 +46,6 @@ private:
     QString caption_;
     QVector<LedCell> cells_;
     QColor on_ = QColor(0x00, 0xFF, 0x00);
+    Qt::Alignment alignment_ = Qt::AlignLeft;
     LedMarquee marquee_;
 };

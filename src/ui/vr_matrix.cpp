@@ -84,11 +84,23 @@ void TVrMatrix::paintEvent(QPaintEvent*)
             for (int row = 0; row < 7; ++row)
                 dotAt(column, row, glyph[row] & (0x10 >> dotColumn) ? kLit : kUnlit);
         } else if (!cell.mark.isNull()) {
-            dotAt(column, 6, kLit);
-            if (cell.mark == QLatin1Char(','))
-                dotAt(column, 7, kLit);
+            drawMark(painter, origin + QPointF(column * pitch, 6 * pitch), pitch, cell.mark);
         }
     }
+}
+
+// A decimal mark in the narrow column between two characters: a stroke as
+// thick as the column, so that "2,94" never reads as 294. It stays clear of
+// the neighbouring characters' dots.
+void TVrMatrix::drawMark(QPainter& painter, const QPointF& baseline, qreal pitch, QChar mark)
+{
+    painter.save();
+    painter.setPen(QPen(kLit, pitch, Qt::SolidLine, Qt::RoundCap));
+    if (mark == QLatin1Char(','))
+        painter.drawLine(baseline - QPointF(0, 0.1 * pitch), baseline + QPointF(-0.35 * pitch, 1.55 * pitch));
+    else
+        painter.drawPoint(baseline);
+    painter.restore();
 }
 
 void TVrMatrix::showEvent(QShowEvent*)

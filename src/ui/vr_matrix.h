@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 // An LED dot-matrix text display of `leds` character cells, lime on black.
 // A text with more cells than the display scrolls through it from right to
 // left; one that fits stands still at the left.
@@ -32,6 +34,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    static void drawMark(QPainter& painter, const QPointF& baseline, qreal pitch, QChar mark);
+
     int leds_ = 5;
     QString text_;
     QVector<LedCell> cells_;

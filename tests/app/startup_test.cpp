@@ -44,6 +44,30 @@ TEST(Splash, CarriesTheThreeTurnedCaptions)
     }
 }
 
+// White letters stay readable on the brightest parts of the photograph: each
+// is ringed by a dark outline.
+TEST(Splash, CaptionsKeepADarkOutlineOnABrightGround)
+{
+    QWidget ground;
+    ground.resize(300, 120);
+    ground.setStyleSheet(QStringLiteral("background: white"));
+    ground.setAttribute(Qt::WA_StyledBackground);
+    RotatedLabel label(&ground);
+    label.setGeometry(0, 0, 300, 120);
+    label.setText(QStringLiteral("ОСНОВНЫЕ ЗАКОНЫ"));
+    label.setAngle(10);
+    QFont font = label.font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    label.setFont(font);
+    const QImage image = ground.grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 64;
+    EXPECT_GT(dark, 100);
+}
+
 TEST(Splash, WaitEndsAtTheTimersFirstTickInAnEventLoop)
 {
     TForm15 splash;

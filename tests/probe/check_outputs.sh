@@ -32,6 +32,8 @@ out=$("$probe" model refraction sScrollBar7=200 sScrollBar8=100 2>/dev/null)
 expect "$out" VrMatrix3=30,16 VrMatrix4=239,8
 out=$("$probe" model refraction sScrollBar8=100 2>/dev/null)
 expect "$out" VrMatrix3=90,00
+out=$("$probe" model refraction sScrollBar7=200 sScrollBar8=100 sTrackBar9=120 2>/dev/null)
+expect "$out" VrMatrix9=NO VrMatrix10=NO Image7.visible=1
 
 out=$("$probe" model lens 2>/dev/null)
 expect "$out" "RzLEDDisplay1=F<d<2F" VrMatrix29=1,0309 VrMatrix30=382,121212121212 VrMatrix31=2,94 VrMatrix32=158,73
@@ -39,6 +41,10 @@ out=$("$probe" model lens sRadioButton9=1 2>/dev/null)
 expect "$out" VrMatrix29=1,0309 VrMatrix30=-55,55 VrMatrix31=-0,43 VrMatrix32=-23,07
 out=$("$probe" model lens sTrackBar14=130 2>/dev/null)
 expect "$out" RzLEDDisplay1=d=F sLabel67.visible=1
+out=$("$probe" model lens sTrackBar14=129 sTrackBar14=130 2>/dev/null)
+expect "$out" VrNum26=130 VrMatrix30=- VrMatrix31=- VrMatrix32=-
+out=$("$probe" model lens sRadioButton9=1 sTrackBar14=130 2>/dev/null)
+expect "$out" VrMatrix30=-65,00 VrMatrix31=-0,50 VrMatrix32=-27,00 sLabel67.visible=0
 
 right="1 2 2 2 3 3 2 3 2 3 2 1 2 2 1 1 2 1 2 1"
 out=$("$probe" quiz "$data/Test.ini" $right 2>/dev/null)

@@ -77,6 +77,39 @@ TEST(VrMatrix, ShowsEveryCellOfAFittingTextAndNothingForAnEmptyOne)
     EXPECT_EQ(litPixels(matrix, matrix.rect()), 0);
 }
 
+// The light a display gives off within `area`: the green above that of an unlit dot.
+long lightOf(QWidget& widget, const QRect& area)
+{
+    const QImage image = widget.grab().toImage();
+    long light = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            light += std::max(0, image.pixelColor(x, y).green() - 0x40);
+    return light;
+}
+
+// "2,94" must never read as 294: its comma gives off as much light as three
+// dots of a digit, and hangs below the digits like a written comma.
+TEST(VrMatrix, DecimalCommaIsAsVisibleAsASegment)
+{
+    TVrMatrix matrix;
+    matrix.resize(96, 26);
+    matrix.setLeds(5);
+    const auto light = [&matrix](const QString& text, const QRect& area) {
+        matrix.setText(text);
+        return lightOf(matrix, area);
+    };
+    const QRect all = matrix.rect();
+    const long comma = light(QStringLiteral("2,94"), all) - light(QStringLiteral("294"), all);
+    const long dot = (light(QStringLiteral("-"), all) - light(QString(), all)) / 5; // a dash lights five dots
+    EXPECT_GE(comma, 3 * dot);
+
+    // The rows below the digits light only for the comma.
+    const QRect belowDigits(0, 22, 96, 4);
+    EXPECT_EQ(light(QStringLiteral("294"), belowDigits), 0);
+    EXPECT_GT(light(QStringLiteral("2,94"), belowDigits), 0);
+}
+
 TEST(VrMatrix, AnimatesOnlyWhileShownAndOverlong)
 {
     TVrMatrix matrix;
@@ -116,6 +149,35 @@ TEST(RzLedDisplay, FitsAsManyCellsAsItsHeightAllows)
     EXPECT_TRUE(display.isAnimating());
     display.hide();
     EXPECT_FALSE(display.isAnimating());
+}
+
+// The rightmost lit pixel column of a display's picture.
+int rightmostLit(QWidget& widget)
+{
+    const QImage image = widget.grab().toImage();
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y).green() > 200)
+                return x;
+    return -1;
+}
+
+// Numbers in a column of right-aligned displays end at the same place, as in
+// a table; left-aligned ones start at the same place.
+TEST(RzLedDisplay, AlignsItsCaptionForAColumnOfNumbers)
+{
+    TRzLEDDisplay display;
+    display.resize(80, 38);
+    display.setAlignment(Qt::AlignRight);
+    display.setCaption(QStringLiteral("100"));
+    const int end = rightmostLit(display);
+    for (const char* caption : {"0", "35", "76"}) {
+        display.setCaption(QString::fromLatin1(caption));
+        EXPECT_NEAR(rightmostLit(display), end, 1) << caption;
+    }
+    display.setAlignment(Qt::AlignLeft);
+    display.setCaption(QStringLiteral("1"));
+    EXPECT_LT(rightmostLit(display), end - 20);
 }
 
 TEST(RzLedDisplay, LightsItsSegmentsInItsOwnColour)

@@ -1,10 +1,12 @@
 #include "kit/canvas_op.h"
+#include "models/refraction/index_table_window.h"
 #include "models/refraction/light_speed_window.h"
 #include "models/refraction/refraction_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/rz_led_display.h"
 #include "ui/vr_matrix.h"
 #include "ui/vr_progress_bar.h"
+#include "ui/vr_scroll_text.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>
@@ -187,6 +189,17 @@ TEST_F(RefractionSheetTest, DefaultButtonRestoresAllThreePositions)
     EXPECT_EQ(text("VrMatrix1"), "1,01");
     EXPECT_EQ(text("VrMatrix2"), "2,01");
     EXPECT_EQ(sheet.findChild<QScrollBar*>("sScrollBar8")->value(), 200);
+}
+
+// The index table's scrolling line shows its letters whole, descenders included.
+TEST(IndexTable, ScrollingLineHasRoomForItsFont)
+{
+    TForm4 table;
+    auto* line = table.findChild<TVrScrollText*>("VrScrollText1");
+    ASSERT_NE(line, nullptr);
+    const QFontMetrics metrics(line->font());
+    EXPECT_GE(line->height(), metrics.ascent() + metrics.descent());
+    EXPECT_EQ(line->font().pixelSize(), 19);
 }
 
 } // namespace
