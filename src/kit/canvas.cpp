@@ -121,14 +121,37 @@ void Canvas::Refresh()
     fontColor_ = labelFontColor_;
 }
 
+// Shaping a text is slow, and the models write the same few texts in the
+// same font at every redraw.
+const QFontMetrics& Canvas::metrics() const
+{
+    if (!metrics_ || metricsFont_ != font_) {
+        metrics_.emplace(font_);
+        metricsFont_ = font_;
+        widths_.clear();
+    }
+    return *metrics_;
+}
+
 int Canvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(font_).horizontalAdvance(text);
+    const QFontMetrics& fontMetrics = metrics();
+    const auto known = widths_.constFind(text);
+    if (known != widths_.constEnd())
+        return *known;
+    const int width = fontMetrics.horizontalAdvance(text);
+    widths_.insert(text, width);
+    return width;
 }
 
 int Canvas::TextHeight() const
 {
-    return QFontMetrics(font_).height();
+    return metrics().height();
+}
+
+int Canvas::TextAscent() const
+{
+    return metrics().ascent();
 }
 
 void Canvas::record(CanvasOp::Kind kind, std::vector<int> args, const QString& text)

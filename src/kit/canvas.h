@@ -4,10 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The drawing surface of a model: the operations of a label's canvas in
@@ -61,8 +64,10 @@ public:
     // Clears to the background, leaves a clear brush and the label's font.
     void Refresh();
 
+    // The size of a text in the canvas font, and how far its baseline lies below its top.
     int TextWidth(const QString& text) const;
     int TextHeight() const;
+    int TextAscent() const;
 
     // Logs every following operation into `log` (nullptr stops logging).
     // Refresh starts the log anew, so it holds the last redraw.
@@ -77,6 +82,7 @@ protected:
     virtual void paintText(const QPoint& topLeft, const QString& text) = 0;
 
 private:
+    const QFontMetrics& metrics() const;
     void record(CanvasOp::Kind kind, std::vector<int> args, const QString& text = {});
 
     QColor background_ = Qt::black;
@@ -89,4 +95,7 @@ private:
     QColor fontColor_ = Qt::black;
     QPoint penPos_;
     std::vector<CanvasOp>* log_ = nullptr;
+    mutable std::optional<QFontMetrics> metrics_;
+    mutable QFont metricsFont_;
+    mutable QHash<QString, int> widths_;
 };

@@ -17,11 +17,12 @@ std::int64_t Round(long double value)
     constexpr long double limit = 9223372036854775808.0L; // 2^63
     if (!std::isfinite(value) || value >= limit || value < -limit)
         throw FloatError(FloatError::Kind::InvalidOperation);
-    // The default floating-point environment rounds to nearest, ties to even.
-    const long double rounded = std::nearbyintl(value);
-    if (rounded >= limit)
+    // The default floating-point environment rounds to nearest, ties to even;
+    // llrintl rounds in it directly (x87 fistp) without saving the environment.
+    // Only a value that rounds up to 2^63 lies beyond the range.
+    if (value >= limit - 0.5L)
         throw FloatError(FloatError::Kind::InvalidOperation);
-    return static_cast<std::int64_t>(rounded);
+    return static_cast<std::int64_t>(std::llrintl(value));
 }
 
 long double Divide(long double a, long double b)

@@ -1,6 +1,5 @@
 #include "kit/image_canvas.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -57,11 +56,10 @@ QBrush fillBrush(const CanvasBrush& brush)
     return Qt::NoBrush;
 }
 
-// A painter set up with the canvas's pen and brush; gaps between dashes take
+// Sets the painter to the canvas's pen and brush; gaps between dashes take
 // the brush colour only while the brush is solid.
 void preparePainter(QPainter& painter, const CanvasPen& pen, const CanvasBrush& brush)
 {
-    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(outlinePen(pen));
     painter.setBrush(fillBrush(brush));
     if (brush.style == BrushStyle::bsSolid) {
@@ -105,69 +103,208 @@ double angleOnScreen(const QPointF& centre, const QPoint& through)
     return std::atan2(-(through.y() - centre.y()), through.x() - centre.x());
 }
 
+bool samePen(const CanvasPen& a, const CanvasPen& b)
+{
+    return a.color == b.color && a.width == b.width && a.style == b.style;
+}
+
+bool sameBrush(const CanvasBrush& a, const CanvasBrush& b)
+{
+    return a.color == b.color && a.style == b.style;
+}
+
 } // namespace
 
-ImageCanvas::ImageCanvas(const QSize& size)
-    : image_(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
+bool ImageCanvas::Stroke::operator==(const Stroke& other) const
 {
-    image_.fill(Background());
+    return kind == other.kind && from == other.from && to == other.to && box == other.box && samePen(pen, other.pen)
+           && sameBrush(brush, other.brush) && text == other.text && fontColor == other.fontColor
+           && font == other.font;
 }
+
+ImageCanvas::ImageCanvas(const QSize& size)
+    : size_(size.expandedTo(QSize(1, 1))), frameBackground_(Background()), image_(size_, QImage::Format_RGB32)
+{
+    image_.fill(frameBackground_);
+}
+
+ImageCanvas::~ImageCanvas() = default;
 
 void ImageCanvas::Resize(const QSize& size)
 {
-    image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image_.fill(Background());
+    size_ = size.expandedTo(QSize(1, 1));
+    image_ = QImage(size_, QImage::Format_RGB32);
+    startFrame();
     changed();
+}
+
+const QImage& ImageCanvas::Image() const
+{
+    bringUpToDate();
+    return image_;
 }
 
 void ImageCanvas::paintBackground()
 {
-    image_.fill(Background());
+    startFrame();
+    changed();
+}
+
+void ImageCanvas::startFrame()
+{
+    lastFrame_.swap(frame_);
+    frame_.clear();
+    frameBackground_ = Background();
+    fresh_ = true;
+    drawn_ = 0;
+}
+
+void ImageCanvas::note(Stroke stroke)
+{
+    stroke.pen = Pen();
+    stroke.brush = Brush();
+    frame_.push_back(std::move(stroke));
     changed();
 }
 
 void ImageCanvas::paintLine(const QPoint& from, const QPoint& to)
 {
-    const QRectF area = QRectF(image_.rect()).adjusted(-16, -16, 16, 16);
-    const bool inside = area.contains(from) && area.contains(to);
-    QPoint a = from, b = to;
-    if (!inside) {
-        QPointF fa(from), fb(to);
-        if (!clipSegment(fa, fb, area))
+    note(Stroke{Stroke::Kind::Line, from, to, {}, {}, {}, {}, {}, {}});
+}
+
+void ImageCanvas::paintEllipse(const QRect& box)
+{
+    note(Stroke{Stroke::Kind::Ellipse, {}, {}, box, {}, {}, {}, {}, {}});
+}
+
+void ImageCanvas::paintRectangle(const QRect& box)
+{
+    note(Stroke{Stroke::Kind::Rectangle, {}, {}, box, {}, {}, {}, {}, {}});
+}
+
+void ImageCanvas::paintArc(const QRect& box, const QPoint& start, const QPoint& end, bool pie)
+{
+    note(Stroke{pie ? Stroke::Kind::Pie : Stroke::Kind::Arc, start, end, box, {}, {}, {}, {}, {}});
+}
+
+void ImageCanvas::paintText(const QPoint& topLeft, const QString& text)
+{
+    // The text's box, and its baseline as `to`, measured now with the canvas's own metrics.
+    note(Stroke{Stroke::Kind::Text, topLeft, topLeft + QPoint(0, TextAscent()),
+                QRect(topLeft, QSize(TextWidth(text), TextHeight())), text, {}, {}, Font(), FontColor()});
+}
+
+void ImageCanvas::bringUpToDate() const
+{
+    if (fresh_) {
+        fresh_ = false;
+        const bool layerFits = !layer_.isNull() && layer_.size() == size_ && layerBackground_ == frameBackground_
+                               && frame_.size() >= layerStrokes_.size()
+                               && std::equal(layerStrokes_.begin(), layerStrokes_.end(), frame_.begin());
+        if (layerFits) {
+            image_ = layer_;
+            drawn_ = layerStrokes_.size();
+        } else {
+            if (image_.size() != size_)
+                image_ = QImage(size_, QImage::Format_RGB32);
+            image_.fill(frameBackground_);
+            drawn_ = 0;
+        }
+        // What this frame shares with the one before is likely to open the
+        // next frame too: keep the picture after it.
+        const auto mismatch = std::mismatch(frame_.begin(), frame_.end(), lastFrame_.begin(), lastFrame_.end());
+        const size_t shared = size_t(mismatch.first - frame_.begin());
+        if (shared > 0 && (!layerFits || shared > layerStrokes_.size())) {
+            drawStrokes(shared);
+            layer_ = image_.copy();
+            layerStrokes_.assign(frame_.begin(), frame_.begin() + long(shared));
+            layerBackground_ = frameBackground_;
+        }
+    }
+    drawStrokes(frame_.size());
+}
+
+void ImageCanvas::drawStrokes(size_t end) const
+{
+    if (drawn_ >= end)
+        return;
+    image_.bits(); // one copy of a shared picture before any painting
+    QPainter painter;
+    for (; drawn_ < end; ++drawn_) {
+        const Stroke& stroke = frame_[drawn_];
+        if (stroke.kind == Stroke::Kind::Line && isThin(stroke.pen)) {
+            // Plotted straight into the image: the painter paints immediately,
+            // so it can stay open meanwhile.
+            QPointF a(stroke.from), b(stroke.to);
+            const QRectF area = QRectF(image_.rect()).adjusted(-16, -16, 16, 16);
+            if (area.contains(a) && area.contains(b))
+                plotThinLine(stroke, stroke.from, stroke.to);
+            else if (clipSegment(a, b, area))
+                plotThinLine(stroke, a.toPoint(), b.toPoint());
+            continue;
+        }
+        if (!painter.isActive()) {
+            painter.begin(&image_);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+        }
+        drawStroke(stroke, painter);
+    }
+}
+
+void ImageCanvas::drawStroke(const Stroke& stroke, QPainter& painter) const
+{
+    const QRect& box = stroke.box;
+    switch (stroke.kind) {
+    case Stroke::Kind::Line: {
+        QPointF a(stroke.from), b(stroke.to);
+        if (!clipSegment(a, b, QRectF(image_.rect()).adjusted(-16, -16, 16, 16)))
             return;
-        a = fa.toPoint();
-        b = fb.toPoint();
+        preparePainter(painter, stroke.pen, stroke.brush);
+        painter.drawLine(a.toPoint(), b.toPoint());
+        return;
     }
-    if (isThin(Pen())) {
-        plotThinLine(a, b);
-    } else {
-        QPainter painter(&image_);
-        preparePainter(painter, Pen(), Brush());
-        painter.drawLine(a, b);
+    case Stroke::Kind::Ellipse:
+        preparePainter(painter, stroke.pen, stroke.brush);
+        painter.drawEllipse(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));
+        return;
+    case Stroke::Kind::Rectangle:
+        preparePainter(painter, stroke.pen, stroke.brush);
+        painter.drawRect(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));
+        return;
+    case Stroke::Kind::Arc:
+    case Stroke::Kind::Pie:
+        drawArc(stroke, painter);
+        return;
+    case Stroke::Kind::Text:
+        drawText(stroke, painter);
+        return;
     }
-    changed();
 }
 
 // Bresenham's line without its end pixel, with the pen's dashes; the gaps
 // take the brush colour while the brush is solid.
-void ImageCanvas::plotThinLine(QPoint from, QPoint to)
+void ImageCanvas::plotThinLine(const Stroke& stroke, QPoint from, QPoint to) const
 {
-    const DashPattern pattern = dashPattern(Pen().style);
+    const DashPattern pattern = dashPattern(stroke.pen.style);
     const int period = pattern.on + pattern.off;
-    const QRgb ink = Pen().color.rgb();
-    const bool fillGaps = Brush().style == BrushStyle::bsSolid;
-    const QRgb gap = Brush().color.rgb();
+    const QRgb ink = stroke.pen.color.rgb();
+    const bool fillGaps = stroke.brush.style == BrushStyle::bsSolid;
+    const QRgb gap = stroke.brush.color.rgb();
+    uchar* const bits = image_.bits();
+    const qsizetype bytesPerLine = image_.bytesPerLine();
+    const unsigned width = unsigned(image_.width()), height = unsigned(image_.height());
 
     const int dx = std::abs(to.x() - from.x()), sx = from.x() < to.x() ? 1 : -1;
     const int dy = -std::abs(to.y() - from.y()), sy = from.y() < to.y() ? 1 : -1;
     int err = dx + dy;
     int x = from.x(), y = from.y();
     for (int step = 0; x != to.x() || y != to.y(); ++step) {
-        if (image_.rect().contains(x, y)) {
+        if (unsigned(x) < width && unsigned(y) < height) {
+            auto* pixel = reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + x;
             if (step % period < pattern.on)
-                image_.setPixel(x, y, ink);
+                *pixel = ink;
             else if (fillGaps)
-                image_.setPixel(x, y, gap);
+                *pixel = gap;
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -181,26 +318,14 @@ void ImageCanvas::plotThinLine(QPoint from, QPoint to)
     }
 }
 
-void ImageCanvas::paintEllipse(const QRect& box)
-{
-    QPainter painter(&image_);
-    preparePainter(painter, Pen(), Brush());
-    painter.drawEllipse(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));
-    changed();
-}
-
-void ImageCanvas::paintRectangle(const QRect& box)
-{
-    QPainter painter(&image_);
-    preparePainter(painter, Pen(), Brush());
-    painter.drawRect(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));
-    changed();
-}
-
-void ImageCanvas::paintArc(const QRect& box, const QPoint& start, const QPoint& end, bool pie)
+void ImageCanvas::drawArc(const Stroke& stroke, QPainter& painter) const
 {
     // The radial points are taken from the centre of the box as given; the
     // curve itself follows the ellipse that Ellipse draws in the same box.
+    const QRect& box = stroke.box;
+    const bool pie = stroke.kind == Stroke::Kind::Pie;
+    const QPoint& start = stroke.from;
+    const QPoint& end = stroke.to;
     const QPointF centre(box.x() + box.width() / 2.0, box.y() + box.height() / 2.0);
     const QRectF drawn(box.x(), box.y(), box.width() - 1, box.height() - 1);
     const double a = drawn.width() / 2, b = drawn.height() / 2;
@@ -237,24 +362,20 @@ void ImageCanvas::paintArc(const QRect& box, const QPoint& start, const QPoint& 
     if (pie)
         path.closeSubpath();
 
-    QPainter painter(&image_);
-    preparePainter(painter, Pen(), Brush());
+    preparePainter(painter, stroke.pen, stroke.brush);
     if (!pie)
         painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
-    changed();
 }
 
-void ImageCanvas::paintText(const QPoint& topLeft, const QString& text)
+void ImageCanvas::drawText(const Stroke& stroke, QPainter& painter) const
 {
-    QPainter painter(&image_);
-    painter.setFont(Font());
-    const QFontMetrics metrics(Font());
-    if (Brush().style == BrushStyle::bsSolid)
-        painter.fillRect(QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height())), Brush().color);
-    painter.setPen(FontColor());
-    painter.drawText(topLeft + QPoint(0, metrics.ascent()), text);
-    changed();
+    if (stroke.brush.style == BrushStyle::bsSolid)
+        painter.fillRect(stroke.box, stroke.brush.color);
+    painter.setFont(stroke.font);
+    painter.setPen(stroke.fontColor);
+    painter.setBackgroundMode(Qt::TransparentMode); // the box above is the only background
+    painter.drawText(stroke.to, stroke.text);
 }
 
 void ImageCanvas::changed()

@@ -5,20 +5,32 @@
 #include <QImage>
 
 #include <functional>
+#include <vector>
+
+class QPainter;
 
 // A canvas whose pixels live in a retained image, drawn without antialiasing
 // so that lines, dashes and hatches land on exact pixels. A label widget
 // shows the image; `onChanged` tells it to repaint.
+//
+// Drawing is deferred: a redraw only notes its strokes, and the image is
+// brought up to date when it is looked at, with one painter for all of them.
+// Most redraws begin with the same strokes as the one before (a protractor,
+// an axis, a lens outline); the picture after those shared strokes is kept
+// and copied in instead of being drawn again. Either way every pixel is the
+// one the strokes draw.
 class ImageCanvas : public Canvas {
 public:
     explicit ImageCanvas(const QSize& size = QSize(1, 1));
+    ~ImageCanvas() override;
 
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
+    int Width() const override { return size_.width(); }
+    int Height() const override { return size_.height(); }
 
     // A new size starts an empty picture in the background colour.
     void Resize(const QSize& size);
-    const QImage& Image() const { return image_; }
+    // The picture with every stroke so far.
+    const QImage& Image() const;
     void SetChangedCallback(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
 protected:
@@ -30,9 +42,41 @@ protected:
     void paintText(const QPoint& topLeft, const QString& text) override;
 
 private:
-    void plotThinLine(QPoint from, QPoint to);
+    // One drawing operation with everything it is drawn with.
+    struct Stroke {
+        enum class Kind { Line, Ellipse, Rectangle, Arc, Pie, Text };
+        Kind kind;
+        QPoint from; // line ends, the radial points of an arc, a text's corner and baseline
+        QPoint to;
+        QRect box;   // of an ellipse, rectangle or arc; the box behind a text
+        QString text;
+        CanvasPen pen;
+        CanvasBrush brush;
+        QFont font;
+        QColor fontColor;
+
+        bool operator==(const Stroke& other) const;
+    };
+
+    void note(Stroke stroke);
+    void startFrame();
+    void bringUpToDate() const;
+    void drawStrokes(size_t end) const;
+    void drawStroke(const Stroke& stroke, QPainter& painter) const;
+    void plotThinLine(const Stroke& stroke, QPoint from, QPoint to) const;
+    void drawArc(const Stroke& stroke, QPainter& painter) const;
+    void drawText(const Stroke& stroke, QPainter& painter) const;
     void changed();
 
-    QImage image_;
+    QSize size_;
+    std::vector<Stroke> frame_;     // since the last refresh
+    std::vector<Stroke> lastFrame_; // the frame before
+    QColor frameBackground_;        // what the refresh that began the frame cleared to
+    mutable QImage image_;
+    mutable size_t drawn_ = 0;      // strokes of the frame already in the image
+    mutable bool fresh_ = true;     // the frame is not yet in the image at all
+    mutable QImage layer_;          // the picture after the strokes in `layerStrokes_`
+    mutable std::vector<Stroke> layerStrokes_;
+    mutable QColor layerBackground_;
     std::function<void()> onChanged_;
 };

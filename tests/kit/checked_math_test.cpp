@@ -30,7 +30,12 @@ INSTANTIATE_TEST_SUITE_P(Ties, RoundTest,
                          ::testing::Values(RoundCase{2.5L, 2}, RoundCase{3.5L, 4}, RoundCase{-2.5L, -2},
                                            RoundCase{-3.5L, -4}, RoundCase{0.5L, 0}, RoundCase{1.5L, 2},
                                            RoundCase{2.4999L, 2}, RoundCase{-0.6L, -1},
-                                           RoundCase{181.26L, 181}, RoundCase{-84.52L, -85}));
+                                           RoundCase{181.26L, 181}, RoundCase{-84.52L, -85},
+                                           // the ends of the 64-bit range and ties beyond double precision
+                                           RoundCase{9223372036854775807.0L, 9223372036854775807LL},
+                                           RoundCase{-9223372036854775807.0L - 1, -9223372036854775807LL - 1},
+                                           RoundCase{4503599627370497.5L, 4503599627370498LL},
+                                           RoundCase{9007199254740993.5L, 9007199254740994LL}));
 
 QString errorTextOf(void (*operation)())
 {
@@ -49,6 +54,9 @@ TEST(CheckedMath, RaisesTheRuntimeTexts)
     EXPECT_EQ(errorTextOf([] { Round(std::numeric_limits<long double>::infinity()); }),
               "Invalid floating point operation");
     EXPECT_EQ(errorTextOf([] { Round(1e19L); }), "Invalid floating point operation");
+    // Just below 2^63, but it rounds (to even) up to 2^63, which is beyond the range.
+    EXPECT_EQ(errorTextOf([] { Round(9223372036854775807.5L); }), "Invalid floating point operation");
+    EXPECT_EQ(errorTextOf([] { Round(-9223372036854775809.0L); }), "Invalid floating point operation");
     EXPECT_EQ(errorTextOf([] { Divide(1, 0); }), "Floating point division by zero");
     EXPECT_EQ(errorTextOf([] { Divide(0, 0); }), "Invalid floating point operation");
     EXPECT_EQ(errorTextOf([] { Checked(std::numeric_limits<long double>::infinity()); }),

@@ -217,4 +217,87 @@ TEST_F(ImageCanvasTest, AbsurdlyLongLinesAreClippedNotWalked)
     EXPECT_EQ(at(299, 150), kWhite);
 }
 
+// One redraw with every kind of operation; `variant` moves its second half,
+// as a control moves a ray while the protractor stays.
+void drawFrame(Canvas& canvas, int variant, bool lookEveryStep)
+{
+    const auto look = [&canvas, lookEveryStep] {
+        if (lookEveryStep)
+            static_cast<ImageCanvas&>(canvas).Image();
+    };
+    canvas.Refresh();
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::psSolid);
+    canvas.Ellipse(50, 250, 250, 50);
+    look();
+    for (int k = 0; k < 12; ++k) {
+        canvas.MoveTo(150 + k * 7, 40);
+        canvas.LineTo(150 + k * 7, 30);
+        canvas.TextOut(140 + k * 7, 10, QString::number(k));
+        look();
+    }
+    // From here on the picture depends on the variant.
+    canvas.SetPenColor(kYellow);
+    canvas.SetPenWidth(3);
+    canvas.MoveTo(150, 150);
+    canvas.LineTo(150 + variant * 9, 60);
+    canvas.SetBrushColor(kYellow);
+    canvas.Ellipse(140 + variant, 140, 160 + variant, 160);
+    look();
+    canvas.SetPenColor(kBlack);
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::psDot); // gaps in the solid yellow brush
+    canvas.MoveTo(150, 150);
+    canvas.LineTo(250, 250 - variant * 5);
+    canvas.SetBrushColor(kBlack);
+    canvas.TextOut(100 + variant, 200, QStringLiteral("A")); // on black, after an opaque line
+    canvas.SetBrushStyle(BrushStyle::bsClear);
+    canvas.TextOut(60, 220 - variant, QStringLiteral("B"));
+    look();
+    canvas.SetPenStyle(PenStyle::psSolid);
+    canvas.SetPenColor(kBlue);
+    canvas.SetPenWidth(2);
+    canvas.Arc(80, 80, 220, 220, 300, 150 - variant, 150, 300);
+    canvas.SetBrushColor(kBlue);
+    canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
+    canvas.Pie(100, 100, 200, 200, 300, 150, 0, 150 + variant);
+    look();
+}
+
+// However often the picture is looked at, and whatever was drawn before,
+// a redraw leaves exactly the pixels it draws on a fresh canvas.
+TEST(ImageCanvasFrames, EveryRedrawGivesThePixelsOfItsOwnStrokes)
+{
+    const auto setUp = [](ImageCanvas& canvas) {
+        canvas.SetLabelAppearance(kBlack, QFont(QStringLiteral("MS Sans Serif")), kRed);
+    };
+    ImageCanvas lookedAtOnce(QSize(300, 300)), lookedAtAlways(QSize(300, 300));
+    setUp(lookedAtOnce);
+    setUp(lookedAtAlways);
+    for (int variant : {0, 1, 1, 5, 1, 0, 0, 3}) {
+        drawFrame(lookedAtOnce, variant, false);
+        drawFrame(lookedAtAlways, variant, true);
+        ImageCanvas fresh(QSize(300, 300));
+        setUp(fresh);
+        drawFrame(fresh, variant, true);
+        EXPECT_EQ(lookedAtOnce.Image(), fresh.Image()) << "variant " << variant;
+        EXPECT_EQ(lookedAtAlways.Image(), fresh.Image()) << "variant " << variant;
+    }
+}
+
+TEST(ImageCanvasFrames, ACopyOfThePictureKeepsItsPixels)
+{
+    ImageCanvas canvas(QSize(100, 100));
+    canvas.Refresh();
+    const QImage before = canvas.Image();
+    canvas.SetPenColor(kWhite);
+    canvas.SetPenWidth(3);
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(99, 99);
+    canvas.Image();
+    EXPECT_EQ(before.pixelColor(50, 50), kBlack);
+    EXPECT_EQ(canvas.Image().pixelColor(50, 50), kWhite);
+}
+
 } // namespace
