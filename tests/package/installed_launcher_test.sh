@@ -27,6 +27,9 @@ DESTDIR=$scratch/stage cmake --install "$build" --prefix /usr >/dev/null || {
   exit 1
 }
 launcher=$scratch/stage/usr/bin/optika
+# A copy of the plugin, so that the ordinary user below can read it too.
+cp -r "$plugins" "$scratch/plugins"
+plugins=$scratch/plugins
 home=$(readlink -f "$scratch/stage/usr/lib/optika")
 
 diff -r "$data/img" "$home/img" || fail "the pictures are not installed as they are in data/img"
