@@ -1,7 +1,7 @@
 # The two commands of the README, plus benchmarks.
 BUILD ?= build
 
-.PHONY: all deps configure build run test bench pictures clean
+.PHONY: all deps configure build run test bench pictures package clean
 
 all: build
 
@@ -27,6 +27,16 @@ bench: build
 pictures: build
 	scripts/make-pictures
 	@cmake --build $(BUILD) --target data
+
+# The Debian package $(BUILD)/optika_<version>_<arch>.deb, then its checks.
+# cpack installs only what is built here, not the tests and benchmarks.
+package:
+	@scripts/install-deps --package
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOPTIKA_PACKAGE=ON \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+	@cmake --build $(BUILD) -j2 --target optika optika_docs optika_icons
+	cd $(BUILD) && cpack
+	scripts/check-package $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
