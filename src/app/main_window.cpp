@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -135,6 +136,8 @@ void TForm1::ShowModelSheet(QWidget* sheet)
     QTabWidget* host = ui->sPageControl1;
     const int chosen = host->indexOf(sheet);
     host->setVisible(true);
+    // The host covers the banner and the clock; a covered clock need not tick.
+    ui->VrLedClock1->setVisible(false);
     host->setTabVisible(chosen, true);
     for (int i = 0; i < host->count(); ++i) {
         if (i != chosen)
@@ -157,15 +160,21 @@ void TForm1::sBitBtn32Click()
 {
     // The tabs go in the order of the sheets: sTabSheet1, 2, 3, 5, 4, 6, 7, 8.
     ui->sPageControl1->setVisible(false);
+    ui->VrLedClock1->setVisible(true);
     for (int i = 0; i < ui->sPageControl1->count(); ++i)
         ui->sPageControl1->setTabVisible(i, false);
 }
 
 void TForm1::Timer1Timer()
 {
-    ui->sStatusBar2->setPanelText(0, StatusTimeText());
-    ui->sStatusBar2->setPanelText(1, StatusDateText());
-    ui->sStatusBar2->setPanelText(2, StatusHintText());
+    // The clock's texts change once a second; most ticks only look at the hint.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now >= nextSecond_) {
+        nextSecond_ = (now / 1000 + 1) * 1000;
+        ui->sStatusBar2->setPanelText(0, StatusTimeText());
+        ui->sStatusBar2->setPanelText(1, StatusDateText());
+    }
+    ui->sStatusBar2->setPanelText(2, StatusHintText(pointer_.underMouse()));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

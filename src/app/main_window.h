@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/status_texts.h"
 #include "ui/skin_manager.h"
 
 #include <QTimer>
@@ -54,6 +55,8 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui;
     const ProgramWindows* windows_ = nullptr;
+    PointerTracker pointer_;
+    qint64 nextSecond_ = 0; // when the status bar's time text next changes, ms since the epoch
     QMenu* PopupMenu1 = nullptr;
     QSystemTrayIcon* RzTrayIcon1 = nullptr;
 };

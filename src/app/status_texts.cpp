@@ -1,7 +1,9 @@
 #include "app/status_texts.h"
 
 #include <QApplication>
-#include <QCursor>
+#include <QEvent>
+#include <QSinglePointEvent>
+#include <QWindow>
 #include <QDateTime>
 #include <QLocale>
 #include <QWidget>
@@ -9,9 +11,11 @@
 QString StatusTimeText()
 {
     // The long format without its time-zone name, as a clock shows it.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QStringLiteral(" t")).remove(QLatin1Char('t'));
-    return QStringLiteral("Время:  ") + QTime::currentTime().toString(format.trimmed());
+    static const QString format = [] {
+        QString longFormat = QLocale::system().timeFormat(QLocale::LongFormat);
+        return longFormat.remove(QStringLiteral(" t")).remove(QLatin1Char('t')).trimmed();
+    }();
+    return QStringLiteral("Время:  ") + QTime::currentTime().toString(format);
 }
 
 QString StatusDateText()
@@ -19,18 +23,73 @@ QString StatusDateText()
     return QStringLiteral("Дата:  ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
-QString StatusHintText()
+QString StatusHintText(const QWidget* underMouse)
 {
-    return QStringLiteral("Подсказка экрана:  ") + HintUnderMouse();
+    return QStringLiteral("Подсказка экрана:  ") + HintOf(underMouse);
 }
 
-QString HintUnderMouse()
+QString HintOf(const QWidget* underMouse)
 {
-    for (QWidget* widget = QApplication::widgetAt(QCursor::pos()); widget; widget = widget->parentWidget()) {
+    for (const QWidget* widget = underMouse; widget; widget = widget->parentWidget()) {
         if (!widget->toolTip().isEmpty())
             return widget->toolTip();
         if (widget->isWindow())
             break;
     }
     return {};
+}
+
+PointerTracker::PointerTracker(QObject* parent)
+    : QObject(parent)
+{
+    qApp->installEventFilter(this);
+}
+
+bool PointerTracker::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every movement of the pointer over one of the program's windows reaches
+    // that window first; a window shown or hidden may put another widget
+    // under a pointer that rests.
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        // An enter tells where the pointer came in only when the window did
+        // not know it already; the moves that follow are exact.
+        if (watched->isWindowType() && (event->type() == QEvent::MouseMove || watched != window_)) {
+            window_ = static_cast<QWindow*>(watched);
+            position_ = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+            stale_ = true;
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == window_) {
+            window_ = nullptr;
+            stale_ = true;
+        }
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        stale_ = true;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* PointerTracker::underMouse()
+{
+    if (stale_) {
+        // The window the pointer is in, and its own layout, tell which widget
+        // lies there; the window system is not asked.
+        underMouse_ = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window_ && window->windowHandle() == window_) {
+                QWidget* child = window->childAt(position_);
+                underMouse_ = child ? child : window;
+            }
+        }
+        stale_ = false;
+    }
+    return underMouse_;
 }

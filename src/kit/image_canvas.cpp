@@ -2,9 +2,11 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -98,6 +100,9 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& area)
     return true;
 }
 
+// How many drawn arcs and ellipses are kept for their next appearance.
+constexpr size_t kStamps = 64;
+
 double angleOnScreen(const QPointF& centre, const QPoint& through)
 {
     return std::atan2(-(through.y() - centre.y()), through.x() - centre.x());
@@ -134,6 +139,7 @@ void ImageCanvas::Resize(const QSize& size)
 {
     size_ = size.expandedTo(QSize(1, 1));
     image_ = QImage(size_, QImage::Format_RGB32);
+    overLayer_ = false;
     startFrame();
     changed();
 }
@@ -202,12 +208,13 @@ void ImageCanvas::bringUpToDate() const
                                && frame_.size() >= layerStrokes_.size()
                                && std::equal(layerStrokes_.begin(), layerStrokes_.end(), frame_.begin());
         if (layerFits) {
-            image_ = layer_;
+            restoreLayer();
             drawn_ = layerStrokes_.size();
         } else {
             if (image_.size() != size_)
                 image_ = QImage(size_, QImage::Format_RGB32);
             image_.fill(frameBackground_);
+            overLayer_ = false;
             drawn_ = 0;
         }
         // What this frame shares with the one before is likely to open the
@@ -219,9 +226,52 @@ void ImageCanvas::bringUpToDate() const
             layer_ = image_.copy();
             layerStrokes_.assign(frame_.begin(), frame_.begin() + long(shared));
             layerBackground_ = frameBackground_;
+            overLayer_ = true;
+            painted_.clear();
         }
     }
     drawStrokes(frame_.size());
+}
+
+// Copies back from the layer what was painted over it since: the whole
+// picture only when the image is not the layer's own.
+void ImageCanvas::restoreLayer() const
+{
+    if (!overLayer_ || image_.size() != layer_.size()) {
+        image_ = layer_.copy();
+    } else {
+        QRegion region;
+        region.setRects(painted_.data(), int(painted_.size()));
+        uchar* bits = image_.bits();
+        const qsizetype bytesPerLine = image_.bytesPerLine();
+        for (const QRect& rect : region) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                std::memcpy(bits + y * bytesPerLine + rect.left() * 4, layer_.constScanLine(y) + rect.left() * 4,
+                            size_t(rect.width()) * 4);
+        }
+    }
+    overLayer_ = true;
+    painted_.clear();
+}
+
+// Where a stroke can set pixels: its line or box and the pen's width around
+// it, or a text's box with room for the overhang of its letters.
+QRect ImageCanvas::reach(const Stroke& stroke) const
+{
+    const int margin = stroke.pen.width + 3;
+    QRect rect;
+    switch (stroke.kind) {
+    case Stroke::Kind::Line:
+        rect = QRect(stroke.from, stroke.to).normalized().adjusted(-margin, -margin, margin, margin);
+        break;
+    case Stroke::Kind::Text:
+        rect = stroke.box.adjusted(-3, -3, 3, 3);
+        break;
+    default:
+        rect = stroke.box.adjusted(-margin, -margin, margin, margin);
+        break;
+    }
+    return rect & image_.rect();
 }
 
 void ImageCanvas::drawStrokes(size_t end) const
@@ -232,9 +282,14 @@ void ImageCanvas::drawStrokes(size_t end) const
     QPainter painter;
     for (; drawn_ < end; ++drawn_) {
         const Stroke& stroke = frame_[drawn_];
+        if (overLayer_) {
+            const QRect rect = reach(stroke);
+            if (!rect.isEmpty())
+                painted_.push_back(rect);
+        }
+        // Thin lines are plotted and stamps set straight into the image: the
+        // painter paints immediately, so it can stay open meanwhile.
         if (stroke.kind == Stroke::Kind::Line && isThin(stroke.pen)) {
-            // Plotted straight into the image: the painter paints immediately,
-            // so it can stay open meanwhile.
             QPointF a(stroke.from), b(stroke.to);
             const QRectF area = QRectF(image_.rect()).adjusted(-16, -16, 16, 16);
             if (area.contains(a) && area.contains(b))
@@ -243,12 +298,62 @@ void ImageCanvas::drawStrokes(size_t end) const
                 plotThinLine(stroke, a.toPoint(), b.toPoint());
             continue;
         }
+        if (stroke.kind == Stroke::Kind::Arc || stroke.kind == Stroke::Kind::Pie
+            || stroke.kind == Stroke::Kind::Ellipse) {
+            drawStamped(stroke);
+            continue;
+        }
         if (!painter.isActive()) {
             painter.begin(&image_);
             painter.setRenderHint(QPainter::Antialiasing, false);
         }
         drawStroke(stroke, painter);
     }
+}
+
+// Sets the pixels an arc, pie or ellipse sets. A stroke not seen lately is
+// drawn on a transparent scratch picture first and its pixels read back; they
+// are all opaque, as nothing is drawn antialiased or translucent, so setting
+// them is drawing the stroke.
+void ImageCanvas::drawStamped(const Stroke& stroke) const
+{
+    auto known = std::find_if(stamps_.begin(), stamps_.end(), [&stroke](const Stamp& s) { return s.stroke == stroke; });
+    if (known != stamps_.end()) {
+        stamps_.splice(stamps_.begin(), stamps_, known);
+    } else {
+        if (scratch_.size() != image_.size()) {
+            scratch_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+            scratch_.fill(Qt::transparent);
+        }
+        {
+            QPainter painter(&scratch_);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            drawStroke(stroke, painter);
+        }
+        Stamp stamp{stroke, {}};
+        const QRect rect = reach(stroke);
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(scratch_.scanLine(y));
+            for (int x = rect.left(); x <= rect.right();) {
+                if (qAlpha(row[x]) == 0) {
+                    ++x;
+                    continue;
+                }
+                const QRgb colour = row[x];
+                const int start = x;
+                while (x <= rect.right() && row[x] == colour)
+                    row[x++] = 0;
+                stamp.spans.push_back({y, start, x - start, colour | 0xFF000000u});
+            }
+        }
+        stamps_.push_front(std::move(stamp));
+        if (stamps_.size() > kStamps)
+            stamps_.pop_back();
+    }
+    uchar* bits = image_.bits();
+    const qsizetype bytesPerLine = image_.bytesPerLine();
+    for (const Span& span : stamps_.front().spans)
+        std::fill_n(reinterpret_cast<QRgb*>(bits + span.y * bytesPerLine) + span.x, span.length, span.colour);
 }
 
 void ImageCanvas::drawStroke(const Stroke& stroke, QPainter& painter) const

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <functional>
+#include <list>
 #include <vector>
 
 class QPainter;
@@ -16,8 +17,10 @@ class QPainter;
 // Drawing is deferred: a redraw only notes its strokes, and the image is
 // brought up to date when it is looked at, with one painter for all of them.
 // Most redraws begin with the same strokes as the one before (a protractor,
-// an axis, a lens outline); the picture after those shared strokes is kept
-// and copied in instead of being drawn again. Either way every pixel is the
+// an axis, a lens outline); the picture after those shared strokes is kept,
+// and the next redraw restores just the parts its predecessor painted over.
+// Arcs and ellipses, the dearest strokes, are kept as the pixels they set and
+// set again when the same stroke comes back. Either way every pixel is the
 // one the strokes draw.
 class ImageCanvas : public Canvas {
 public:
@@ -58,7 +61,22 @@ private:
         bool operator==(const Stroke& other) const;
     };
 
+    // A run of pixels of one colour that a stroke sets.
+    struct Span {
+        int y;
+        int x;
+        int length;
+        QRgb colour;
+    };
+    struct Stamp {
+        Stroke stroke;
+        std::vector<Span> spans;
+    };
+
     void note(Stroke stroke);
+    QRect reach(const Stroke& stroke) const;
+    void restoreLayer() const;
+    void drawStamped(const Stroke& stroke) const;
     void startFrame();
     void bringUpToDate() const;
     void drawStrokes(size_t end) const;
@@ -78,5 +96,9 @@ private:
     mutable QImage layer_;          // the picture after the strokes in `layerStrokes_`
     mutable std::vector<Stroke> layerStrokes_;
     mutable QColor layerBackground_;
+    mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
+    mutable std::vector<QRect> painted_;
+    mutable std::list<Stamp> stamps_; // most recently used first
+    mutable QImage scratch_;          // transparent but while a stamp is taken
     std::function<void()> onChanged_;
 };

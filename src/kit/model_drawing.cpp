@@ -5,6 +5,8 @@
 #include "kit/screen_mapping.h"
 
 #include <cmath>
+#include <map>
+#include <vector>
 
 ModelPoint Polar(long double radius, long double degrees)
 {
@@ -83,20 +85,41 @@ void ArcInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint
     sectorInBox(canvas, &Canvas::Arc, corner1, corner2, from, to);
 }
 
-void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)
+namespace {
+
+// One tick of a protractor scale in whole model units, with its number.
+struct Tick {
+    std::int64_t x1, y1, x2, y2;
+    QString label;
+};
+
+// The ticks of a scale depend only on how many there are and how far apart:
+// worked out once, they serve every redraw.
+const std::vector<Tick>& ticksOf(int count, int stepDegrees)
 {
+    static std::map<std::pair<int, int>, std::vector<Tick>> scales;
+    std::vector<Tick>& ticks = scales[{count, stepDegrees}];
+    if (!ticks.empty())
+        return ticks;
     double t = 0;
     for (int k = 1; k <= count; ++k) {
         t = t + stepDegrees * Pi / 180;
         const long double c = std::cos(static_cast<long double>(t));
         const long double s = std::sin(static_cast<long double>(t));
-        const auto x1 = Round(190 * c), y1 = Round(190 * s);
-        const auto x2 = Round(210 * c), y2 = Round(210 * s);
-        canvas.MoveTo(ToScreenX(double(x1)), ToScreenY(double(y1)));
-        canvas.LineTo(ToScreenX(double(x2)), ToScreenY(double(y2)));
-        if (labelled) {
-            const auto degrees = Round(t * 180 / Pi);
-            canvas.TextOut(ToScreenX(double(x2 - 10)), ToScreenY(double(y2 + 5)), QString::number(degrees));
-        }
+        ticks.push_back({Round(190 * c), Round(190 * s), Round(210 * c), Round(210 * s),
+                         QString::number(Round(t * 180 / Pi))});
+    }
+    return ticks;
+}
+
+} // namespace
+
+void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)
+{
+    for (const Tick& tick : ticksOf(count, stepDegrees)) {
+        canvas.MoveTo(ToScreenX(double(tick.x1)), ToScreenY(double(tick.y1)));
+        canvas.LineTo(ToScreenX(double(tick.x2)), ToScreenY(double(tick.y2)));
+        if (labelled)
+            canvas.TextOut(ToScreenX(double(tick.x2 - 10)), ToScreenY(double(tick.y2 + 5)), tick.label);
     }
 }

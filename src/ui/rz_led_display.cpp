@@ -33,6 +33,7 @@ void TRzLEDDisplay::setCaption(const QString& caption)
 void TRzLEDDisplay::setSegmentColor(const QColor& color)
 {
     on_ = color;
+    glyphs_.clear();
     update();
 }
 
@@ -71,7 +72,6 @@ void TRzLEDDisplay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    const QColor off = QColor::fromHsv(on_.hsvHue(), on_.hsvSaturation() / 2, 24);
     const int count = cellCount();
     const int period = int(cells_.size()) + kGapCells;
     const int shift = isScrolling() ? marquee_.offset() % period : 0;
@@ -82,13 +82,31 @@ void TRzLEDDisplay::paintEvent(QPaintEvent*)
     for (int i = 0; i < count; ++i) {
         const int index = isScrolling() ? (i + shift) % period : i - lead;
         const LedCell cell = index >= 0 && index < cells_.size() ? cells_[index] : LedCell{};
-        const QRectF box(left + i * cellPitch(), kMargin, cellWidth(), height() - 2 * kMargin);
-        PaintFourteenSegments(painter, box, cell.character, cell.mark, on_, off);
+        painter.drawImage(QPointF(std::round(left + i * cellPitch()), 0), glyph(cell));
     }
+}
+
+// A cell's picture, drawn once per character, size and colour.
+const QImage& TRzLEDDisplay::glyph(const LedCell& cell) const
+{
+    const QString key = QString(cell.character) + cell.mark;
+    const auto known = glyphs_.constFind(key);
+    if (known != glyphs_.constEnd())
+        return *known;
+    // The picture reaches into the gap after the cell and the margin below
+    // it, where a decimal mark stands; it is transparent around the segments.
+    QImage image(int(std::ceil(cellPitch() + kMargin)), std::max(1, height()), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const QColor off = QColor::fromHsv(on_.hsvHue(), on_.hsvSaturation() / 2, 24);
+    PaintFourteenSegments(painter, QRectF(0, kMargin, cellWidth(), height() - 2 * kMargin), cell.character, cell.mark,
+                          on_, off);
+    return *glyphs_.insert(key, image);
 }
 
 void TRzLEDDisplay::resizeEvent(QResizeEvent*)
 {
+    glyphs_.clear();
     marquee_.setNeeded(isScrolling());
 }
 

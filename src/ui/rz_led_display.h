@@ -3,6 +3,8 @@
 #include "ui/led_text.h"
 
 #include <QColor>
+#include <QHash>
+#include <QImage>
 #include <QWidget>
 
 // An LED segment text display: as many fourteen-segment cells as its height
@@ -42,10 +44,12 @@ protected:
 private:
     qreal cellWidth() const;
     qreal cellPitch() const;
+    const QImage& glyph(const LedCell& cell) const;
 
     QString caption_;
     QVector<LedCell> cells_;
     QColor on_ = QColor(0x00, 0xFF, 0x00);
     Qt::Alignment alignment_ = Qt::AlignLeft;
     LedMarquee marquee_;
+    mutable QHash<QString, QImage> glyphs_;
 };

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTime>
 
+#include <cmath>
+
 TVrLedClock::TVrLedClock(QWidget* parent)
     : QWidget(parent)
 {
@@ -16,6 +18,7 @@ TVrLedClock::TVrLedClock(QWidget* parent)
 void TVrLedClock::setLedSize(int size)
 {
     ledSize_ = size;
+    glyphs_.clear();
     update();
 }
 
@@ -36,25 +39,37 @@ void TVrLedClock::paintEvent(QPaintEvent*)
     const QString text = shownText();
 
     // Digits scale with the LED size; colons take a third of a digit's width.
-    const qreal digitWidth = ledSize_ * 7;
-    const qreal colonWidth = ledSize_ * 3;
-    const qreal digitHeight = ledSize_ * 13;
     qreal total = 0;
     for (QChar c : text)
-        total += (c == QLatin1Char(':') ? colonWidth : digitWidth) + spacing_;
+        total += glyph(c).width() + spacing_;
     total -= spacing_;
 
-    qreal x = (width() - total) / 2;
-    const qreal y = (height() - digitHeight) / 2;
+    qreal x = std::round((width() - total) / 2);
+    const qreal y = std::round((height() - ledSize_ * 13) / 2.0);
+    for (QChar c : text) {
+        const QImage& picture = glyph(c);
+        painter.drawImage(QPointF(x, y), picture);
+        x += picture.width() + spacing_;
+    }
+}
+
+// A character's picture, drawn once per LED size: the clock changes every
+// second and is redrawn from these.
+const QImage& TVrLedClock::glyph(QChar c) const
+{
+    const auto known = glyphs_.constFind(c);
+    if (known != glyphs_.constEnd())
+        return *known;
+    const int width = ledSize_ * (c == QLatin1Char(':') ? 3 : 7);
+    QImage image(width, ledSize_ * 13, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     // A dark rim keeps the digits readable on the light grounds of some skins.
     const QColor lit(0x00, 0xF0, 0x00);
     const QColor unlit(0x00, 0x60, 0x00, 0x30);
     const QColor rim(0x00, 0x40, 0x00);
-    for (QChar c : text) {
-        const qreal w = c == QLatin1Char(':') ? colonWidth : digitWidth;
-        PaintSevenSegment(painter, QRectF(x, y, w, digitHeight), c, lit, unlit, ledSize_, rim);
-        x += w + spacing_;
-    }
+    PaintSevenSegment(painter, QRectF(0, 0, width, image.height()), c, lit, unlit, ledSize_, rim);
+    return *glyphs_.insert(c, image);
 }
 
 void TVrLedClock::showEvent(QShowEvent*)

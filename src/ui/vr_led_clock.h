@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -27,7 +29,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    const QImage& glyph(QChar c) const;
+
     QTimer timer_;
+    mutable QHash<QChar, QImage> glyphs_;
     int ledSize_ = 3;
     int spacing_ = 8;
 };

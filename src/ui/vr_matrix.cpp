@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,6 +27,7 @@ TVrMatrix::TVrMatrix(QWidget* parent)
 void TVrMatrix::setLeds(int leds)
 {
     leds_ = std::max(1, leds);
+    strip_ = QImage();
     marquee_.setNeeded(isScrolling());
     update();
 }
@@ -36,6 +38,7 @@ void TVrMatrix::setText(const QString& text)
         return;
     text_ = text;
     cells_ = LedCells(text);
+    strip_ = QImage();
     marquee_.restart();
     marquee_.setNeeded(isScrolling());
     update();
@@ -55,38 +58,57 @@ void TVrMatrix::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
 
     const int columns = leds_ * kCellColumns - 1;
     const qreal pitch = std::min(qreal(width() - 4) / columns, qreal(height() - 4) / kRows);
-    const qreal dot = pitch * 0.42;
-    const QPointF origin((width() - columns * pitch) / 2 + pitch / 2, (height() - kRows * pitch) / 2 + pitch / 2);
-    const auto dotAt = [&](int column, int row, const QColor& colour) {
-        painter.setBrush(colour);
-        painter.drawEllipse(origin + QPointF(column * pitch, row * pitch), dot, dot);
-    };
+    const QPointF origin((width() - columns * pitch) / 2, (height() - kRows * pitch) / 2);
+    const QImage& strip = this->strip(pitch);
 
-    // Which cell of the text each display cell shows: a moving text advances a
-    // dot column per step through the text followed by a short blank gap.
-    const int period = (int(cells_.size()) + kGapCells) * kCellColumns;
+    // A moving text advances a dot column per step through the text followed
+    // by a short blank gap; the strip holds one round of it.
+    const int period = stripColumns_;
     const int shift = isScrolling() ? marquee_.offset() % period : 0;
-    for (int column = 0; column < columns; ++column) {
-        const int textColumn = column + shift;
-        const int cellIndex = isScrolling() ? (textColumn / kCellColumns) % (period / kCellColumns)
-                                            : textColumn / kCellColumns;
-        const int dotColumn = textColumn % kCellColumns;
-        const bool inText = cellIndex < cells_.size();
-        const LedCell cell = inText ? cells_[cellIndex] : LedCell{};
+    const int first = std::min(columns, period - shift);
+    const qreal rows = kRows * pitch;
+    painter.drawImage(QRectF(origin, QSizeF(first * pitch, rows)), strip,
+                      QRectF(shift * pitch, 0, first * pitch, rows));
+    if (first < columns)
+        painter.drawImage(QRectF(origin + QPointF(first * pitch, 0), QSizeF((columns - first) * pitch, rows)), strip,
+                          QRectF(0, 0, (columns - first) * pitch, rows));
+}
 
+// Every dot column the display can show, drawn once per text and size: a
+// scrolling step then only copies part of it.
+const QImage& TVrMatrix::strip(qreal pitch)
+{
+    const int cellCount = isScrolling() ? int(cells_.size()) + kGapCells : leds_;
+    const int stripColumns = cellCount * kCellColumns;
+    if (!strip_.isNull() && stripPitch_ == pitch && stripColumns_ == stripColumns)
+        return strip_;
+    stripPitch_ = pitch;
+    stripColumns_ = stripColumns;
+    strip_ = QImage(int(std::ceil(stripColumns * pitch)), int(std::ceil(kRows * pitch)), QImage::Format_RGB32);
+    strip_.fill(Qt::black);
+    QPainter painter(&strip_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const qreal dot = pitch * 0.42;
+    const QPointF origin(pitch / 2, pitch / 2);
+    for (int column = 0; column < stripColumns; ++column) {
+        const int cellIndex = column / kCellColumns;
+        const int dotColumn = column % kCellColumns;
+        const LedCell cell = cellIndex < cells_.size() ? cells_[cellIndex] : LedCell{};
         if (dotColumn < 5) {
             const DotGlyph& glyph = DotGlyphOf(cell.character);
-            for (int row = 0; row < 7; ++row)
-                dotAt(column, row, glyph[row] & (0x10 >> dotColumn) ? kLit : kUnlit);
+            for (int row = 0; row < 7; ++row) {
+                painter.setBrush(glyph[row] & (0x10 >> dotColumn) ? kLit : kUnlit);
+                painter.drawEllipse(origin + QPointF(column * pitch, row * pitch), dot, dot);
+            }
         } else if (!cell.mark.isNull()) {
             drawMark(painter, origin + QPointF(column * pitch, 6 * pitch), pitch, cell.mark);
         }
     }
+    return strip_;
 }
 
 // A decimal mark in the narrow column between two characters: a stroke as

@@ -2,6 +2,7 @@
 
 #include "ui/led_text.h"
 
+#include <QImage>
 #include <QWidget>
 
 class QPainter;
@@ -35,9 +36,13 @@ protected:
 
 private:
     static void drawMark(QPainter& painter, const QPointF& baseline, qreal pitch, QChar mark);
+    const QImage& strip(qreal pitch);
 
     int leds_ = 5;
     QString text_;
     QVector<LedCell> cells_;
     LedMarquee marquee_;
+    QImage strip_; // the dot columns of the text, lit and unlit
+    qreal stripPitch_ = 0;
+    int stripColumns_ = 0;
 };

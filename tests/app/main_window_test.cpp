@@ -9,10 +9,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -157,6 +157,8 @@ TEST_F(MainWindowTest, ModelHostShowsExactlyOneTabAndHidesAgain)
     EXPECT_EQ(visibleTabs(), 1);
     EXPECT_EQ(host()->currentWidget(), reflection);
     EXPECT_EQ(host()->tabText(host()->currentIndex()), "ЗАКОН ОТРАЖЕНИЯ");
+    // Covered by the host, the clock does not tick.
+    EXPECT_FALSE(form1()->findChild<QWidget*>("VrLedClock1")->isVisible());
 
     tool("sBitBtn32")->click();
     EXPECT_FALSE(host()->isVisible());
@@ -222,7 +224,8 @@ TEST_F(MainWindowTest, StatusBarShowsTimeDateAndTheHintUnderTheMouse)
     auto* status = form1()->findChild<PanelStatusBar*>("sStatusBar2");
     ASSERT_EQ(status->panelCount(), 4);
 
-    QCursor::setPos(tool("sBitBtn1")->mapToGlobal(QPoint(20, 20)));
+    // The pointer moves as the window system reports it.
+    QTest::mouseMove(form1()->windowHandle(), tool("sBitBtn1")->mapTo(form1(), QPoint(20, 20)));
     form1()->Timer1Timer();
     EXPECT_TRUE(status->panelText(0).startsWith("Время:  "));
     EXPECT_GT(status->panelText(0).size(), 10);
@@ -230,9 +233,12 @@ TEST_F(MainWindowTest, StatusBarShowsTimeDateAndTheHintUnderTheMouse)
     EXPECT_EQ(status->panelText(2), "Подсказка экрана:  Выбор модели");
     EXPECT_EQ(status->panelText(3), "");
 
-    QCursor::setPos(form1()->mapToGlobal(QPoint(300, 400))); // the start screen, no hint
+    QTest::mouseMove(form1()->windowHandle(), QPoint(300, 400)); // the start screen, no hint
     form1()->Timer1Timer();
     EXPECT_EQ(status->panelText(2), "Подсказка экрана:  ");
+    QTest::mouseMove(form1()->windowHandle(), tool("sBitBtn8")->mapTo(form1(), QPoint(10, 10)));
+    form1()->Timer1Timer();
+    EXPECT_EQ(status->panelText(2), "Подсказка экрана:  Помощь по управлению");
 }
 
 TEST_F(MainWindowTest, TrayMenuHasItsItemsInOrder)

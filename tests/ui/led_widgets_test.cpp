@@ -180,6 +180,18 @@ TEST(RzLedDisplay, AlignsItsCaptionForAColumnOfNumbers)
     EXPECT_LT(rightmostLit(display), end - 20);
 }
 
+TEST(RzLedDisplay, ShowsTheDecimalCommaBetweenItsCells)
+{
+    TRzLEDDisplay display;
+    display.resize(233, 41);
+    // Nine cells 16.5 wide, 23.9 apart, from x = 12.65: the gap after the first.
+    const QRect gap(30, 0, 6, 41);
+    display.setCaption(QStringLiteral("133"));
+    EXPECT_EQ(lightOf(display, gap), 0);
+    display.setCaption(QStringLiteral("1,33"));
+    EXPECT_GT(lightOf(display, gap), 500);
+}
+
 TEST(RzLedDisplay, LightsItsSegmentsInItsOwnColour)
 {
     TRzLEDDisplay display;
