@@ -2,6 +2,7 @@
 
 #include "models/lens/lens_sheet.h"
 #include "models/reflection/reflection_sheet.h"
+#include "models/refraction/plate_sheet.h"
 #include "models/refraction/refraction_sheet.h"
 
 namespace {
@@ -40,7 +41,7 @@ const QList<ModelEntry>& ModelCatalogue()
         {QStringLiteral("plate"), QStringLiteral("sTabSheet6"),
          QStringLiteral("ПРЕЛОМЛЕНИЕ СВЕТА В ПЛОСКОПАРАЛЛЕЛЬНОЙ ПЛАСТИНКЕ"), QStringLiteral("img\\6.png"),
          QStringLiteral("Модель демонстрирует ход лучей сквозь плоскопараллельную пластинку определенной толщины. Модель позваоляет так же находить смещение луча относительно угла падаения"),
-         nullptr},
+         create<PlateSheet>},
         {QStringLiteral("prism"), QStringLiteral("sTabSheet7"),
          QStringLiteral("ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ ПРИЗМЕ"), QStringLiteral("img\\7.png"),
          QStringLiteral("Модель демонстрирует ход лучей сквозь треугольную призму. Модель позволяет менять угол призмы и угол луча, а так же модель позволяет проследить при каких условиях возникает в призме явление полного внутренего отражения."),

@@ -35,6 +35,16 @@ expect "$out" VrMatrix3=90,00
 out=$("$probe" model refraction sScrollBar7=200 sScrollBar8=100 sTrackBar9=120 2>/dev/null)
 expect "$out" VrMatrix9=NO VrMatrix10=NO Image7.visible=1
 
+out=$("$probe" model plate 2>/dev/null)
+expect "$out" VrNum23=45 VrNum24=135 VrMatrix17=1,51 VrMatrix6=5,1 VrMatrix7=51 VrMatrix18=1,695 \
+  VrMatrix19=45 VrMatrix21=135 VrMatrix20=27,9228763880305 VrMatrix22=297,923
+out=$("$probe" model plate sTrackBar10=89 sTrackBar11=200 sScrollBar11=100 2>/dev/null)
+expect "$out" VrMatrix6=20,1 VrMatrix7=201 VrMatrix17=1,01 VrMatrix18=17,642
+if grep -q '^error=' <<<"$out"; then
+  echo "the plate raised an error box far off the canvas"
+  failures=$((failures + 1))
+fi
+
 out=$("$probe" model lens 2>/dev/null)
 expect "$out" "RzLEDDisplay1=F<d<2F" VrMatrix29=1,0309 VrMatrix30=382,121212121212 VrMatrix31=2,94 VrMatrix32=158,73
 out=$("$probe" model lens sRadioButton9=1 2>/dev/null)

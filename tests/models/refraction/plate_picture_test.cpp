@@ -1,0 +1,371 @@
+#include "kit/model_colours.h"
+#include "kit/recording_canvas.h"
+#include "kit/screen_mapping.h"
+#include "models/refraction/plate_picture.h"
+#include "picture_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+// Names a setting in a failing test's title; found beside PlateSettings.
+void PrintTo(const PlateSettings& s, std::ostream* os)
+{
+    *os << "A=" << s.A << " s=" << s.s << " t=" << s.t;
+}
+
+namespace {
+
+using namespace ModelColour;
+
+constexpr double kDegree = M_PI / 180;
+
+// The ray through a plate of index n2 in air, from Snell's law, in model
+// pixels (the plate t + 1 pixels thick, its upper face through O).
+struct PlateOptics {
+    explicit PlateOptics(const PlateSettings& s)
+        : A(s.A), n2(s.s / 100.0 + 0.01), h(s.t + 1.0), B(std::asin(std::sin(A * kDegree) / n2) / kDegree),
+          source(200 * UnitAt(90 + A)), exit{h * std::tan(B * kDegree), -h},
+          shift(h * std::sin((A - B) * kDegree) / std::cos(B * kDegree))
+    {
+    }
+
+    double A, n2, h, B;
+    Pt source;   // 200 from O, A to the left of the upward normal
+    Pt exit;     // where the refracted ray meets the lower face
+    double shift; // between the incident ray's line and the emergent ray, pixels
+};
+
+class PlateFigures : public ::testing::TestWithParam<PlateSettings> {
+protected:
+    void SetUp() override
+    {
+        DrawPlate(canvas, GetParam());
+        picture.emplace(canvas.Ops(), CenterX, CenterY);
+    }
+
+    std::vector<DrawnSegment> rays() const { return picture->lines(PenOf(Yellow, 3)); }
+
+    // The arcs of the circle of `radius` round `centre` that span from
+    // direction `from` counterclockwise to `to`, within `slack` degrees.
+    int arcsBetween(Pt centre, double radius, double from, double to, double slack = 0.6) const
+    {
+        int found = 0;
+        for (const DrawnArc& arc : picture->arcs()) {
+            found += Distance(arc.centre, centre) <= 1 && std::fabs(arc.rx - radius) <= 1
+                     && std::fabs(arc.ry - radius) <= 1 && TurnBetween(arc.from, from) <= slack
+                     && TurnBetween(arc.to, to) <= slack;
+        }
+        return found;
+    }
+
+    // A label's anchor lies inside the angle at `vertex` from direction lo
+    // counterclockwise to hi.
+    static void expectInside(const DrawnText& label, Pt vertex, double lo, double hi)
+    {
+        const double d = DirectionOf(label.topLeft - vertex);
+        const double along = std::fmod(d - lo + 720 + 2, 360);
+        EXPECT_LE(along, std::fmod(hi - lo + 720, 360) + 4)
+            << label.text.toStdString() << " at " << d << " is not between " << lo << " and " << hi;
+    }
+
+    RecordingCanvas canvas{615, 519};
+    std::optional<Picture> picture;
+};
+
+TEST_P(PlateFigures, PlateLiesBelowOWithTheSettingsThickness)
+{
+    const PlateOptics o(GetParam());
+    const auto faces = picture->lines(PenOf(Blue, 4));
+    ASSERT_EQ(faces.size(), 2u);
+    for (const DrawnSegment& face : faces) {
+        EXPECT_NEAR(std::fabs(face.to.x - face.from.x), 400, 1);
+        EXPECT_NEAR(face.from.x + face.to.x, 0, 1);
+    }
+    EXPECT_NEAR(faces[0].from.y, 0, 0.5) << "the upper face does not pass through O";
+    EXPECT_NEAR(faces[1].from.y, -o.h, 0.5) << "the lower face is not t + 1 below";
+
+    ASSERT_EQ(picture->rectangles().size(), 1u);
+    const DrawnRectangle& section = picture->rectangles()[0];
+    EXPECT_EQ(section.brush.style, BrushStyle::bsFDiagonal);
+    EXPECT_EQ(section.brush.color, Blue);
+    EXPECT_NEAR(std::max(section.corner1.y, section.corner2.y), 0, 0.5);
+    EXPECT_NEAR(std::min(section.corner1.y, section.corner2.y), -o.h, 0.5);
+
+    // Air above and below, the plate's index between its faces, all left of it.
+    const DrawnText upper = picture->texts()[0], inside = picture->texts()[1], lower = picture->texts()[2];
+    EXPECT_EQ(upper.text, " n1");
+    EXPECT_EQ(inside.text, " n2");
+    EXPECT_EQ(lower.text, " n1");
+    EXPECT_GT(upper.topLeft.y - 13, 0);
+    EXPECT_LE(inside.topLeft.y, 0.5);
+    EXPECT_GE(inside.topLeft.y, -o.h - 0.5);
+    EXPECT_LT(lower.topLeft.y, -o.h);
+    for (const DrawnText& name : {upper, inside, lower})
+        EXPECT_LT(name.topLeft.x, -200);
+}
+
+TEST_P(PlateFigures, SourceShinesOnOAtTheAngleOfIncidence)
+{
+    const PlateOptics o(GetParam());
+    ASSERT_EQ(picture->ellipses().size(), 1u);
+    const DrawnEllipse& source = picture->ellipses()[0];
+    EXPECT_EQ(source.brush.style, BrushStyle::bsSolid);
+    EXPECT_EQ(source.brush.color, Yellow);
+    EXPECT_NEAR(source.rx, 7, 0.5);
+    EXPECT_LE(Distance(source.centre, o.source), 1);
+    EXPECT_TRUE(RayFrom(rays(), {0, 0}, 90 + o.A, 0.5)) << "no incident ray from the source to O";
+}
+
+TEST_P(PlateFigures, ContinuationGoesStraightOnAsIfThereWereNoPlate)
+{
+    const PlateOptics o(GetParam());
+    const auto continuation = picture->lines(PenOf(Yellow, 2));
+    ASSERT_EQ(continuation.size(), 1u);
+    const auto straight = RayFrom(continuation, {0, 0}, 270 + o.A, 0.5);
+    ASSERT_TRUE(straight);
+    EXPECT_NEAR(straight->length(), 400, 1);
+}
+
+TEST_P(PlateFigures, RefractedRayBendsTowardsTheNormalAndMeetsTheLowerFace)
+{
+    const PlateOptics o(GetParam());
+    std::vector<DrawnSegment> below;
+    for (const DrawnSegment& ray : rays())
+        if (Distance(ray.from, {0, 0}) < 0.5 && ray.to.y < 0)
+            below.push_back(ray);
+    ASSERT_EQ(below.size(), 1u) << "one ray from O into the plate";
+    const DrawnSegment& refracted = below[0];
+    // Rounding turns a short ray; its end point says where it goes.
+    EXPECT_LE(Distance(refracted.to, o.exit), 1) << "the ray does not reach the lower face at Snell's angle";
+    EXPECT_GE(refracted.to.x, 0) << "the ray does not cross the normal";
+    EXPECT_LT(o.B, o.A);
+}
+
+TEST_P(PlateFigures, EmergentRayLeavesParallelToTheIncidentOneShiftedSideways)
+{
+    const PlateOptics o(GetParam());
+    ASSERT_EQ(rays().size(), 3u) << "incident, refracted and emergent rays";
+    // Through a thin plate the refracted ray is short enough to pass for it.
+    std::vector<DrawnSegment> longRays;
+    for (const DrawnSegment& ray : rays())
+        if (ray.length() > 100)
+            longRays.push_back(ray);
+    const auto emergent = RayFrom(longRays, o.exit, 270 + o.A, 0.6, 1.5);
+    ASSERT_TRUE(emergent) << "no emergent ray from the exit point";
+    EXPECT_NEAR(emergent->length(), 200, 1.5);
+    // The incident ray's line goes on through O in direction 270 + A.
+    const Pt along = UnitAt(270 + o.A);
+    // It lies on the side of that line away from the normal at O.
+    EXPECT_NEAR(-Cross(along, emergent->from), o.shift, 1) << "the shift is not d sin(A - B) / cos B";
+    EXPECT_NEAR(-Cross(along, emergent->to), o.shift, 1.5) << "the emergent ray is not parallel";
+}
+
+TEST_P(PlateFigures, NormalsStandAtOAndAtTheExitPoint)
+{
+    const PlateSettings& s = GetParam();
+    const PlateOptics o(s);
+    const auto normals = picture->lines(PenOf(Gray, 2));
+    ASSERT_EQ(normals.size(), 2u);
+    for (const DrawnSegment& normal : normals)
+        EXPECT_EQ(normal.from.x, normal.to.x) << "a normal is not perpendicular to the faces";
+    const DrawnSegment& atO = normals[0];
+    const DrawnSegment& atX = normals[1];
+    EXPECT_EQ(atO.from.x, 0);
+    EXPECT_EQ(std::max(atO.from.y, atO.to.y), 200);
+    EXPECT_EQ(std::min(atO.from.y, atO.to.y), -10 * s.t);
+    EXPECT_NEAR(atX.from.x, o.exit.x, 0.5);
+    EXPECT_EQ(std::max(atX.from.y, atX.to.y), 0);
+    EXPECT_EQ(std::min(atX.from.y, atX.to.y), -10 * s.t - 200);
+}
+
+TEST_P(PlateFigures, EveryArrowheadPointsAlongItsRay)
+{
+    const PlateOptics o(GetParam());
+    const Pt O{0, 0};
+    const Pt emergentEnd = o.exit - o.source;
+    struct Marked {
+        const char* name;
+        Pt from, to; // the way the light goes
+        double at;   // share of the way where the head's tip lies
+    };
+    const Marked marked[] = {
+        {"incident", o.source, O, 0.5},
+        {"refracted", O, o.exit, 0.8},
+        {"emergent", o.exit, emergentEnd, 0.5},
+    };
+    const auto heads = picture->arrowHeads();
+    ASSERT_EQ(heads.size(), 3u);
+    for (const Marked& ray : marked) {
+        const Pt tip = ray.from + ray.at * (ray.to - ray.from);
+        const DrawnArrowHead* head = nullptr;
+        for (const DrawnArrowHead& h : heads)
+            if (Distance(h.tip, tip) <= 1.5)
+                head = &h;
+        ASSERT_TRUE(head) << "no arrowhead on the " << ray.name << " ray";
+        EXPECT_TRUE(PenOf(Yellow, 3)(head->pen)) << ray.name;
+        // A short refracted ray is only known to the pixel: test its head
+        // against the exact line through O at B.
+        const Pt lineEnd = ray.from + 100 * (1 / Length(ray.to - ray.from)) * (ray.to - ray.from);
+        ExpectHeadMarksRay(*head, ray.from, lineEnd, ray.to - ray.from, ray.name);
+    }
+}
+
+TEST_P(PlateFigures, ArcsAndLettersMarkTheirAngles)
+{
+    const PlateOptics o(GetParam());
+    const Pt O{0, 0};
+    EXPECT_EQ(arcsBetween(O, 60, 90, 90 + o.A), 1) << "arc of A";
+    EXPECT_EQ(arcsBetween(O, 50, 270, 270 + o.A), 1) << "arc of the continuation";
+    // The arcs of B end on the ray towards the exit point, known to the pixel.
+    const double slack = 0.6 + std::atan(0.75 / Length(o.exit)) / kDegree;
+    EXPECT_EQ(arcsBetween(O, 20, 270, 270 + o.B, slack), 1) << "inner arc of B";
+    EXPECT_EQ(arcsBetween(O, 25, 270, 270 + o.B, slack), 1) << "outer arc of B";
+    EXPECT_EQ(arcsBetween(o.exit, 60, 270, 270 + o.A, 1.2), 1) << "arc of A\"";
+
+    const DrawnText A = picture->text("A");
+    const DrawnText B = picture->text("B");
+    const DrawnText emergent = picture->text(" A\" ");
+    expectInside(A, O, 90, 90 + o.A);
+    expectInside(B, O, 270, 270 + o.B);
+    expectInside(emergent, o.exit, 270, 270 + o.A);
+    EXPECT_NE(A.brush.style, BrushStyle::bsSolid) << "A stands on the picture";
+    for (const DrawnText& boxed : {B, emergent}) {
+        EXPECT_EQ(boxed.brush.style, BrushStyle::bsSolid) << boxed.text.toStdString();
+        EXPECT_EQ(boxed.brush.color, Black) << boxed.text.toStdString();
+    }
+}
+
+// A protractor about `centre` whose scale reads N in the direction
+// `zero` + N: a tick from radius 190 to 210 every ten degrees with its number
+// beside the tick's outer end, and its two rims over the half it reads.
+void ExpectProtractor(const Picture& picture, Pt centre, double zero, bool boxed)
+{
+    const auto ticks = picture.lines(PenOf(White, 1));
+    for (int N = 10; N <= 180; N += 10) {
+        const Pt u = UnitAt(zero + N);
+        int found = 0;
+        for (const DrawnSegment& tick : ticks)
+            found += Distance(tick.from, centre + 190 * u) <= 1.2 && Distance(tick.to, centre + 210 * u) <= 1.2;
+        EXPECT_EQ(found, 1) << "tick of " << N;
+
+        int labels = 0;
+        for (const DrawnText& label : picture.texts()) {
+            if (label.text == QString::number(N) && Distance(label.topLeft, centre + 210 * u + Pt{-10, 5}) <= 1.5) {
+                ++labels;
+                EXPECT_EQ(label.brush.style == BrushStyle::bsSolid, boxed) << N;
+            }
+        }
+        EXPECT_EQ(labels, 1) << N << " is not beside its tick";
+    }
+}
+
+TEST_P(PlateFigures, UpperProtractorReadsFromTheRightOverO)
+{
+    ExpectProtractor(*picture, {0, 0}, 0, false);
+    EXPECT_EQ(arcsBetween({0, 0}, 200, 0, 180), 1);
+    EXPECT_EQ(arcsBetween({0, 0}, 195, 0, 180), 1);
+}
+
+TEST_P(PlateFigures, LowerProtractorIsTheUpperOneTurnedAboutTheExitPoint)
+{
+    const PlateOptics o(GetParam());
+    // The scale reads 90 straight below X, so the emergent ray, at A from the
+    // downward normal, reads A + 90 as the incident ray does on the upper one.
+    ExpectProtractor(*picture, o.exit, 180, true);
+    EXPECT_EQ(arcsBetween(o.exit, 200, 180, 360, 0.8), 1);
+    EXPECT_EQ(arcsBetween(o.exit, 195, 180, 360, 0.8), 1);
+}
+
+TEST_P(PlateFigures, NothingButTheTwoScalesAndTheOriginRowIsWhite)
+{
+    int ticks = 0, numbers = 0;
+    for (const DrawnSegment& line : picture->lines(PenOf(White)))
+        ticks += line.length() < 30;
+    for (const DrawnText& text : picture->texts()) {
+        bool number = false;
+        text.text.toInt(&number);
+        numbers += number;
+    }
+    EXPECT_EQ(ticks, 36);
+    EXPECT_EQ(numbers, 36);
+    EXPECT_EQ(picture->lines(PenOf(White)).size(), 37u);
+    EXPECT_EQ(picture->arcs().size(), 9u) << "A, the continuation, B twice, A\" and the four rims";
+}
+
+std::vector<PlateSettings> sweep()
+{
+    std::vector<PlateSettings> settings;
+    for (int A : {1, 10, 30, 45, 60, 89})
+        for (int s : {100, 150, 300})
+            for (int t : {0, 7, 50, 200})
+                settings.push_back({A, s, t});
+    return settings;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sweep, PlateFigures, ::testing::ValuesIn(sweep()));
+
+// The canvas pixels of the picture at the defaults and at the edges.
+TEST(PlatePicture, DefaultsDrawAtTheseCanvasPoints)
+{
+    RecordingCanvas canvas{615, 519};
+    DrawPlate(canvas, {45, 150, 50});
+    EXPECT_EQ(CenterX, 277);
+    EXPECT_EQ(CenterY, 234);
+    const auto has = [&canvas](CanvasOp::Kind kind, std::vector<int> args) {
+        for (const CanvasOp& op : canvas.Ops())
+            if (op.kind == kind && op.args == args)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(has(CanvasOp::Kind::Rectangle, {77, 234, 477, 285})) << "the plate";
+    EXPECT_TRUE(has(CanvasOp::Kind::Ellipse, {129, 100, 143, 86})) << "the source at (136, 93)";
+    EXPECT_TRUE(has(CanvasOp::Kind::LineTo, {136, 93})) << "the incident ray";
+    EXPECT_TRUE(has(CanvasOp::Kind::LineTo, {304, 285})) << "the exit point";
+    EXPECT_TRUE(has(CanvasOp::Kind::LineTo, {445, 426})) << "the emergent ray's end";
+    EXPECT_TRUE(has(CanvasOp::Kind::LineTo, {560, 517})) << "the continuation's end";
+}
+
+TEST(PlatePicture, EdgeSettingsDrawWithoutError)
+{
+    RecordingCanvas canvas{615, 519};
+    // Where the refracted ray, the second of the three, ends.
+    const auto exitPoint = [&canvas](int A, int s, int t) {
+        DrawPlate(canvas, {A, s, t});
+        const Picture picture(canvas.Ops(), CenterX, CenterY);
+        return picture.lines(PenOf(Yellow, 3)).at(1).to;
+    };
+    // The thinnest plate is one pixel thick.
+    const Pt thin = exitPoint(45, 150, 0);
+    EXPECT_EQ(CenterX + int(thin.x), 278);
+    EXPECT_EQ(CenterY - int(thin.y), 235);
+    // A grazing ray into the thickest, thinnest-index plate exits about 1407
+    // pixels to the right, far off the canvas, and is drawn there.
+    const Pt far = exitPoint(89, 100, 200);
+    EXPECT_NEAR(far.x, 201 * std::tan(std::asin(std::sin(89 * kDegree) / 1.01)), 1);
+    EXPECT_GT(far.x, 1400);
+    // The source almost straight above O.
+    DrawPlate(canvas, {1, 150, 50});
+    bool source = false;
+    for (const CanvasOp& op : canvas.Ops())
+        source |= op.kind == CanvasOp::Kind::LineTo && op.args == std::vector<int>{274, 34};
+    EXPECT_TRUE(source);
+}
+
+TEST(PlatePicture, OriginRowTakesThePenWidthTheLastRedrawLeft)
+{
+    RecordingCanvas canvas{615, 519};
+    for (int expectedWidth : {1, 3}) {
+        DrawPlate(canvas, {45, 150, 50});
+        const Picture picture(canvas.Ops(), CenterX, CenterY);
+        const DrawnSegment& row = picture.segments().front();
+        EXPECT_EQ(row.pen.width, expectedWidth);
+        EXPECT_EQ(row.pen.color, White);
+        EXPECT_EQ(row.from.y, 0);
+        EXPECT_EQ(row.to.y, 0);
+        EXPECT_EQ(row.from.x, -277) << "the row starts at the canvas's left edge";
+        EXPECT_GE(row.to.x, 615 - 277) << "the row stops short of the canvas's right edge";
+    }
+}
+
+} // namespace

@@ -1,0 +1,156 @@
+#include "kit/canvas_op.h"
+#include "models/refraction/plate_sheet.h"
+#include "ui/error_box.h"
+#include "ui/rx_label.h"
+#include "ui/skin_manager.h"
+#include "ui/vr_matrix.h"
+#include "ui/vr_num.h"
+#include "ui/vr_progress_bar.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PlateSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sheet.AttachSideWindows(sideWindows);
+        sheet.modelCanvas()->Canvas().SetLog(&ops);
+        SetErrorSink([this](const QString& text) { errors << text; });
+    }
+    void TearDown() override { SetErrorSink(nullptr); }
+
+    QString text(const char* matrix) { return sheet.findChild<TVrMatrix*>(matrix)->text(); }
+    int number(const char* num) { return sheet.findChild<TVrNum*>(num)->value(); }
+    QAbstractSlider* control(const char* name) { return sheet.findChild<QAbstractSlider*>(name); }
+    QAbstractButton* button(const char* name) { return sheet.findChild<QAbstractButton*>(name); }
+
+    void set(int A, int s, int t)
+    {
+        control("sTrackBar10")->setValue(A);
+        control("sScrollBar11")->setValue(s);
+        control("sTrackBar11")->setValue(t);
+        sheet.refreshButton()->click();
+    }
+
+    QWidget indexTable;
+    SideWindowMap sideWindows{{"TForm4", &indexTable}};
+    PlateSheet sheet;
+    std::vector<CanvasOp> ops;
+    QStringList errors;
+};
+
+TEST_F(PlateSheetTest, ReadoutsShowTheirLayoutTextsUntilTheFirstRedraw)
+{
+    EXPECT_EQ(text("VrMatrix18"), "0,566");
+    for (const char* matrix : {"VrMatrix17", "VrMatrix19", "VrMatrix20", "VrMatrix21", "VrMatrix22"})
+        EXPECT_EQ(text(matrix), "0") << matrix;
+    // Air's index is only shown; the model never writes it.
+    sheet.refreshButton()->click();
+    EXPECT_EQ(text("VrMatrix15"), "1,00029");
+    EXPECT_EQ(text("VrMatrix16"), "1,00029");
+}
+
+struct Readouts {
+    int A, s, t;
+    const char* n2;
+    const char* cm;
+    const char* mm;
+    const char* shift;
+    const char* B;
+    const char* onProtractor;
+};
+
+void PrintTo(const Readouts& r, std::ostream* os)
+{
+    *os << "A=" << r.A << " s=" << r.s << " t=" << r.t;
+}
+
+class PlateReadouts : public PlateSheetTest, public ::testing::WithParamInterface<Readouts> {};
+
+TEST_P(PlateReadouts, FollowEveryControl)
+{
+    const Readouts& r = GetParam();
+    set(r.A, r.s, r.t);
+    EXPECT_EQ(number("VrNum23"), r.A);
+    EXPECT_EQ(number("VrNum24"), r.A + 90);
+    EXPECT_EQ(text("VrMatrix19"), QString::number(r.A));
+    EXPECT_EQ(text("VrMatrix21"), QString::number(r.A + 90));
+    EXPECT_EQ(text("VrMatrix17"), r.n2);
+    EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar3")->position(), r.s);
+    EXPECT_EQ(text("VrMatrix6"), r.cm);
+    EXPECT_EQ(text("VrMatrix7"), r.mm);
+    EXPECT_EQ(text("VrMatrix18"), r.shift);
+    EXPECT_EQ(text("VrMatrix20"), r.B); // unrounded: the display scrolls it
+    EXPECT_TRUE(sheet.findChild<TVrMatrix*>("VrMatrix20")->isScrolling());
+    EXPECT_EQ(text("VrMatrix22"), r.onProtractor);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, PlateReadouts,
+    ::testing::Values(
+        Readouts{45, 150, 50, "1,51", "5,1", "51", "1,695", "27,9228763880305", "297,923"}, // the defaults
+        // The thinnest plate: one millimetre.
+        Readouts{45, 150, 0, "1,51", "0,1", "1", "0,033", "27,9228763880305", "297,923"},
+        // The lowest index is 1.01, never air's 1: the ray still bends a
+        // little. B + 270 = 314.43549 is first cut to 314.4355, then to 314,436.
+        Readouts{45, 100, 50, "1,01", "5,1", "51", "0,070", "44,4354868633254", "314,436"},
+        // A grazing ray into the thickest plate of the lowest index.
+        Readouts{89, 100, 200, "1,01", "20,1", "201", "17,642", "81,8693788228088", "351,869"},
+        // Almost straight down: the shift all but vanishes.
+        Readouts{1, 150, 50, "1,51", "5,1", "51", "0,030", "0,662232778496166", "270,662"},
+        Readouts{60, 300, 123, "3,01", "12,4", "124", "8,876", "16,7212704211054", "286,721"}));
+
+TEST_F(PlateSheetTest, EachControlRedraws)
+{
+    control("sTrackBar10")->setValue(30);
+    EXPECT_EQ(number("VrNum23"), 30);
+    control("sScrollBar11")->setValue(200);
+    EXPECT_EQ(text("VrMatrix17"), "2,01");
+    control("sTrackBar11")->setValue(9);
+    EXPECT_EQ(text("VrMatrix7"), "10");
+}
+
+TEST_F(PlateSheetTest, DefaultButtonRedrawsOnlyForPositionsThatChange)
+{
+    button("sBitBtn23")->click();
+    EXPECT_TRUE(ops.empty()) << "all three already at their defaults";
+
+    set(10, 280, 170);
+    QSignalSpy angle(control("sTrackBar10"), &QAbstractSlider::valueChanged);
+    QSignalSpy thickness(control("sTrackBar11"), &QAbstractSlider::valueChanged);
+    QSignalSpy index(control("sScrollBar11"), &QAbstractSlider::valueChanged);
+    button("sBitBtn23")->click();
+    EXPECT_EQ(angle.count() + thickness.count() + index.count(), 3);
+    EXPECT_EQ(text("VrMatrix18"), "1,695");
+    EXPECT_EQ(text("VrMatrix22"), "297,923");
+}
+
+TEST_F(PlateSheetTest, IndexButtonShowsTheTableOfIndices)
+{
+    button("sBitBtn19")->click();
+    EXPECT_TRUE(indexTable.isVisible());
+    indexTable.hide();
+}
+
+TEST_F(PlateSheetTest, CaptionsAreDarkAndReadoutCaptionsUnderlined)
+{
+    SkinManager skin; // the start skin's captions are light on other sheets
+    sheet.show();
+    for (const char* name : {"thicknessCaption", "shiftCaption", "refractedCaption1"}) {
+        auto* caption = sheet.findChild<QLabel*>(name);
+        caption->ensurePolished();
+        EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(0x07, 0x1C, 0x23)) << name;
+        EXPECT_TRUE(caption->font().underline()) << name;
+        EXPECT_TRUE(caption->font().bold()) << name;
+    }
+}
+
+} // namespace
