@@ -79,6 +79,7 @@ void drawRaysFromFoot(Canvas& canvas, const ObjectPlacement& p)
 void drawRuler(Canvas& canvas, int Y)
 {
     canvas.SetPenColor(White);
+    canvas.SetPenWidth(1);
     const long double y = Y;
     const long double half = canvas.Width() / 2;
     Segment(canvas, {0, y}, {half, y});

@@ -42,7 +42,6 @@ bool onMirror(Pt p)
 struct AtMirror {
     Pt mirror;
     Pt other;
-    DrawnSegment drawn;
 };
 
 std::vector<AtMirror> touchingTheMirror(const std::vector<DrawnSegment>& lines)
@@ -50,9 +49,9 @@ std::vector<AtMirror> touchingTheMirror(const std::vector<DrawnSegment>& lines)
     std::vector<AtMirror> found;
     for (const DrawnSegment& s : lines) {
         if (onMirror(s.from) && !onMirror(s.to))
-            found.push_back({s.from, s.to, s});
+            found.push_back({s.from, s.to});
         else if (onMirror(s.to) && !onMirror(s.from))
-            found.push_back({s.to, s.from, s});
+            found.push_back({s.to, s.from});
     }
     return found;
 }
@@ -86,21 +85,14 @@ public:
 
     std::vector<DrawnSegment> solid() const { return picture->lines(PenOf(Yellow, 1, PenStyle::psSolid)); }
     std::vector<DrawnSegment> dashed() const { return picture->lines(PenOf(Yellow, 1, PenStyle::psDash)); }
-    // Rays from a source to the mirror.
-    std::vector<AtMirror> incident() const
+    // Rays from a source to the mirror (incident), or from the mirror away from the object (reflected).
+    std::vector<AtMirror> incident() const { return atMirror(true); }
+    std::vector<AtMirror> reflected() const { return atMirror(false); }
+    std::vector<AtMirror> atMirror(bool fromSource) const
     {
         std::vector<AtMirror> found;
         for (const AtMirror& ray : touchingTheMirror(solid()))
-            if (isSource(ray.other))
-                found.push_back(ray);
-        return found;
-    }
-    // Rays that leave the mirror and end away from the object.
-    std::vector<AtMirror> reflected() const
-    {
-        std::vector<AtMirror> found;
-        for (const AtMirror& ray : touchingTheMirror(solid()))
-            if (!isSource(ray.other))
+            if (isSource(ray.other) == fromSource)
                 found.push_back(ray);
         return found;
     }
@@ -409,20 +401,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ExpectedRay{"arrowFootFromAboveTip", kArrow, {0, 197}, {-300, 517}},
                       ExpectedRay{"arrowTipFromBelow", kArrow, {0, -63}, {-300, -383}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PlaneMirrorLabels, StandWhereTheLayoutPutsThem)
-{
-    const MirrorFigures arrow(kArrow);
-    const auto canvasOf = [&arrow](const QString& name) { return arrow.opOf(arrow.picture->text(name).order).args; };
-    // A = (-150, 97), B = (-150, 37) and their images, on the canvas of 607 x 519.
-    EXPECT_EQ(canvasOf(" A"), (std::vector<int>{143, 137}));
-    EXPECT_EQ(canvasOf(" B"), (std::vector<int>{143, 227}));
-    EXPECT_EQ(canvasOf(" A*"), (std::vector<int>{443, 137}));
-    EXPECT_EQ(canvasOf(" B*"), (std::vector<int>{443, 227}));
-
-    const MirrorFigures point(kDefaults);
-    EXPECT_EQ(point.opOf(point.picture->text(" S").order).args, (std::vector<int>{93, 119}));
-    EXPECT_EQ(point.opOf(point.picture->text(" S*").order).args, (std::vector<int>{493, 119}));
-}
 
 } // namespace

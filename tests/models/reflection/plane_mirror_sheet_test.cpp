@@ -50,8 +50,6 @@ TEST_F(PlaneMirrorSheetTest, StartsWithTheLayoutsPositions)
     EXPECT_TRUE(checked("sRadioButton10"));
     EXPECT_FALSE(ruler()->isChecked());
     EXPECT_FALSE(ruler()->isEnabled()); // the point needs no ruler
-    EXPECT_EQ(sheet.modelCanvas()->Canvas().Width(), 607);
-    EXPECT_EQ(sheet.modelCanvas()->Canvas().Height(), 519);
 }
 
 TEST_F(PlaneMirrorSheetTest, RefreshWritesTheReadoutsAndDrawsThePoint)
@@ -97,11 +95,8 @@ TEST_P(PlaneMirrorControls, EachRedrawsWithItsNewValue)
 
 INSTANTIATE_TEST_SUITE_P(Sheet, PlaneMirrorControls,
                          ::testing::Values(ControlRow{"lowest", "sTrackBar8", 10, 10, 200, 0, 400},
-                                           ControlRow{"tallest", "sTrackBar8", 200, 200, 200, 0, 400},
-                                           ControlRow{"nearest", "sScrollBar9", 10, 100, 10, 0, 20},
                                            ControlRow{"farthest", "sScrollBar9", 300, 100, 300, 0, 600},
-                                           ControlRow{"belowTheCentre", "sScrollBar10", -100, 100, 200, -100, 400},
-                                           ControlRow{"aboveTheCentre", "sScrollBar10", 100, 100, 200, 100, 400}),
+                                           ControlRow{"belowTheCentre", "sScrollBar10", -100, 100, 200, -100, 400}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlaneMirrorSheetTest, EveryHeightOfTheBaseFitsItsReadoutSignAndAll)
@@ -134,14 +129,11 @@ TEST_F(PlaneMirrorSheetTest, ObjectKindSwitchesTheRulerOnAndOffKeepingItsMark)
 
 TEST_F(PlaneMirrorSheetTest, ExtraRayButtonsRedraw)
 {
-    check("sRadioButton8");
-    EXPECT_FALSE(ops.empty());
-    ops.clear();
-    check("sRadioButton7");
-    EXPECT_FALSE(ops.empty());
-    ops.clear();
-    check("sRadioButton10");
-    EXPECT_FALSE(ops.empty());
+    for (const char* radio : {"sRadioButton8", "sRadioButton7", "sRadioButton10"}) {
+        ops.clear();
+        check(radio);
+        EXPECT_FALSE(ops.empty()) << radio;
+    }
 }
 
 TEST_F(PlaneMirrorSheetTest, DefaultButtonRedrawsOncePerChangedPositionInItsOrder)
