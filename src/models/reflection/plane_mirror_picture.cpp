@@ -51,7 +51,8 @@ void drawUprightArrow(Canvas& canvas, ModelPoint foot, ModelPoint tip, const QCo
 }
 
 // The rays from the arrow's foot B: along the normal, and to the mirror at the
-// heights of A and 100 above it, with their continuations meeting in B*.
+// heights of A and 100 above it, with their continuations meeting in B*; with
+// them the reflection and continuation of A's ray to 100 below B.
 void drawRaysFromFoot(Canvas& canvas, const ObjectPlacement& p)
 {
     const ModelPoint B = ObjectPoint(p, 0);
