@@ -1,6 +1,7 @@
 #include "app/model_catalogue.h"
 
 #include "models/lens/lens_sheet.h"
+#include "models/reflection/plane_mirror_sheet.h"
 #include "models/reflection/reflection_sheet.h"
 #include "models/refraction/plate_sheet.h"
 #include "models/refraction/refraction_sheet.h"
@@ -33,7 +34,7 @@ const QList<ModelEntry>& ModelCatalogue()
         {QStringLiteral("mirror"), QStringLiteral("sTabSheet5"),
          QStringLiteral("ПЛОСКОЕ ЗЕРКАЛО"), QStringLiteral("img\\4.png"),
          QStringLiteral("Модель демонстрирует получения изображения с помощью плосокго зеркала, что в свою очередь доказывает закон отражения.В модели можно выбрать в качестве предмета как точку, так и стрелку"),
-         nullptr},
+         create<PlaneMirrorSheet>},
         {QStringLiteral("refraction"), QStringLiteral("sTabSheet4"),
          QStringLiteral("ЗАКОН ПРЕЛОМЛЕНИЯ"), QStringLiteral("img\\5.png"),
          QStringLiteral("Модель демонстрирует один из фундаментальных законов геометрической оптики, а имено закон отражения. Модель счатиет не только угол преломления луча,но и показывает занчения предельного угла, при котором появляется полное внутренее отражение. Кроме этого в модель входит дополнительная информация, включающая в себя сведения скорости света в средах относительно вакуума."),

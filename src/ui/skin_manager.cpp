@@ -70,6 +70,8 @@ QString SkinManager::styleSheetOf(const Skin& s)
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: %9; }"
         "QGroupBox QLabel, QGroupBox QRadioButton, QGroupBox QCheckBox, LabelFX, QLabel[role=\"caption\"]"
         " { color: %10; }"
+        // A control a model has switched off must look it, its check mark kept.
+        "QGroupBox QRadioButton:disabled, QGroupBox QCheckBox:disabled { color: %2; }"
         "QTabWidget::pane { border: 1px solid %2; background: %11; }"
         "QTabBar::tab { color: %1; padding: 4px 12px; border: 1px solid %2; border-bottom: none;"
         " border-top-left-radius: %3px; border-top-right-radius: %3px;"
@@ -81,7 +83,9 @@ QString SkinManager::styleSheetOf(const Skin& s)
         "QCheckBox::indicator { border-radius: 2px; }"
         "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
         " stop:0 %13, stop:0.5 %13, stop:0.6 white, stop:1 white); }"
-        "QCheckBox::indicator:checked { background: %13; border: 3px solid white; outline: 1px solid %2; }");
+        "QCheckBox::indicator:checked { background: %13; border: 3px solid white; outline: 1px solid %2; }"
+        "QRadioButton::indicator:disabled, QCheckBox::indicator:disabled { background: %8; }"
+        "QCheckBox::indicator:checked:disabled { background: %2; border: 3px solid %8; }");
     sheet = sheet.arg(c(s.buttonText), c(s.border), QString::number(s.radius), c(s.buttonTop), c(s.buttonBottom),
                       c(s.hoverTop), c(s.hoverBottom), c(s.panel), c(s.title))
                 .arg(c(s.caption), c(s.window), c(s.windowText), c(s.highlight));

@@ -24,6 +24,13 @@ expect "$out" VrNum12=155 VrNum16=45 VrNum13=10 VrNum17=65 VrNum15=45 VrNum14=10
 out=$("$probe" model reflection sTrackBar7=89 sTrackBar6=89 --ops 2>/dev/null)
 expect "$out" VrNum17=267 VrNum12=357 "LineTo(303,519) pen=#ffffff,1,solid"
 
+out=$("$probe" model mirror --ops 2>/dev/null)
+expect "$out" VrNum19=100 VrNum20=200 VrNum21=0 VrNum22=400 VrJogMeter7=200 VrJogMeter9=0 VrJogMeter10=400 \
+  sCheckBox1.enabled=0 "LineTo(-97,459) pen=#ffff00,1,solid" "LineTo(-97,759) pen=#ffff00,1,solid"
+out=$("$probe" model mirror sRadioButton6=1 sScrollBar9=150 sTrackBar8=60 sScrollBar10=37 --ops 2>/dev/null)
+expect "$out" VrNum19=60 VrNum20=150 VrNum21=37 VrNum22=300 sCheckBox1.enabled=1 \
+  "LineTo(3,42) pen=#ffff00,1,solid" "LineTo(3,-258) pen=#ffff00,1,solid" "LineTo(3,642) pen=#ffff00,1,solid"
+
 out=$("$probe" model refraction 2>/dev/null)
 expect "$out" VrMatrix13=45 VrMatrix14=135 VrMatrix11=45 VrMatrix12=45 VrMatrix3=NO VrMatrix4=NO \
   VrMatrix9=20,81 VrMatrix10=290,81 VrMatrix5=1,99 Image7.visible=0 \

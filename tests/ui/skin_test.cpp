@@ -1,6 +1,8 @@
 #include "ui/skin_manager.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -68,6 +70,31 @@ TEST(Skins, ChangeReachesWidgetsThatAreAlreadyShown)
 
     manager.setSkinName(QStringLiteral("No such skin"));
     EXPECT_EQ(manager.skinName(), "Acryl (internal)");
+    manager.setSkinName(StartSkinName());
+}
+
+TEST(Skins, ShowAControlSwitchedOffInAGroupAsOff)
+{
+    SkinManager manager;
+    QGroupBox group;
+    group.resize(120, 40);
+    QCheckBox box(QStringLiteral("Линейка"), &group);
+    box.setGeometry(8, 12, 100, 17);
+    box.setChecked(true);
+    group.show();
+    for (const QString& name : SkinManager::skinNames()) {
+        SCOPED_TRACE(name.toStdString());
+        manager.setSkinName(name);
+        box.setEnabled(true);
+        QApplication::processEvents();
+        const QImage enabled = box.grab().toImage();
+        box.setEnabled(false);
+        QApplication::processEvents();
+        const QImage disabled = box.grab().toImage();
+        // Both the mark and the caption change.
+        EXPECT_NE(enabled.copy(0, 0, 17, 17), disabled.copy(0, 0, 17, 17));
+        EXPECT_NE(enabled.copy(20, 0, 80, 17), disabled.copy(20, 0, 80, 17));
+    }
     manager.setSkinName(StartSkinName());
 }
 

@@ -58,7 +58,7 @@ QImage fitInto(const QImage& picture, const QSize& size)
 }
 
 // One readout as `NAME=TEXT`; a readout of a side window carries its window's
-// name, an indicator its visibility.
+// name, an indicator its visibility, a control whether it is enabled.
 QString readoutLine(const ModelSheet* sheet, QWidget* readout)
 {
     QString name = readout->objectName();
@@ -74,6 +74,9 @@ QString readoutLine(const ModelSheet* sheet, QWidget* readout)
         return name + QLatin1Char('=') + QString::number(bar->position());
     if (auto* dial = qobject_cast<TVrJogMeter*>(readout))
         return name + QLatin1Char('=') + QString::number(dial->value());
+    // A control among the readouts is reported by whether it can be used.
+    if (qobject_cast<QAbstractButton*>(readout) || qobject_cast<QAbstractSlider*>(readout))
+        return name + QStringLiteral(".enabled=") + (readout->isEnabled() ? QLatin1Char('1') : QLatin1Char('0'));
     return name + QStringLiteral(".visible=") + (readout->isHidden() ? QLatin1Char('0') : QLatin1Char('1'));
 }
 
