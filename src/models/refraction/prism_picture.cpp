@@ -184,9 +184,10 @@ PrismOutcome DrawPrism(Canvas& canvas, int alpha, int P, int s)
         return PrismOutcome::ThroughCorner;
     }
 
-    // A ray inside steeper than the right face meets that face's line behind
-    // E, above the apex: it reaches the base first.
-    const bool onFace = row < baseRow && row >= PrismToScreenY(5);
+    // The ray inside always heads to the right. One steeper than the right
+    // face meets that face's line only behind E, above the apex: going on, it
+    // reaches the base first.
+    const bool onFace = row < baseRow && X.x >= E.x;
     bool emerged = false;
     if (onFace) {
         lineTo(canvas, X);
