@@ -87,6 +87,7 @@ void PrismSheet::sBitBtn26Click()
 
 QList<QWidget*> PrismSheet::readouts() const
 {
-    return {ui->VrMatrix23, ui->VrMatrix24,     ui->VrMatrix25, ui->VrMatrix26, ui->VrMatrix27, ui->VrProgressBar4,
-            ui->VrMatrix28, ui->Image5,         ui->sLabelFX4,  ui->Image6,     ui->sLabelFX6};
+    return {ui->VrMatrix23, ui->VrMatrix24, ui->VrMatrix25, ui->VrMatrix26,
+            ui->VrMatrix27, ui->VrProgressBar4, ui->VrMatrix28, ui->Image5,
+            ui->sLabelFX4,  ui->Image6,         ui->sLabelFX6};
 }
