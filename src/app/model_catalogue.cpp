@@ -4,6 +4,7 @@
 #include "models/reflection/plane_mirror_sheet.h"
 #include "models/reflection/reflection_sheet.h"
 #include "models/refraction/plate_sheet.h"
+#include "models/refraction/prism_sheet.h"
 #include "models/refraction/refraction_sheet.h"
 
 namespace {
@@ -46,7 +47,7 @@ const QList<ModelEntry>& ModelCatalogue()
         {QStringLiteral("prism"), QStringLiteral("sTabSheet7"),
          QStringLiteral("ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ ПРИЗМЕ"), QStringLiteral("img\\7.png"),
          QStringLiteral("Модель демонстрирует ход лучей сквозь треугольную призму. Модель позволяет менять угол призмы и угол луча, а так же модель позволяет проследить при каких условиях возникает в призме явление полного внутренего отражения."),
-         nullptr},
+         create<PrismSheet>},
         {QStringLiteral("lens"), QStringLiteral("sTabSheet8"),
          QStringLiteral("ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР"), QStringLiteral("img\\8.png"),
          QStringLiteral("Модель демонстрирует ход лучей в линзу. кроме этого демонтрирует построение изображения.Данная модель представлена как схема реального явления. Кроме этого данную модель можно применять и как фирутальную лабораторную установку при заданных определенных параметров."),

@@ -63,6 +63,14 @@ expect "$out" VrNum26=130 VrMatrix30=- VrMatrix31=- VrMatrix32=-
 out=$("$probe" model lens sRadioButton9=1 sTrackBar14=130 2>/dev/null)
 expect "$out" VrMatrix30=-65,00 VrMatrix31=-0,50 VrMatrix32=-27,00 sLabel67.visible=0
 
+out=$("$probe" model prism --ops 2>/dev/null)
+expect "$out" VrMatrix23=13 VrMatrix24=22,5 VrMatrix27=1,34 VrMatrix28=7,65 Image5.visible=0 Image6.visible=0 \
+  "LineTo(425,129) pen=#ffff00,3,solid" "PenPos(425,129)" "LineTo(533,124) pen=#ffff00,3,solid" "LineTo(930,147) pen=#ffff00,3,solid"
+out=$("$probe" model prism sTrackBar12=45 2>/dev/null)
+expect "$out" VrMatrix28=NO Image6.visible=1 sLabelFX6.visible=1 Image5.visible=0
+out=$("$probe" model prism sTrackBar12=2 sTrackBar13=25 sScrollBar6=300 2>/dev/null)
+expect "$out" Image5.visible=1 sLabelFX4.visible=1 Image6.visible=0
+
 right="1 2 2 2 3 3 2 3 2 3 2 1 2 2 1 1 2 1 2 1"
 out=$("$probe" quiz "$data/Test.ini" $right 2>/dev/null)
 expect "$out" "message=ВЫ ЗАКОНЧИЛИ ТЕСТ" "message=Всего вопросов теста = 20" "message=Количество набранных баллов =100"

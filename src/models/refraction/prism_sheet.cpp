@@ -1,0 +1,93 @@
+#include "models/refraction/prism_sheet.h"
+
+#include "kit/number_text.h"
+#include "models/refraction/prism_geometry.h"
+#include "models/refraction/prism_picture.h"
+#include "models/refraction/side_window_names.h"
+#include "ui/glyphs.h"
+#include "ui_prism_sheet.h"
+
+PrismSheet::PrismSheet(QWidget* parent)
+    : ModelSheet(parent), ui(std::make_unique<Ui::PrismSheet>())
+{
+    ui->setupUi(this);
+    ui->sBitBtn31->setIcon(GlyphIcon(Glyph::IndexTable));
+    ui->Image5->setPixmap(GlyphPixmap(Glyph::Warning, 39));
+    ui->Image6->setPixmap(GlyphPixmap(Glyph::Warning, 39));
+
+    SheetWiring wiring;
+    wiring.canvas = ui->RxLabel9;
+    wiring.redraw = [this] { sTrackBar12Change(); };
+    wiring.controls = {ui->sTrackBar12, ui->sTrackBar13, ui->sScrollBar6};
+    wiring.refresh = ui->sBitBtn25;
+    wiring.defaults = ui->sBitBtn26;
+    wiring.restoreDefaults = [this] { sBitBtn26Click(); };
+    wiring.sideWindowButtons = {{ui->sBitBtn31, IndexTableWindow}};
+    Wire(wiring);
+}
+
+PrismSheet::~PrismSheet() = default;
+
+void PrismSheet::sTrackBar12Change()
+{
+    const int alpha = ui->sTrackBar12->value();
+    const int P = ui->sTrackBar13->value();
+    const int s = ui->sScrollBar6->value();
+    const long double F = static_cast<long double>(P) / 2;
+    const long double n = PrismIndex(s);
+
+    ui->VrProgressBar4->setPosition(s);
+    ui->VrMatrix23->setText(PlainNumberText(alpha));
+    ui->VrMatrix24->setText(PlainNumberText(F));
+    ui->VrMatrix27->setText(PlainNumberText(n));
+    ui->VrMatrix28->setText(FormatDecimalComma(double(PrismDeviation(F, n)), 2));
+
+    // Where the trace stops short of a verdict the indicators keep what the
+    // last redraw said of them.
+    switch (DrawPrism(ui->RxLabel9->Canvas(), alpha, P, s)) {
+    case PrismOutcome::NoRay:
+        break;
+    case PrismOutcome::Missed:
+        showMiss(true);
+        ui->VrMatrix28->setText(QStringLiteral("NO"));
+        showTotalReflection(false);
+        break;
+    case PrismOutcome::ThroughCorner:
+        showMiss(false);
+        break;
+    case PrismOutcome::Emerged:
+        showMiss(false);
+        showTotalReflection(false);
+        break;
+    case PrismOutcome::TotallyReflected:
+        showMiss(false);
+        showTotalReflection(true);
+        break;
+    }
+}
+
+void PrismSheet::showTotalReflection(bool shown)
+{
+    ui->Image5->setVisible(shown);
+    ui->sLabelFX4->setVisible(shown);
+}
+
+void PrismSheet::showMiss(bool shown)
+{
+    ui->Image6->setVisible(shown);
+    ui->sLabelFX6->setVisible(shown);
+}
+
+void PrismSheet::sBitBtn26Click()
+{
+    ui->sTrackBar12->setValue(13);
+    ui->sTrackBar13->setValue(45);
+    ui->sScrollBar6->setValue(133);
+}
+
+QList<QWidget*> PrismSheet::readouts() const
+{
+    return {ui->VrMatrix23, ui->VrMatrix24, ui->VrMatrix25, ui->VrMatrix26,
+            ui->VrMatrix27, ui->VrProgressBar4, ui->VrMatrix28, ui->Image5,
+            ui->sLabelFX4,  ui->Image6,         ui->sLabelFX6};
+}
