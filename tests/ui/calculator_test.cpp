@@ -31,6 +31,11 @@ struct Sum {
     const char* display;
 };
 
+void PrintTo(const Sum& sum, std::ostream* os)
+{
+    *os << sum.keys;
+}
+
 class Arithmetic : public ::testing::TestWithParam<Sum> {};
 
 TEST_P(Arithmetic, ShowsTheResult)
