@@ -13,6 +13,7 @@
 
 namespace {
 
+// The hatch of a denser medium, the sky blue of the models.
 const QColor kWater(0xA6, 0xCA, 0xF0);
 
 QFont letterFont()
@@ -169,11 +170,6 @@ void lowerMedium(Canvas& canvas, long double left, long double right, long doubl
     segment(canvas, {left, 0}, {right, 0});
 }
 
-ModelPoint along(long double length, long double degrees)
-{
-    return Polar(length, degrees);
-}
-
 } // namespace
 
 void DrawReflectionDiagram(Canvas& canvas, double incidence)
@@ -182,9 +178,9 @@ void DrawReflectionDiagram(Canvas& canvas, double incidence)
     horizontalMirror(canvas, 170);
     normal(canvas, {0, 0}, {0, 150});
     const long double a = incidence;
-    const ModelPoint lamp = along(145, 90 + a);
+    const ModelPoint lamp = Polar(145, 90 + a);
     ray(canvas, lamp, {0, 0});
-    ray(canvas, {0, 0}, along(145, 90 - a));
+    ray(canvas, {0, 0}, Polar(145, 90 - a));
     disc(canvas, lamp, 5, DiagramInk::Object);
     angleMark(canvas, 90, 90 + a, QStringLiteral("α"));
     angleMark(canvas, 90 - a, 90, QStringLiteral("β"));
@@ -226,9 +222,9 @@ void DrawRefractionDiagram(Canvas& canvas, double n, double incidence)
     normal(canvas, {0, -95}, {0, 95});
     const long double a = incidence;
     const long double b = degrees(ArcSin(std::sin(Radians(a)) / n));
-    const ModelPoint lamp = along(135, 90 + a);
+    const ModelPoint lamp = Polar(135, 90 + a);
     ray(canvas, lamp, {0, 0});
-    ray(canvas, {0, 0}, along(105, 270 + b));
+    ray(canvas, {0, 0}, Polar(105, 270 + b));
     disc(canvas, lamp, 5, DiagramInk::Object);
     angleMark(canvas, 90, 90 + a, QStringLiteral("α"));
     angleMark(canvas, 270, 270 + b, QStringLiteral("β"), 42);
