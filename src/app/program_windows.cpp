@@ -70,6 +70,9 @@ void ProgramWindows::CreateAll()
     form1->AttachSideWindows();
     form14->SetTestWindow(form17.get());
     form17->SetGradingWindow(form19.get());
+    form11->SetAboutWindow(form16.get());
+    form11->SetSkinChooser(form18.get());
+    form18->SetSkinManager(&form1->sSkinManager1);
 }
 
 QWidget* ProgramWindows::byName(const char* name) const

@@ -1,5 +1,7 @@
 #include "learning/about_window.h"
 
+#include "learning/study_pictures.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_about_window.h"
 
@@ -8,6 +10,10 @@ TForm16::TForm16(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::Centred());
+    const QPixmap briefcase = StudyPicture(QStringLiteral("briefcase.png"));
+    ui->Image1->setPixmap(briefcase);
+    ui->Image2->setPixmap(briefcase);
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }
 
 TForm16::~TForm16() = default;

@@ -8,7 +8,7 @@ namespace Ui {
 class TForm16;
 }
 
-// The About window.
+// The About window: what the program is for and who makes it.
 class TForm16 : public QWidget {
     Q_OBJECT
 

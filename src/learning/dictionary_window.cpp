@@ -1,5 +1,7 @@
 #include "learning/dictionary_window.h"
 
+#include "learning/rtf_reader.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_dictionary_window.h"
 
@@ -8,6 +10,18 @@ TForm6::TForm6(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::Centred());
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }
 
 TForm6::~TForm6() = default;
+
+void TForm6::FormCreate()
+{
+    LoadRtfFile(QStringLiteral("txt\\slovar.rtf"), ui->sRichEdit1->document());
+    ui->sRichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TForm6::sBitBtn1Click()
+{
+    close();
+}

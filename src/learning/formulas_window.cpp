@@ -1,5 +1,7 @@
 #include "learning/formulas_window.h"
 
+#include "learning/study_pictures.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_formulas_window.h"
 
@@ -8,6 +10,11 @@ TForm10::TForm10(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::Centred());
+    QLabel* const pictures[] = {ui->Image1, ui->Image2, ui->Image3, ui->Image4, ui->Image5, ui->Image6, ui->Image7};
+    int n = 0;
+    for (QLabel* picture : pictures)
+        picture->setPixmap(StudyPicture(QStringLiteral("formula_%1.png").arg(++n)));
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }
 
 TForm10::~TForm10() = default;

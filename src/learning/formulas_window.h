@@ -8,7 +8,7 @@ namespace Ui {
 class TForm10;
 }
 
-// The main formulas.
+// The main formulas: seven captions, each beside the picture of its formula.
 class TForm10 : public QWidget {
     Q_OBJECT
 

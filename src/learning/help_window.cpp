@@ -1,5 +1,9 @@
 #include "learning/help_window.h"
 
+#include "learning/about_window.h"
+#include "learning/skin_chooser_window.h"
+#include "ui/error_box.h"
+#include "ui/glyphs.h"
 #include "ui/window_placement.h"
 #include "ui_help_window.h"
 
@@ -8,6 +12,42 @@ TForm11::TForm11(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::At(191, 149));
+    // The demonstration controls are connected to nothing: they only show
+    // what the controls of the models look like.
+    ui->sBitBtn4->setIcon(GlyphIcon(Glyph::Refresh));
+    ui->sBitBtn5->setIcon(GlyphIcon(Glyph::Defaults));
+    ui->sBitBtn6->setIcon(GlyphIcon(Glyph::IndexTable));
+
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
+    ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });
+    ConnectGuarded(ui->sBitBtn3, &QPushButton::clicked, this, [this] { sBitBtn3Click(); });
 }
 
 TForm11::~TForm11() = default;
+
+void TForm11::SetAboutWindow(TForm16* window)
+{
+    about_ = window;
+}
+
+void TForm11::SetSkinChooser(TForm18* window)
+{
+    skinChooser_ = window;
+}
+
+void TForm11::sBitBtn1Click()
+{
+    close();
+}
+
+void TForm11::sBitBtn2Click()
+{
+    if (about_)
+        ShowModeless(about_);
+}
+
+void TForm11::sBitBtn3Click()
+{
+    if (skinChooser_)
+        ShowModeless(skinChooser_);
+}

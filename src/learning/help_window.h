@@ -8,7 +8,12 @@ namespace Ui {
 class TForm11;
 }
 
-// Help on the model controls.
+class TForm16;
+class TForm18;
+
+// Help on the model controls: inert copies of the buttons, switches, track
+// bar and scroll bar of the models with what each is for, and the way to the
+// About window and the skin chooser.
 class TForm11 : public QWidget {
     Q_OBJECT
 
@@ -16,6 +21,15 @@ public:
     explicit TForm11(QWidget* parent = nullptr);
     ~TForm11() override;
 
+    void SetAboutWindow(TForm16* window);
+    void SetSkinChooser(TForm18* window);
+
+    void sBitBtn1Click();
+    void sBitBtn2Click();
+    void sBitBtn3Click();
+
 private:
     std::unique_ptr<Ui::TForm11> ui;
+    TForm16* about_ = nullptr;
+    TForm18* skinChooser_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "learning/problems_window.h"
 
+#include "learning/rtf_reader.h"
+#include "learning/study_pictures.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_problems_window.h"
 
@@ -8,6 +11,22 @@ TForm8::TForm8(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::Centred());
+    // The photograph keeps its proportions inside its frame.
+    const QPixmap flask = StudyPicture(QStringLiteral("flask.jpg"));
+    if (!flask.isNull())
+        ui->Image1->setPixmap(flask.scaled(ui->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { sBitBtn9Click(); });
 }
 
 TForm8::~TForm8() = default;
+
+void TForm8::FormCreate()
+{
+    LoadRtfFile(QStringLiteral("txt\\zadachi.rtf"), ui->RxRichEdit1->document());
+    ui->RxRichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TForm8::sBitBtn9Click()
+{
+    close();
+}

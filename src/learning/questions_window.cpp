@@ -1,5 +1,7 @@
 #include "learning/questions_window.h"
 
+#include "learning/rtf_reader.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_questions_window.h"
 
@@ -8,6 +10,18 @@ TForm9::TForm9(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::Centred());
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }
 
 TForm9::~TForm9() = default;
+
+void TForm9::FormCreate()
+{
+    LoadRtfFile(QStringLiteral("txt\\voprosi.rtf"), ui->sRichEdit1->document());
+    ui->sRichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TForm9::sBitBtn1Click()
+{
+    close();
+}

@@ -1,5 +1,7 @@
 #include "learning/reference_window.h"
 
+#include "learning/study_pictures.h"
+#include "ui/error_box.h"
 #include "ui/window_placement.h"
 #include "ui_reference_window.h"
 
@@ -8,6 +10,9 @@ TForm7::TForm7(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::At(121, 112));
+    ui->Image1->setPixmap(StudyPicture(QStringLiteral("reference_1.png")));
+    ui->Image2->setPixmap(StudyPicture(QStringLiteral("reference_2.png")));
+    ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }
 
 TForm7::~TForm7() = default;

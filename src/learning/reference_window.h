@@ -8,7 +8,8 @@ namespace Ui {
 class TForm7;
 }
 
-// The brief reference sheet.
+// The brief reference sheet: two pictures that together make one printed
+// page of sections, formulas and diagrams, in a scroll box.
 class TForm7 : public QWidget {
     Q_OBJECT
 

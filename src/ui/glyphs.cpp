@@ -198,6 +198,20 @@ void paintGlyph(QPainter& p, Glyph glyph)
         p.drawPoint(QPointF(16, 20));
         break;
     }
+    case Glyph::Calculator:
+        p.setPen(QPen(QColor(0x30, 0x30, 0x38), 1.5));
+        p.setBrush(QColor(0x5A, 0x60, 0x6E));
+        p.drawRoundedRect(QRectF(6, 2, 20, 28), 3, 3);
+        p.setBrush(QColor(0xC8, 0xF0, 0xC0));
+        p.drawRect(QRectF(9, 5, 14, 6));
+        p.setPen(Qt::NoPen);
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                p.setBrush(row == 3 && column == 2 ? QColor(0xF0, 0x90, 0x20) : QColor(0xF0, 0xF0, 0xF0));
+                p.drawRect(QRectF(9 + 5 * column, 14 + 4 * row, 4, 3));
+            }
+        }
+        break;
     case Glyph::ArrowUp:
     case Glyph::ArrowDown: {
         if (glyph == Glyph::ArrowDown) {

@@ -23,6 +23,7 @@ enum class Glyph {
     ArrowUp,
     ArrowDown,
     SpeechBubble,
+    Calculator,
 };
 
 QPixmap GlyphPixmap(Glyph glyph, int size);

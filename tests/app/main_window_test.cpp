@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -24,7 +25,11 @@ protected:
     {
         PrepareApplication(*qApp);
         windows = new ProgramWindows;
+        // The program starts in the folder that holds its txt/ documents.
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(OPTIKA_DATA));
         windows->CreateAll();
+        QDir::setCurrent(previous);
         windows->form1->move(0, 0); // the offscreen screen is smaller than the window
         windows->form1->show();
         QApplication::processEvents();
@@ -267,7 +272,7 @@ TEST_F(MainWindowTest, SkinChangeReachesAnOpenSecondaryWindow)
     QApplication::processEvents();
     const QColor sky = BuiltInSkins()[5].window;
     EXPECT_EQ(dictionary->palette().color(QPalette::Window), sky);
-    EXPECT_EQ(dictionary->grab().toImage().pixelColor(400, 300), sky);
+    EXPECT_EQ(dictionary->grab().toImage().pixelColor(300, 540), sky); // the ground left of "ЗАКРЫТЬ"
     EXPECT_EQ(form1()->palette().color(QPalette::Window), sky);
 
     form1()->sSkinManager1.setSkinName(StartSkinName());

@@ -32,7 +32,11 @@ protected:
     {
         PrepareApplication(*qApp);
         windows = new ProgramWindows;
+        // The program starts in the folder that holds its txt/ documents.
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(OPTIKA_DATA));
         windows->CreateAll();
+        QDir::setCurrent(previous);
         windows->form1->move(0, 0);
         windows->form1->show();
     }

@@ -6,6 +6,8 @@ set -u
 probe=$1
 data=$2
 export QT_QPA_PLATFORM=offscreen
+# The program reads img/ and txt/ from the folder it runs in.
+cd "$data"
 failures=0
 
 expect() { # expect "OUTPUT" "LINE" ...

@@ -1,0 +1,75 @@
+#include "formula.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const Formula::Run* runOf(const Formula& formula, const QString& text)
+{
+    for (const Formula::Run& run : formula.runs()) {
+        if (run.text.trimmed() == text)
+            return &run;
+    }
+    ADD_FAILURE() << "no run " << text.toStdString();
+    return nullptr;
+}
+
+TEST(Formula, AFractionStandsOverAndUnderABarAsWideAsBoth)
+{
+    const Formula formula(QStringLiteral("\\frac{1}{d}"), 24);
+    ASSERT_EQ(formula.bars().size(), 1);
+    const QLineF bar = formula.bars().front();
+    EXPECT_EQ(bar.y1(), bar.y2());
+    const Formula::Run* upper = runOf(formula, QStringLiteral("1"));
+    const Formula::Run* lower = runOf(formula, QStringLiteral("d"));
+    ASSERT_TRUE(upper && lower);
+    EXPECT_LT(upper->baseline, bar.y1());
+    EXPECT_GT(lower->box.top(), bar.y1());
+    EXPECT_LE(bar.x1(), std::min(upper->box.left(), lower->box.left()));
+    EXPECT_GE(bar.x2(), std::max(upper->box.right(), lower->box.right()));
+    EXPECT_GE(formula.size().height(), lower->box.bottom());
+}
+
+TEST(Formula, ASubscriptIsSmallerAndLower)
+{
+    const Formula formula(QStringLiteral("n_{21}"), 24);
+    const Formula::Run* base = runOf(formula, QStringLiteral("n"));
+    const Formula::Run* sub = runOf(formula, QStringLiteral("21"));
+    ASSERT_TRUE(base && sub);
+    EXPECT_LT(sub->font.pixelSize(), base->font.pixelSize());
+    EXPECT_GT(sub->baseline, base->baseline);
+    EXPECT_GE(sub->box.left(), base->box.left() + base->box.width() * 0.5);
+}
+
+TEST(Formula, QuantitiesAreItalicNamesAndWordsUpright)
+{
+    const Formula formula(QStringLiteral("sin α_0 = Г - v_{света}"), 24);
+    EXPECT_FALSE(runOf(formula, QStringLiteral("sin"))->font.italic());
+    EXPECT_TRUE(runOf(formula, QStringLiteral("α"))->font.italic());
+    EXPECT_TRUE(runOf(formula, QStringLiteral("v"))->font.italic());
+    EXPECT_FALSE(runOf(formula, QStringLiteral("света"))->font.italic());
+    bool minus = false;
+    for (const Formula::Run& run : formula.runs())
+        minus = minus || run.text.contains(QChar(0x2212));
+    EXPECT_TRUE(minus);
+}
+
+TEST(Formula, APictureShrinksTheFormulaUntilItFits)
+{
+    const QString source = QStringLiteral("\\frac{sin α}{sin β} = n_{21} = \\frac{v_{света 1}}{v_{света 2}} = \\frac{n_2}{n_1}");
+    ASSERT_GT(Formula(source, 26).size().width(), 240);
+    const QImage picture = FormulaPicture(source, {240, 88}, 26);
+    ASSERT_EQ(picture.size(), QSize(240, 88));
+    int dark = 0, darkAtTheEdge = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool ink = picture.pixelColor(x, y).lightness() < 128;
+            dark += ink;
+            darkAtTheEdge += ink && (x >= picture.width() - 4 || y < 2 || y >= picture.height() - 2);
+        }
+    }
+    EXPECT_GT(dark, 200);
+    EXPECT_EQ(darkAtTheEdge, 0);
+}
+
+} // namespace

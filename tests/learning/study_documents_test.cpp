@@ -1,0 +1,337 @@
+#include "learning/rtf_reader.h"
+#include "models/lens/lens_geometry.h"
+#include "models/reflection/reflection_geometry.h"
+#include "models/refraction/refraction_geometry.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+
+namespace {
+
+QString dataPath(const QString& name)
+{
+    return QStringLiteral(OPTIKA_DATA "/txt/") + name;
+}
+
+QStringList& warnings()
+{
+    static QStringList list;
+    return list;
+}
+
+// Reads a shipped document, noting every warning Qt gives meanwhile.
+std::unique_ptr<QTextDocument> readDocument(const QString& name)
+{
+    QFile file(dataPath(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    auto document = std::make_unique<QTextDocument>();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            warnings() << text;
+    });
+    ReadRtf(file.readAll(), document.get());
+    qInstallMessageHandler(previous);
+    return document;
+}
+
+QStringList lines(const QTextDocument& document)
+{
+    return document.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+TEST(StudyDocuments, EveryShippedDocumentReadsWithoutAWarning)
+{
+    const QStringList names = QDir(QStringLiteral(OPTIKA_DATA "/txt")).entryList({QStringLiteral("*.rtf")});
+    for (const char* name : {"slovar.rtf", "voprosi.rtf", "zadachi.rtf", "k1.rtf", "dk.rtf"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(name))) << name;
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        warnings().clear();
+        const auto document = readDocument(name);
+        EXPECT_TRUE(warnings().isEmpty()) << warnings().join('\n').toStdString();
+        EXPECT_GT(document->characterCount(), 500);
+        EXPECT_TRUE(document->toPlainText().contains(QStringLiteral("о"))) << "no Russian text";
+    }
+}
+
+// The dictionary's entries: a bold headword, a dash and its definition.
+struct Entry {
+    QString headword;
+    QString definition;
+};
+
+QList<Entry> dictionaryEntries()
+{
+    const auto document = readDocument(QStringLiteral("slovar.rtf"));
+    QList<Entry> entries;
+    for (QTextBlock block = document->begin().next(); block.isValid(); block = block.next()) {
+        if (block.text().isEmpty())
+            continue;
+        QString headword;
+        for (auto it = block.begin(); !it.atEnd() && it.fragment().charFormat().fontWeight() >= QFont::Bold; ++it)
+            headword += it.fragment().text();
+        const QString rest = block.text().mid(headword.size());
+        EXPECT_FALSE(headword.isEmpty()) << block.text().toStdString();
+        EXPECT_TRUE(rest.startsWith(QStringLiteral(" — "))) << block.text().toStdString();
+        entries << Entry{headword.trimmed(), rest.mid(3)};
+    }
+    return entries;
+}
+
+TEST(StudyDocuments, TheDictionaryHasFortyBoldTermsInAlphabeticalOrder)
+{
+    const QList<Entry> entries = dictionaryEntries();
+    ASSERT_GE(entries.size(), 40);
+    EXPECT_EQ(entries.first().headword, "Абсолютный показатель преломления");
+    QCollator russian{QLocale(QLocale::Russian)};
+    QStringList headwords;
+    for (const Entry& entry : entries)
+        headwords << entry.headword;
+    for (int i = 1; i < headwords.size(); ++i)
+        EXPECT_LT(russian.compare(headwords[i - 1], headwords[i]), 0) << headwords[i].toStdString();
+    EXPECT_TRUE(headwords.contains(QStringLiteral("Тень")));
+    EXPECT_TRUE(headwords.contains(QStringLiteral("Полутень")));
+}
+
+TEST(StudyDocuments, EachDefinitionIsOneToThreeSentences)
+{
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?](\\s+(?=[А-ЯЁA-Z])|$)"));
+    for (const Entry& entry : dictionaryEntries()) {
+        const int sentences = int(entry.definition.count(sentenceEnd));
+        EXPECT_GE(sentences, 1) << entry.headword.toStdString();
+        EXPECT_LE(sentences, 3) << entry.headword.toStdString();
+    }
+}
+
+// Numbered paragraphs ("12.<tab>text") by their numbers.
+std::map<int, QString> numbered(const QStringList& lines)
+{
+    static const QRegularExpression item(QStringLiteral("^(\\d+)\\.\\t(.*)$"));
+    std::map<int, QString> items;
+    for (const QString& line : lines) {
+        const auto match = item.match(line);
+        if (match.hasMatch())
+            items[match.captured(1).toInt()] = match.captured(2);
+    }
+    return items;
+}
+
+TEST(StudyDocuments, ThirtyQuestionsStandUnderTheFiveTopics)
+{
+    const QStringList text = lines(*readDocument(QStringLiteral("voprosi.rtf")));
+    const std::map<int, QString> questions = numbered(text);
+    ASSERT_GE(questions.size(), 30u);
+    EXPECT_EQ(questions.rbegin()->first, int(questions.size())); // numbered 1, 2, ... without gaps
+    for (const auto& [n, question] : questions)
+        EXPECT_TRUE(question.endsWith(QLatin1Char('?')) || question.endsWith(QLatin1Char('.'))) << n;
+    int topic = -1;
+    const QStringList topics = {"Распространение света. Тень и полутень", "Отражение света. Плоское зеркало",
+                                "Преломление света. Полное внутреннее отражение",
+                                "Плоскопараллельная пластинка и призма", "Линзы. Построение изображений"};
+    for (const QString& heading : topics) {
+        const int at = int(text.indexOf(heading));
+        EXPECT_GT(at, topic) << heading.toStdString();
+        topic = at;
+    }
+}
+
+// The eight models, by the titles of their sheets.
+const QStringList kModels = {
+    "ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ИСТОЧНИКА СВЕТА", "ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ДВУХ ИСТОЧНИКОВ СВЕТА",
+    "ЗАКОН ОТРАЖЕНИЯ", "ПЛОСКОЕ ЗЕРКАЛО", "ЗАКОН ПРЕЛОМЛЕНИЯ", "ПРЕЛОМЛЕНИЕ СВЕТА В ПЛОСКОПАРАЛЛЕЛЬНОЙ ПЛАСТИНКЕ",
+    "ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ ПРИЗМЕ", "ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР",
+};
+
+class ProblemsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        const QStringList text = lines(*readDocument(QStringLiteral("zadachi.rtf")));
+        const int answersAt = int(text.indexOf(QStringLiteral("ОТВЕТЫ")));
+        ASSERT_GT(answersAt, 0);
+        problems = numbered(text.mid(0, answersAt));
+        answers = numbered(text.mid(answersAt));
+        static const QRegularExpression check(QStringLiteral("^Проверка: модель «([^»]+)»"));
+        for (const QString& line : text.mid(0, answersAt)) {
+            const auto match = check.match(line);
+            if (match.hasMatch())
+                checks << match.captured(1);
+        }
+    }
+
+    static std::map<int, QString> problems;
+    static std::map<int, QString> answers;
+    static QStringList checks;
+};
+
+std::map<int, QString> ProblemsTest::problems;
+std::map<int, QString> ProblemsTest::answers;
+QStringList ProblemsTest::checks;
+
+TEST_F(ProblemsTest, TwentyProblemsEachWithItsModelAndItsAnswer)
+{
+    ASSERT_GE(problems.size(), 20u);
+    EXPECT_EQ(problems.rbegin()->first, int(problems.size()));
+    EXPECT_EQ(answers.size(), problems.size());
+    EXPECT_EQ(checks.size(), int(problems.size())) << "one model to check each problem on";
+    for (const QString& model : checks)
+        EXPECT_TRUE(kModels.contains(model.toUpper())) << model.toStdString();
+}
+
+// A number as the answers write it: a decimal comma and a true minus sign.
+QString written(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(',')).replace(
+        QLatin1Char('-'), QChar(0x2212));
+}
+
+// What the models not built yet compute, as their sheets will: the shadow
+// edges of the one-source model, the plate's shift and the prism's deviation.
+double umbraEdge(double s, double h, double d, double L)
+{
+    return ((h - s) * L) / d + s;
+}
+
+double penumbraEdge(double s, double h, double d, double L)
+{
+    return (h + s) * L / d - s;
+}
+
+struct ModelAnswer {
+    int problem;
+    std::function<QStringList()> expected; // what the answer must say, from the model
+};
+
+void PrintTo(const ModelAnswer& answer, std::ostream* os)
+{
+    *os << "problem " << answer.problem;
+}
+
+class AnswersAgreeWithTheModels : public ProblemsTest, public ::testing::WithParamInterface<ModelAnswer> {};
+
+TEST_P(AnswersAgreeWithTheModels, AtTheProblemsData)
+{
+    const auto answer = answers.find(GetParam().problem);
+    ASSERT_NE(answer, answers.end());
+    for (const QString& part : GetParam().expected())
+        EXPECT_TRUE(answer->second.contains(part)) << answer->second.toStdString() << "\nlacks " << part.toStdString();
+}
+
+double refractionAngle(int p, int s1, int s2)
+{
+    const RefractionInputs in = RefractionInputsOf(p, s1, s2);
+    return double(RefractionAngle(in.A, in.n1, in.n2).value_or(-1));
+}
+
+double limitingAngle(int s1, int s2)
+{
+    const RefractionInputs in = RefractionInputsOf(90, s1, s2);
+    return double(LimitingAngle(in.n1, in.n2).value_or(-1));
+}
+
+LensNumbers lens(LensKind kind, int F, int d, int h1)
+{
+    return ComputeLens(kind, F, d, h1);
+}
+
+const auto converging = LensKind::Converging;
+
+INSTANTIATE_TEST_SUITE_P(Problems, AnswersAgreeWithTheModels, ::testing::Values(
+    ModelAnswer{1, [] {
+        const auto r = ComputeReflectionReadouts(35, 0);
+        return QStringList{"Угол отражения " + written(r.reflectedAngle, 0) + "°",
+                           "между лучами " + written(r.rayAngle + r.reflectedAngle, 0) + "°"};
+    }},
+    ModelAnswer{2, [] { return QStringList{written(2 * 120, 0) + " см"}; }},
+    ModelAnswer{3, [] { return QStringList{"D = " + written(lens(converging, 20, 60, 10).D, 0) + " дптр"}; }},
+    ModelAnswer{4, [] {
+        const auto r = ComputeReflectionReadouts(50, 0);
+        EXPECT_EQ(r.rayAngle + r.reflectedAngle, 100); // the angle the problem gives
+        return QStringList{written(r.rayAngle, 0) + "°"};
+    }},
+    ModelAnswer{5, [] { return QStringList{"На " + written(2 * 200 - 2 * 150, 0) + " см", "было 300 см, стало 400 см"}; }},
+    ModelAnswer{6, [] { return QStringList{"R = " + written(umbraEdge(0, 30, 100, 300), 0) + " см"}; }},
+    ModelAnswer{7, [] {
+        const RefractionInputs in = RefractionInputsOf(90, 100, 241);
+        return QStringList{"v ≈ " + written(double(LightSpeedIn(in.n2)) / 1e8, 2) + "·10"};
+    }},
+    ModelAnswer{8, [] {
+        const int turn = ComputeReflectionReadouts(30, 10).reflectedAngle - ComputeReflectionReadouts(30, 0).reflectedAngle;
+        return QStringList{"На " + written(turn, 0) + "°"};
+    }},
+    ModelAnswer{9, [] {
+        const auto r = lens(converging, 20, 60, 10);
+        return QStringList{"f = " + written(r.f, 0) + " см", "Г = " + written(r.G, 1)};
+    }},
+    ModelAnswer{10, [] {
+        const auto r = lens(converging, 20, 30, 10);
+        return QStringList{"f = " + written(r.f, 0) + " см", "H = " + written(r.h2, 0) + " см", "Г = " + written(r.G, 0)};
+    }},
+    ModelAnswer{11, [] { return QStringList{"β ≈ " + written(refractionAngle(90, 132, 150), 1) + "°"}; }},
+    ModelAnswer{12, [] {
+        const RefractionInputs in = RefractionInputsOf(80, 119, 179);
+        return QStringList{"n21 = " + written(double(in.n2 / in.n1), 1),
+                           "β ≈ " + written(refractionAngle(80, 119, 179), 1) + "°"};
+    }},
+    ModelAnswer{13, [] { return QStringList{"α0 ≈ " + written(limitingAngle(150, 132), 1) + "°"}; }},
+    ModelAnswer{14, [] {
+        EXPECT_EQ(refractionAngle(120, 159, 132), -1) << "total internal reflection";
+        return QStringList{"Не выйдет", "α0 ≈ " + written(limitingAngle(159, 132), 1) + "°"};
+    }},
+    ModelAnswer{15, [] {
+        EXPECT_EQ(lens(converging, 25, 50, 10).G, 1);
+        EXPECT_EQ(LensCaseText(25, 50), "d=2F");
+        return QStringList{"d = 50 см"};
+    }},
+    ModelAnswer{16, [] {
+        const auto r = lens(LensKind::Diverging, 40, 60, 10);
+        return QStringList{"f = " + written(r.f, 0) + " см", "мнимое, прямое, уменьшенное", "Г = f/d = " + written(r.G, 1)};
+    }},
+    ModelAnswer{17, [] {
+        return QStringList{"Радиус тени " + written(umbraEdge(20, 30, 300, 600), 0) + " см",
+                           "радиус полутени " + written(penumbraEdge(20, 30, 300, 600), 0) + " см"};
+    }},
+    ModelAnswer{18, [] {
+        // The plate's sheet: A = 60, n2 = s/100 + 0.01 at s = 149, d = t/10 + 0.1 at t = 29.
+        const double pi = 3.14159265358979323846, A = 60 * pi / 180, n2 = 149 / 100.0 + 0.01, d = 29 / 10.0 + 0.1;
+        const double B = std::asin(std::sin(A) / n2);
+        const double shift = std::cos(A) * (std::tan(A) - std::tan(B)) * d;
+        return QStringList{"β ≈ " + written(B * 180 / pi, 1) + "°", "смещение ≈ " + written(shift, 2) + " см"};
+    }},
+    ModelAnswer{19, [] {
+        const auto r = lens(converging, 50, 30, 20);
+        return QStringList{"f = " + written(r.f, 0) + " см", "H = " + written(std::fabs(r.h2), 0) + " см",
+                           "Г = f/d = " + written(r.G, 1)};
+    }},
+    ModelAnswer{20, [] {
+        const auto r = lens(converging, 30, 50, 10);
+        EXPECT_EQ(r.f, 75); // the distance the problem gives
+        return QStringList{"F = 30 см", "D ≈ " + written(r.D, 2) + " дптр"};
+    }},
+    ModelAnswer{21, [] {
+        const auto r = lens(converging, 30, 40, 10);
+        EXPECT_EQ(r.G, 3); // the magnification the problem gives
+        return QStringList{"f = " + written(r.f, 0) + " см", "F = 30 см"};
+    }},
+    ModelAnswer{22, [] {
+        // The prism's sheet: deviation 2·arcsin(sin(n·F/2)) − F with F = 20, n = s/100 + 0.01 at s = 149.
+        const double pi = 3.14159265358979323846, F = 20, n = 149 / 100.0 + 0.01;
+        const double deviation = 2 * std::asin(std::sin(n * F / 2 * pi / 180)) * 180 / pi - F;
+        return QStringList{"δ = " + written(deviation, 0) + "°"};
+    }},
+    ModelAnswer{23, [] {
+        EXPECT_NEAR(umbraEdge(60, 30, 100, 200), 0, 1e-9);
+        return QStringList{"L = 200 см"};
+    }}),
+    [](const ::testing::TestParamInfo<ModelAnswer>& info) { return "Problem" + std::to_string(info.param.problem); });
+
+} // namespace

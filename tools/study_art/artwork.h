@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+// A photograph of a round glass flask of water standing before a printed
+// card: through the flask, as through a lens, the card's lettering shows
+// magnified. Drawn in full colour with a little grain, to be stored as JPEG.
+QImage PaintFlaskPhoto(QSize size);
+
+// A leather briefcase on a transparent ground, `size` pixels square.
+QImage PaintBriefcase(int size);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// One page of the reference sheet, rendered from its source: rich text (the
+// HTML subset of Qt's text documents) in which [[formula: SOURCE]] stands for
+// a formula (see Formula) and [[diagram: NAME]] for a diagram of
+// SheetDiagrams(). The page is white, `size` large; `overflow` tells by how
+// many pixels the text runs past its bottom (0 when it fits).
+struct SheetPage {
+    QImage image;
+    int overflow = 0;
+    QString error; // an unknown diagram
+};
+
+SheetPage RenderSheetPage(const QString& source, QSize size);
