@@ -1,7 +1,8 @@
 // Each model's redraw as a pupil drives it, a control moving between two
 // positions, beside a bare clear of a canvas of the same size; then the same
-// redraw with the sheet on the screen, its repaint included. The last lines
-// give, per model, the redraw's CPU time over the clear's.
+// redraw with the sheet on the screen, its repaint included; and the start-up
+// after the splash. The last lines give, per model, the redraw's CPU time
+// over the clear's.
 
 #include "app/main_window.h"
 #include "app/model_catalogue.h"
@@ -77,6 +78,17 @@ void ShownRedraw(benchmark::State& state, BenchedModel model, TForm1* mainWindow
     }
 }
 
+// Start-up after the splash: every window of the program created, documents
+// and pictures read.
+void CreateAllWindows(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ProgramWindows windows;
+        windows.CreateAll();
+        benchmark::DoNotOptimize(windows.form1.get());
+    }
+}
+
 // Keeps the CPU time of every run, for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -120,6 +132,10 @@ int main(int argc, char* argv[])
         benchmark::RegisterBenchmark(("shown/" + name).c_str(), ShownRedraw, model, windows.form1.get())
             ->Unit(benchmark::kMicrosecond);
     }
+
+    benchmark::RegisterBenchmark("startup/create-all-windows", CreateAllWindows)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
 
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
