@@ -25,7 +25,7 @@ expect "$out" VrNum1=40 VrNum2=30 VrNum3=361 VrNum5=800 VrNum4=439 \
   "Ellipse(851,161,869,197) pen=#808080,2,solid brush=#000000,solid" \
   "TForm2.Ellipse(259,237,29,7) pen=#808080,1,solid brush=#808080,solid" \
   "TForm2.Ellipse(162,140,126,104) pen=#808080,1,solid brush=#000000,solid"
-out=$("$probe" model shadow1 sTrackBar1=100 sScrollBar1=500 2>/dev/null)
+out=$("$probe" model shadow1 sTrackBar1=100 sScrollBar2=471 sScrollBar1=500 2>/dev/null)
 expect "$out" VrNum3=500 VrNum5=610 VrNum4=110
 out=$("$probe" model shadow1 sRadioButton1=1 2>/dev/null)
 expect "$out" VrNum1=40 VrNum5=800

@@ -33,12 +33,13 @@ void drawSource(Canvas& canvas, ModelPoint at, const char* name)
 // The source's two rays past the obstacle to the screen, the shadow between
 // them on the screen, an arrowhead on each ray halfway from the obstacle to
 // the screen, and the half of the obstacle the source lights.
-void drawLight(Canvas& canvas, const Source& source, int R, int L)
+void drawLight(Canvas& canvas, const Source& source, const TwoSourceScene& scene)
 {
-    const SourceRays rays = RaysPastObstacle(source.theta, source.r, R, L);
+    const SourceRays rays = RaysPastObstacle(source.theta, source.r, scene.R, scene.L);
+    const long double L = scene.L, R = scene.R;
     canvas.SetPenColor(Yellow);
-    Segment(canvas, rays.source, {static_cast<long double>(L), rays.yPlus});
-    Segment(canvas, rays.source, {static_cast<long double>(L), rays.yMinus});
+    Segment(canvas, rays.source, {L, rays.yPlus});
+    Segment(canvas, rays.source, {L, rays.yMinus});
 
     canvas.SetBrushStyle(source.hatch);
     const long double halfWidth = (rays.yPlus - rays.yMinus) / 4;
@@ -49,9 +50,7 @@ void drawLight(Canvas& canvas, const Source& source, int R, int L)
     DrawArrowHead(canvas, (L + rays.edgeMinus.x) / 2, (rays.yMinus + rays.edgeMinus.y) / 2, rays.kMinus);
 
     canvas.SetBrushStyle(source.hatch);
-    PieInBox(canvas, {static_cast<long double>(-R), static_cast<long double>(-R)},
-             {static_cast<long double>(R), static_cast<long double>(R)}, rays.edgePlus,
-             Polar(R, 270 - source.theta));
+    PieInBox(canvas, {-R, -R}, {R, R}, rays.edgePlus, Polar(R, 270 - source.theta));
 }
 
 // The shadow seen face-on: a circle whose horizontal span runs from
@@ -89,16 +88,16 @@ void DrawTwoSources(Canvas& canvas, const TwoSourceScene& scene)
 
     const Source first{scene.theta1, scene.r1, "S1", BrushStyle::bsBDiagonal};
     drawSource(canvas, SourcePosition(first.theta, first.r), first.name);
-    TextAt(canvas, {static_cast<long double>(-scene.R + 10), static_cast<long double>(scene.R + 20)},
-           QStringLiteral("P"));
+    const long double R = scene.R;
+    TextAt(canvas, {-R + 10, R + 20}, QStringLiteral("P"));
     canvas.SetBrushColor(Yellow);
-    drawLight(canvas, first, scene.R, scene.L);
+    drawLight(canvas, first, scene);
     canvas.SetBrushStyle(BrushStyle::bsSolid);
 
     const Source second{scene.theta2, scene.r2, "S2", BrushStyle::bsFDiagonal};
     drawSource(canvas, SourcePosition(second.theta, second.r), second.name);
     canvas.SetBrushColor(Yellow);
-    drawLight(canvas, second, scene.R, scene.L);
+    drawLight(canvas, second, scene);
     canvas.SetPenWidth(1);
 }
 
@@ -111,8 +110,8 @@ void DrawTwoSourceScreen(Canvas& screen, const TwoSourceScene& scene)
     screen.SetPenColor(Black);
     DrawScreenAxes(screen, {-2, 4}, {2, -4}, -10);
 
-    // The hatches cross those of the side view, so each source keeps its own
-    // direction apart from the other's in both views.
+    // Face-on S1 is hatched '/' and S2 '\', the other way round from the
+    // side view; where the circles overlap the hatches cross.
     const SourceRays first = RaysPastObstacle(scene.theta1, scene.r1, scene.R, scene.L);
     drawShadowDisc(screen, first.yPlus, first.yMinus, first.yPlus - first.yMinus, BrushStyle::bsFDiagonal);
     const SourceRays second = RaysPastObstacle(scene.theta2, scene.r2, scene.R, scene.L);

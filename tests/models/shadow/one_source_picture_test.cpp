@@ -70,12 +70,6 @@ protected:
 class ObstacleShown : public OneSourceFigures {};
 class ObstacleRemoved : public OneSourceFigures {};
 
-TEST_P(OneSourceFigures, OriginSitsSixtyPixelsIntoTheCanvasHalfwayDown)
-{
-    EXPECT_EQ(CenterX, 60);
-    EXPECT_EQ(CenterY, 179);
-}
-
 TEST_P(OneSourceFigures, ScreenStandsObliquelyAtDistanceL)
 {
     const double near = GetParam().L - 70, far = GetParam().L + 70;
