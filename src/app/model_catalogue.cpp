@@ -6,6 +6,8 @@
 #include "models/refraction/plate_sheet.h"
 #include "models/refraction/prism_sheet.h"
 #include "models/refraction/refraction_sheet.h"
+#include "models/shadow/one_source_sheet.h"
+#include "models/shadow/two_source_sheet.h"
 
 namespace {
 
@@ -23,11 +25,11 @@ const QList<ModelEntry>& ModelCatalogue()
         {QStringLiteral("shadow1"), QStringLiteral("sTabSheet1"),
          QStringLiteral("ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ИСТОЧНИКА СВЕТА"), QStringLiteral("img\\1.png"),
          QStringLiteral("Модель демонстрирует образование тени и полутени от одного источника света, доказывая закон прямолинейного распространения света"),
-         nullptr},
+         create<OneSourceShadowSheet>},
         {QStringLiteral("shadow2"), QStringLiteral("sTabSheet2"),
          QStringLiteral("ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ДВУХ ИСТОЧНИКОВ СВЕТА"), QStringLiteral("img\\2.png"),
          QStringLiteral("Модель демонстрирует образование тени и полутени от двух источников света. Как и первая модель доказывает закон прямолинейного распространения света, а так же независимость световых пучков"),
-         nullptr},
+         create<TwoSourceShadowSheet>},
         {QStringLiteral("reflection"), QStringLiteral("sTabSheet3"),
          QStringLiteral("ЗАКОН ОТРАЖЕНИЯ"), QStringLiteral("img\\3.png"),
          QStringLiteral("Модель демонстрирует доказательства закона отражения от плоского зеркала. Для более качественно понимания этого закона в моделе предусмотрено изменения угла зеркала."),

@@ -42,8 +42,13 @@ void CircleAroundOrigin(Canvas& canvas, long double radius)
 
 void CircleAround(Canvas& canvas, ModelPoint centre, long double radius)
 {
-    canvas.Ellipse(ToScreenX(double(centre.x - radius)), ToScreenY(double(centre.y - radius)),
-                   ToScreenX(double(centre.x + radius)), ToScreenY(double(centre.y + radius)));
+    EllipseInBox(canvas, {centre.x - radius, centre.y - radius}, {centre.x + radius, centre.y + radius});
+}
+
+void EllipseInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2)
+{
+    canvas.Ellipse(ToScreenX(double(corner1.x)), ToScreenY(double(corner1.y)), ToScreenX(double(corner2.x)),
+                   ToScreenY(double(corner2.y)));
 }
 
 void TextAt(Canvas& canvas, ModelPoint p, const QString& text)
@@ -83,6 +88,11 @@ void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long 
 void ArcInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to)
 {
     sectorInBox(canvas, &Canvas::Arc, corner1, corner2, from, to);
+}
+
+void PieInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to)
+{
+    sectorInBox(canvas, &Canvas::Pie, corner1, corner2, from, to);
 }
 
 namespace {

@@ -26,6 +26,9 @@ void RayFromOrigin(Canvas& canvas, ModelPoint end);
 void CircleAroundOrigin(Canvas& canvas, long double radius);
 // The circle of `radius` round `centre`, its box from centre - r to centre + r.
 void CircleAround(Canvas& canvas, ModelPoint centre, long double radius);
+// The ellipse inscribed in the box with corners `corner1` and `corner2`, in
+// the order given.
+void EllipseInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2);
 // Text with its top left corner at `p`.
 void TextAt(Canvas& canvas, ModelPoint p, const QString& text);
 
@@ -41,6 +44,8 @@ void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long 
 // counterclockwise from where the ray from its centre towards `from` meets it
 // to where the ray towards `to` does; corners and points are converted first.
 void ArcInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to);
+// As ArcInBox, closed by the two radii and filled with the brush.
+void PieInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to);
 
 // A protractor scale: `count` ticks from radius 190 to 210, one every
 // `stepDegrees`, the angle accumulated in double precision; when `labelled`,

@@ -64,6 +64,8 @@ public:
     QAbstractButton* refreshButton() const { return wiring_.refresh; }
     // The readout widgets and indicators, in the order they are reported.
     virtual QList<QWidget*> readouts() const = 0;
+    // The labels of side windows that the redraw draws on as well.
+    virtual QList<TRxLabel*> sideCanvases() const { return {}; }
 
     // Hands the sheet the program's windows once they all exist; they must
     // outlive the sheet.

@@ -42,6 +42,14 @@ void TRxLabel::setFontColor(const QColor& color)
     applyAppearance();
 }
 
+ImageCanvas& TRxLabel::Canvas()
+{
+    const QSize wanted = size().expandedTo(QSize(1, 1));
+    if (wanted != QSize(canvas_.Width(), canvas_.Height()))
+        canvas_.Resize(wanted);
+    return canvas_;
+}
+
 QSize TRxLabel::sizeHint() const
 {
     return QSize(canvas_.Width(), canvas_.Height());
@@ -61,6 +69,5 @@ void TRxLabel::paintEvent(QPaintEvent*)
 
 void TRxLabel::resizeEvent(QResizeEvent*)
 {
-    if (size() != QSize(canvas_.Width(), canvas_.Height()))
-        canvas_.Resize(size());
+    Canvas();
 }

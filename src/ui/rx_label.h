@@ -17,7 +17,10 @@ class TRxLabel : public QWidget {
 public:
     explicit TRxLabel(QWidget* parent = nullptr);
 
-    ImageCanvas& Canvas() { return canvas_; }
+    // The canvas at the label's present size: a label laid out while its
+    // window is hidden gets its resize event only when shown, but a model
+    // may draw on it before that.
+    ImageCanvas& Canvas();
 
     QColor backgroundColor() const { return background_; }
     void setBackgroundColor(const QColor& color);

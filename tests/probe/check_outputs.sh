@@ -21,6 +21,27 @@ expect() { # expect "OUTPUT" "LINE" ...
   done
 }
 
+out=$("$probe" model shadow1 --ops 2>/dev/null)
+expect "$out" VrNum1=40 VrNum2=30 VrNum3=361 VrNum5=800 VrNum4=439 \
+  "Ellipse(802,64,918,294) pen=#808080,2,solid brush=#808080,solid" \
+  "Ellipse(851,161,869,197) pen=#808080,2,solid brush=#000000,solid" \
+  "TForm2.Ellipse(259,237,29,7) pen=#808080,1,solid brush=#808080,solid" \
+  "TForm2.Ellipse(162,140,126,104) pen=#808080,1,solid brush=#000000,solid"
+out=$("$probe" model shadow1 sTrackBar1=100 sScrollBar2=471 sScrollBar1=500 2>/dev/null)
+expect "$out" VrNum3=500 VrNum5=610 VrNum4=110
+out=$("$probe" model shadow1 sRadioButton1=1 2>/dev/null)
+expect "$out" VrNum1=40 VrNum5=800
+
+out=$("$probe" model shadow2 --ops 2>/dev/null)
+expect "$out" VrNum6=10 VrNum8=-10 VrNum7=400 VrNum9=180 VrNum10=400 VrNum11=20 \
+  Image1.visible=0 Image2.visible=1 Image3.visible=1 Image4.visible=0 \
+  "Ellipse(862,205,902,287) pen=#ffff00,2,solid brush=#ffff00,bdiagonal" \
+  "Ellipse(849,37,915,169) pen=#ffff00,2,solid brush=#ffff00,fdiagonal" \
+  "TForm3.Ellipse(112,161,30,79) pen=#000000,1,solid brush=#000000,fdiagonal" \
+  "TForm3.Ellipse(148,186,280,54) pen=#000000,1,solid brush=#000000,bdiagonal"
+out=$("$probe" model shadow2 sTrackBar5=50 sScrollBar3=50 sTrackBar3=44 sTrackBar3=45 2>/dev/null)
+expect "$out" VrNum6=44 "error=Invalid floating point operation."
+
 out=$("$probe" model reflection 2>/dev/null)
 expect "$out" VrNum12=155 VrNum16=45 VrNum13=10 VrNum17=65 VrNum15=45 VrNum14=10
 out=$("$probe" model reflection sTrackBar7=89 sTrackBar6=89 --ops 2>/dev/null)

@@ -105,8 +105,13 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
             settings << args[i];
     }
 
-    std::vector<CanvasOp> ops;
-    sheet->modelCanvas()->Canvas().SetLog(&ops);
+    // The model canvas first, then the side windows' labels it draws on,
+    // whose operations carry their window's name.
+    QList<TRxLabel*> canvases{sheet->modelCanvas()};
+    canvases << sheet->sideCanvases();
+    std::vector<std::vector<CanvasOp>> ops(canvases.size());
+    for (int i = 0; i < canvases.size(); ++i)
+        canvases[i]->Canvas().SetLog(&ops[i]);
     for (const QString& setting : settings) {
         if (!ApplySetting(sheet, setting)) {
             std::fprintf(stderr, "cannot set %s\n", qPrintable(setting));
@@ -114,14 +119,18 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
         }
     }
     sheet->refreshButton()->click();
-    sheet->modelCanvas()->Canvas().SetLog(nullptr);
+    for (TRxLabel* canvas : canvases)
+        canvas->Canvas().SetLog(nullptr);
 
     QTextStream out(stdout);
     for (QWidget* readout : sheet->readouts())
         out << readoutLine(sheet, readout) << '\n';
     if (listOps) {
-        for (const CanvasOp& op : ops)
-            out << op.toString() << '\n';
+        for (int i = 0; i < canvases.size(); ++i) {
+            const QString prefix = i == 0 ? QString() : canvases[i]->window()->objectName() + QLatin1Char('.');
+            for (const CanvasOp& op : ops[i])
+                out << prefix << op.toString() << '\n';
+        }
     }
     QImage picture = sheet->modelCanvas()->Canvas().Image();
     if (fit.isValid())

@@ -1,0 +1,26 @@
+#pragma once
+
+class Canvas;
+
+// One setting of the one-source model: the source radius s (0 for a point
+// source), the obstacle radius h (0 once it is removed), the obstacle's
+// distance d and the screen's distance L, all from the source.
+struct OneSourceScene {
+    int s;
+    int h;
+    int d;
+    int L;
+    bool obstacleShown;
+};
+
+// Draws the side view over what the canvas holds (the redraw refreshes it
+// first): the oblique screen, the obstacle with its lit half, the penumbra
+// and umbra on the screen, the rays from the source's edges past the
+// obstacle's top and bottom with their arrowheads, and the source. With the
+// obstacle removed the rays go in black, leaving only screen and source.
+// Puts the origin at (60, height div 2).
+void DrawOneSource(Canvas& canvas, const OneSourceScene& scene);
+
+// Refreshes the auxiliary screen and draws the shadow face-on round its
+// centre, penumbra and umbra as two discs, then the axes and ticks over them.
+void DrawOneSourceScreen(Canvas& screen, const OneSourceScene& scene);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "kit/model_drawing.h"
+
+// The numbers of the two shadow models, in extended precision.
+
+// One source of radius s at the origin, an obstacle of radius h with its
+// centre at (d, 0), a screen in the plane x = L.
+struct OneSourceShadow {
+    // Where the ray from the top of the source past the top of the obstacle
+    // meets the screen: the upper edge of the umbra (below 0 once the rays
+    // from the source's edges cross before the screen).
+    long double yU;
+    // Where the ray from the bottom of the source past the top of the
+    // obstacle meets the screen: the upper edge of the penumbra.
+    long double yP;
+};
+
+OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L);
+
+// The screen can never come nearer to the source than d + s + 10.
+int NearestScreenDistance(int s, int d);
+
+// A point source at distance r from the centre of an obstacle of radius R,
+// turned by theta degrees up from the negative x axis, and a screen in the
+// plane x = L.
+struct SourceRays {
+    ModelPoint source;
+    // The ends of the obstacle's diameter across the direction of the source:
+    // `edgePlus` is the one a quarter turn clockwise of the source.
+    ModelPoint edgePlus;
+    ModelPoint edgeMinus;
+    // Where the rays from the source past those two edges meet the screen;
+    // the source's shadow lies between them.
+    long double yPlus;
+    long double yMinus;
+    // The slopes of the two rays.
+    long double kPlus;
+    long double kMinus;
+};
+
+ModelPoint SourcePosition(int theta, int r);
+
+// The rays of one source past the obstacle. A source so close to a large
+// obstacle that a ray runs parallel to the screen ends in a floating-point error.
+SourceRays RaysPastObstacle(int theta, int r, int R, int L);

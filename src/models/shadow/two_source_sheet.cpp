@@ -1,0 +1,89 @@
+#include "models/shadow/two_source_sheet.h"
+
+#include "models/shadow/side_window_names.h"
+#include "models/shadow/two_source_picture.h"
+#include "models/shadow/two_source_screen_window.h"
+#include "ui/glyphs.h"
+#include "ui/rx_label.h"
+#include "ui_two_source_sheet.h"
+
+namespace {
+
+constexpr int kArrowSize = 24;
+
+} // namespace
+
+TwoSourceShadowSheet::TwoSourceShadowSheet(QWidget* parent)
+    : ModelSheet(parent), ui(std::make_unique<Ui::TwoSourceShadowSheet>())
+{
+    ui->setupUi(this);
+    for (QLabel* down : {ui->Image1, ui->Image3})
+        down->setPixmap(GlyphPixmap(Glyph::ArrowDown, kArrowSize));
+    for (QLabel* up : {ui->Image2, ui->Image4})
+        up->setPixmap(GlyphPixmap(Glyph::ArrowUp, kArrowSize));
+
+    SheetWiring wiring;
+    wiring.canvas = ui->RxLabel2;
+    wiring.redraw = [this] { sTrackBar3Change(); };
+    wiring.controls = {ui->sTrackBar3,  ui->sTrackBar4,  ui->sTrackBar5,
+                       ui->sScrollBar3, ui->sScrollBar4, ui->sScrollBar5};
+    wiring.refresh = ui->sBitBtn14;
+    wiring.defaults = ui->sBitBtn15;
+    wiring.restoreDefaults = [this] { sBitBtn15Click(); };
+    wiring.sideWindowButtons = {{ui->sBitBtn13, TwoSourceScreenWindow}};
+    Wire(wiring);
+}
+
+TwoSourceShadowSheet::~TwoSourceShadowSheet() = default;
+
+void TwoSourceShadowSheet::sideWindowsAttached(const SideWindows& windows)
+{
+    screen_ = qobject_cast<TForm3*>(windows.sideWindow(TwoSourceScreenWindow));
+}
+
+void TwoSourceShadowSheet::sTrackBar3Change()
+{
+    const TwoSourceScene scene{ui->sTrackBar3->value(),  ui->sScrollBar3->value(), ui->sTrackBar4->value(),
+                               ui->sScrollBar4->value(), ui->sScrollBar5->value(), ui->sTrackBar5->value()};
+    DrawTwoSources(ui->RxLabel2->Canvas(), scene);
+    if (screen_)
+        DrawTwoSourceScreen(screen_->screenLabel()->Canvas(), scene);
+
+    ui->VrNum6->setValue(scene.theta1);
+    ui->VrNum8->setValue(scene.theta2);
+    ui->VrNum7->setValue(scene.r1);
+    ui->VrNum9->setValue(scene.r2);
+    ui->VrNum11->setValue(scene.R);
+    ui->VrNum10->setValue(scene.L);
+    ui->VrJogMeter4->setValue(scene.r1);
+    ui->VrJogMeter5->setValue(scene.r2);
+    ui->VrJogMeter6->setValue(scene.L);
+    ui->Image2->setVisible(scene.theta1 > 0);
+    ui->Image1->setVisible(scene.theta1 <= 0);
+    ui->Image4->setVisible(scene.theta2 > 0);
+    ui->Image3->setVisible(scene.theta2 <= 0);
+}
+
+void TwoSourceShadowSheet::sBitBtn15Click()
+{
+    ui->sTrackBar3->setValue(10);
+    ui->sTrackBar4->setValue(-10);
+    ui->sScrollBar4->setValue(180);
+    ui->sScrollBar3->setValue(400);
+    ui->sScrollBar5->setValue(400);
+    ui->sTrackBar5->setValue(20);
+}
+
+QList<QWidget*> TwoSourceShadowSheet::readouts() const
+{
+    return {ui->VrNum6,      ui->VrNum8,      ui->VrNum7,      ui->VrNum9, ui->VrNum11, ui->VrNum10,
+            ui->VrJogMeter4, ui->VrJogMeter5, ui->VrJogMeter6, ui->Image1, ui->Image2,  ui->Image3,
+            ui->Image4};
+}
+
+QList<TRxLabel*> TwoSourceShadowSheet::sideCanvases() const
+{
+    if (!screen_)
+        return {};
+    return {screen_->screenLabel()};
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/model_sheet.h"
+
+#include <memory>
+
+namespace Ui {
+class TwoSourceShadowSheet;
+}
+
+class TForm3;
+
+// Shadow and penumbra from two point sources round one obstacle: each
+// source's shadow on the screen hatched its own way, so that the full shadow
+// where they overlap shows cross-hatched, seen from the side and, on the
+// auxiliary screen, face-on.
+class TwoSourceShadowSheet : public ModelSheet {
+    Q_OBJECT
+
+public:
+    explicit TwoSourceShadowSheet(QWidget* parent = nullptr);
+    ~TwoSourceShadowSheet() override;
+
+    // The redraw, bound to every control of the sheet but the default button.
+    // A ray parallel to the screen ends it in the error box, with the
+    // readouts and the auxiliary screen as they were.
+    void sTrackBar3Change();
+    // Restores the angles 10 and -10, the distances 180, 400 and 400 and the
+    // obstacle's size 20, redrawing for each position that changes.
+    void sBitBtn15Click();
+
+    QList<QWidget*> readouts() const override;
+    QList<TRxLabel*> sideCanvases() const override;
+
+protected:
+    // Every redraw also draws the auxiliary screen.
+    void sideWindowsAttached(const SideWindows& windows) override;
+
+private:
+    std::unique_ptr<Ui::TwoSourceShadowSheet> ui;
+    TForm3* screen_ = nullptr;
+};

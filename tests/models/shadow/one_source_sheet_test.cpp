@@ -1,0 +1,198 @@
+#include "kit/canvas_op.h"
+#include "models/shadow/one_source_sheet.h"
+#include "models/shadow/shadow_screen_window.h"
+#include "ui/rx_label.h"
+#include "ui/vr_jog_meter.h"
+#include "ui/vr_num.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Ops = std::vector<CanvasOp>;
+
+class OneSourceSheetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sheet.AttachSideWindows(sideWindows);
+        sheet.modelCanvas()->Canvas().SetLog(&ops);
+        screen.screenLabel()->Canvas().SetLog(&screenOps);
+    }
+
+    int number(const char* name) const { return sheet.findChild<TVrNum*>(name)->value(); }
+    double dial(const char* name) const { return sheet.findChild<TVrJogMeter*>(name)->value(); }
+    QSlider* trackBar(const char* name) const { return sheet.findChild<QSlider*>(name); }
+    QScrollBar* scrollBar(const char* name) const { return sheet.findChild<QScrollBar*>(name); }
+    void check(const char* radio) { sheet.findChild<QRadioButton*>(radio)->setChecked(true); }
+    void redraw() { sheet.refreshButton()->click(); }
+    void restoreDefaults() { sheet.findChild<QAbstractButton*>("sBitBtn12")->click(); }
+
+    std::vector<std::vector<int>> argsOf(const Ops& log, CanvasOp::Kind kind) const
+    {
+        std::vector<std::vector<int>> found;
+        for (const CanvasOp& op : log)
+            if (op.kind == kind)
+                found.push_back(op.args);
+        return found;
+    }
+
+    QStringList texts() const
+    {
+        QStringList found;
+        for (const CanvasOp& op : ops)
+            if (op.kind == CanvasOp::Kind::TextOut)
+                found << op.text;
+        return found;
+    }
+
+    // Every redraw draws the screen's six edges once.
+    int screensDrawn() const
+    {
+        int edges = 0;
+        for (const CanvasOp& op : ops)
+            edges += op.kind == CanvasOp::Kind::LineTo && op.pen.color == QColor(0x80, 0x80, 0x80);
+        return edges / 6;
+    }
+
+    TForm2 screen;
+    SideWindowMap sideWindows{{"TForm2", &screen}};
+    OneSourceShadowSheet sheet;
+    Ops ops;
+    Ops screenOps;
+};
+
+TEST_F(OneSourceSheetTest, StartValuesReadOutSizesAndDistances)
+{
+    EXPECT_EQ(number("VrNum3"), 0); // until the first redraw
+    redraw();
+    EXPECT_EQ(number("VrNum1"), 40);
+    EXPECT_EQ(number("VrNum2"), 30);
+    EXPECT_EQ(number("VrNum3"), 361);
+    EXPECT_EQ(number("VrNum5"), 800);
+    EXPECT_EQ(number("VrNum4"), 439);
+    EXPECT_EQ(dial("VrJogMeter2"), 361);
+    EXPECT_EQ(dial("VrJogMeter1"), 800);
+    EXPECT_EQ(dial("VrJogMeter3"), 439);
+    EXPECT_EQ(scrollBar("sScrollBar2")->minimum(), 411);
+    EXPECT_TRUE(trackBar("sTrackBar1")->isEnabled());
+    EXPECT_TRUE(trackBar("sTrackBar2")->isEnabled());
+    EXPECT_EQ(screensDrawn(), 1);
+    // The auxiliary screen shows penumbra and umbra round its centre (144, 122).
+    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::Ellipse),
+              (std::vector<std::vector<int>>{{259, 237, 29, 7}, {162, 140, 126, 104}}));
+}
+
+TEST_F(OneSourceSheetTest, PointSourceFreezesItsSizeAndCastsASharpShadow)
+{
+    check("sRadioButton1");
+    EXPECT_FALSE(trackBar("sTrackBar1")->isEnabled());
+    EXPECT_EQ(number("VrNum1"), 40); // the size control's position all the same
+    EXPECT_EQ(scrollBar("sScrollBar2")->minimum(), 371);
+    // The source has no extent: only its name marks it.
+    EXPECT_TRUE(texts().contains("S"));
+    const auto boxes = argsOf(ops, CanvasOp::Kind::Ellipse);
+    EXPECT_EQ(boxes.back(), (std::vector<int>{60, 179, 60, 179}));
+    // Umbra and penumbra coincide: yU = yP = 30 * 800 / 361 = 66.48.
+    const std::vector<int> shadow{827, 113, 893, 245};
+    EXPECT_EQ(boxes[1], shadow);
+    EXPECT_EQ(boxes[2], shadow);
+
+    check("sRadioButton2");
+    EXPECT_TRUE(trackBar("sTrackBar1")->isEnabled());
+    EXPECT_EQ(scrollBar("sScrollBar2")->minimum(), 411);
+}
+
+TEST_F(OneSourceSheetTest, RemovedObstacleLeavesScreenAndSourceAndEmptyAxes)
+{
+    check("sRadioButton3");
+    EXPECT_FALSE(trackBar("sTrackBar2")->isEnabled());
+    EXPECT_EQ(number("VrNum2"), 30);
+    EXPECT_EQ(texts(), QStringList{"S"});
+    EXPECT_TRUE(argsOf(screenOps, CanvasOp::Kind::Ellipse).empty());
+    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::LineTo).size(), 2u + 2 * 2 * 101);
+
+    check("sRadioButton4");
+    EXPECT_TRUE(trackBar("sTrackBar2")->isEnabled());
+    EXPECT_TRUE(texts().contains("P"));
+    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::Ellipse).size(), 2u);
+}
+
+TEST_F(OneSourceSheetTest, ScreenIsPushedBackBehindObstacleAndSource)
+{
+    trackBar("sTrackBar1")->setValue(100);
+    scrollBar("sScrollBar2")->setValue(471);
+    EXPECT_EQ(number("VrNum5"), 471);
+
+    scrollBar("sScrollBar1")->setValue(500);
+    EXPECT_EQ(scrollBar("sScrollBar2")->minimum(), 610);
+    EXPECT_EQ(scrollBar("sScrollBar2")->value(), 610);
+    EXPECT_EQ(number("VrNum3"), 500);
+    EXPECT_EQ(number("VrNum5"), 610);
+    EXPECT_EQ(number("VrNum4"), 110);
+    EXPECT_EQ(dial("VrJogMeter1"), 610);
+    // The screen's move redrew the model before the obstacle's redraw went
+    // on: the same picture twice, both with the screen at 610.
+    EXPECT_EQ(screensDrawn(), 2);
+    const auto boxes = argsOf(ops, CanvasOp::Kind::Ellipse);
+    ASSERT_EQ(boxes.size() % 2, 0u);
+    const size_t half = boxes.size() / 2;
+    EXPECT_TRUE(std::equal(boxes.begin(), boxes.begin() + half, boxes.begin() + half));
+
+    // A nearer obstacle lowers the minimum and leaves the screen where it is.
+    scrollBar("sScrollBar1")->setValue(300);
+    EXPECT_EQ(scrollBar("sScrollBar2")->minimum(), 410);
+    EXPECT_EQ(number("VrNum5"), 610);
+    EXPECT_EQ(screensDrawn(), 1);
+}
+
+TEST_F(OneSourceSheetTest, DefaultButtonRestoresPositionsAndRedrawsOnlyForChanges)
+{
+    restoreDefaults();
+    EXPECT_EQ(scrollBar("sScrollBar1")->value(), 360); // one less than at the start
+    EXPECT_EQ(number("VrNum3"), 360);
+    EXPECT_EQ(number("VrNum4"), 440);
+
+    ops.clear();
+    restoreDefaults();
+    EXPECT_TRUE(ops.empty()) << "a default button with nothing to change redrew";
+
+    check("sRadioButton1");
+    trackBar("sTrackBar1")->setValue(77);
+    trackBar("sTrackBar2")->setValue(5);
+    scrollBar("sScrollBar1")->setValue(480);
+    scrollBar("sScrollBar2")->setValue(700);
+    restoreDefaults();
+    EXPECT_EQ(number("VrNum1"), 40);
+    EXPECT_EQ(number("VrNum2"), 30);
+    EXPECT_EQ(number("VrNum3"), 360);
+    EXPECT_EQ(number("VrNum5"), 800);
+    EXPECT_TRUE(sheet.findChild<QRadioButton*>("sRadioButton1")->isChecked()) << "the radio buttons are not reset";
+}
+
+TEST_F(OneSourceSheetTest, AuxiliaryScreenOpensOnItsButtonAndFollowsAResize)
+{
+    EXPECT_EQ(screen.screenLabel()->size(), QSize(289, 245));
+    sheet.findChild<QAbstractButton*>("sBitBtn10")->click();
+    EXPECT_TRUE(screen.isVisible());
+    // Opened, it stays empty until the model redraws.
+    EXPECT_TRUE(screenOps.empty());
+
+    screen.resize(401, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(screen.screenLabel()->size(), QSize(401, 300));
+    redraw();
+    const auto lines = argsOf(screenOps, CanvasOp::Kind::LineTo);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], (std::vector<int>{200, 300})); // the vertical axis down the new middle
+    EXPECT_EQ(lines[1], (std::vector<int>{401, 150}));
+    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::Ellipse)[0], (std::vector<int>{315, 265, 85, 35}));
+    screen.hide();
+}
+
+} // namespace
