@@ -285,7 +285,7 @@ private:
             return;
         }
         if (word == "u") {
-            character(QChar(ushort(parameter < 0 ? parameter + 65536 : parameter)), false);
+            character(unicodeCharacter(hasParameter ? parameter : 0), false);
             fallbackToSkip_ = s.unicodeSkip; // the characters that stand in for it in old readers
             return;
         }
@@ -402,8 +402,10 @@ private:
 
     void pictureWord(const QByteArray& word, int parameter)
     {
-        if (word == "pngblip" || word == "jpegblip")
-            picture_.supported = true;
+        if (word == "pngblip")
+            picture_.format = "PNG";
+        else if (word == "jpegblip")
+            picture_.format = "JPEG";
         else if (word == "picwgoal")
             picture_.widthTwips = parameter;
         else if (word == "pichgoal")
@@ -498,8 +500,11 @@ private:
         const auto it = fonts_.constFind(index);
         if (it == fonts_.constEnd())
             return;
-        if (!it->name.isEmpty())
-            s.charFormat.setFontFamilies({it->name});
+        if (!it->name.isEmpty()) {
+            QString name = it->name;
+            replaceNonCharacters(name);
+            s.charFormat.setFontFamilies({name});
+        }
         s.codePage = it->codePage == 1252 && documentCodePage_ != 1252 ? documentCodePage_ : it->codePage;
     }
 
@@ -517,6 +522,7 @@ private:
     {
         if (text_.isEmpty())
             return;
+        replaceNonCharacters(text_);
         cursor_.insertText(text_, state_().charFormat);
         text_.clear();
     }
@@ -628,9 +634,11 @@ private:
 
     void insertPicture()
     {
-        if (!picture_.supported || picture_.bytes.isEmpty() || state_().destination != Destination::Text)
+        if (!picture_.format || picture_.bytes.isEmpty() || state_().destination != Destination::Text)
             return;
-        const QImage image = QImage::fromData(picture_.bytes);
+        // Only the format the blip names: a picture never gets decoded by
+        // whatever reader its bytes happen to look like.
+        const QImage image = QImage::fromData(picture_.bytes, picture_.format);
         if (image.isNull())
             return;
         const QString name = QStringLiteral("rtfpicture://%1").arg(++pictures_);
@@ -646,6 +654,27 @@ private:
         cursor_.insertImage(format);
     }
 
+    // \uN is a UTF-16 unit, written signed above 32767; a value beyond
+    // 16 bits stands for the replacement character.
+    static QChar unicodeCharacter(int parameter)
+    {
+        if (parameter < -32768 || parameter > 65535)
+            return QChar::ReplacementCharacter;
+        return QChar(ushort(parameter < 0 ? parameter + 65536 : parameter));
+    }
+
+    // A null and half of a surrogate pair without its other half are no
+    // characters: they stand for the replacement character.
+    static void replaceNonCharacters(QString& text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate() || text[i].isNull())
+                text[i] = QChar::ReplacementCharacter;
+        }
+    }
+
     static bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
     static int hexValue(char c)
@@ -657,7 +686,7 @@ private:
     }
 
     struct PictureState {
-        bool supported = false;
+        const char* format = nullptr; // the reader its blip names, PNG or JPEG
         QByteArray bytes;
         int highNibble = -1;
         int widthTwips = 0;
