@@ -1,5 +1,7 @@
 #include "learning/ini_text.h"
 
+#include "learning/code_pages.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -138,12 +140,7 @@ IniText::IniText(const QByteArray& bytes)
 IniText::Line IniText::makeLine(const QByteArray& text, const QByteArray& end) const
 {
     Line line{text, end, {}};
-    if (utf8_) {
-        line.decoded = QString::fromUtf8(text);
-    } else {
-        QStringDecoder decoder("windows-1251");
-        line.decoded = decoder(text);
-    }
+    line.decoded = utf8_ ? QString::fromUtf8(text) : DecodeCodePage(text, 1251);
     return line;
 }
 

@@ -1,18 +1,18 @@
 #include "learning/rtf_reader.h"
 
+#include "learning/code_pages.h"
+
 #include "kit/float_error.h"
 #include "ui/data_files.h"
 
 #include <QFile>
 #include <QHash>
 #include <QImage>
-#include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
 
-#include <array>
 #include <vector>
 
 namespace {
@@ -39,26 +39,6 @@ int codePageOfCharset(int charset)
     case 186: return 1257;
     default: return 1252;
     }
-}
-
-// The 256 characters of a single-byte code page.
-const std::array<QChar, 256>& codePageTable(int codePage)
-{
-    static QHash<int, std::array<QChar, 256>> tables;
-    auto it = tables.find(codePage);
-    if (it == tables.end()) {
-        std::array<QChar, 256> table{};
-        QStringDecoder decoder(QStringLiteral("windows-%1").arg(codePage).toLatin1().constData());
-        if (!decoder.isValid())
-            decoder = QStringDecoder("windows-1252");
-        for (int b = 0; b < 256; ++b) {
-            const char byte = char(b);
-            const QString s = decoder.decode(QByteArrayView(&byte, 1));
-            table[b] = s.isEmpty() ? QChar(b) : s.front();
-        }
-        it = tables.insert(codePage, table);
-    }
-    return *it;
 }
 
 struct Font {
@@ -102,7 +82,7 @@ public:
                 ++pos_;
             } else {
                 ++pos_;
-                character(QChar(codePageTable(state_().codePage)[static_cast<unsigned char>(c)]), true);
+                character(QChar(CodePageTable(state_().codePage)[static_cast<unsigned char>(c)]), true);
             }
         }
         while (stack_.size() > 1)
@@ -204,7 +184,7 @@ private:
             if (high < 0 || low < 0)
                 return;
             pos_ += 2;
-            character(codePageTable(state_().codePage)[high * 16 + low], true);
+            character(CodePageTable(state_().codePage)[high * 16 + low], true);
             break;
         }
         case '*':

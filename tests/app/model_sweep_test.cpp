@@ -21,6 +21,12 @@
 #include <map>
 #include <numeric>
 
+// Test names and failure messages name the model.
+static void PrintTo(const ModelEntry& entry, std::ostream* os)
+{
+    *os << entry.name.toStdString();
+}
+
 namespace {
 
 // The error boxes a model's own description foresees for some settings of
