@@ -22,10 +22,11 @@ private:
 };
 
 // The bytes of an INI file as the Windows profile functions see them. A line
-// ends at CR LF, LF or a lone CR. A file that is valid UTF-8 and not plain
-// ASCII, or that starts with a UTF-8 byte-order mark, is read and written as
-// UTF-8; any other as Windows-1251. Values are trimmed, lose one pair of
-// enclosing quotation marks and are cut to 2047 characters.
+// ends at CR LF, LF or a lone CR. A file that is valid UTF-8 after any
+// byte-order mark, and holds more than ASCII or has the mark, is read and
+// written as UTF-8; any other as Windows-1251, the mark then skipped. Values
+// are trimmed, lose one pair of enclosing quotation marks and are cut to
+// 2047 characters.
 class IniText {
 public:
     explicit IniText(const QByteArray& bytes);

@@ -1,8 +1,7 @@
 #include "learning/rtf_reader.h"
 
-#include "learning/code_pages.h"
-
 #include "kit/float_error.h"
+#include "learning/code_pages.h"
 #include "ui/data_files.h"
 
 #include <QFile>
