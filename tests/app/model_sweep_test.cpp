@@ -42,7 +42,7 @@ const QHash<QString, QStringList>& ForeseenErrors()
 }
 
 // One thing a pupil sets: a track bar or scroll bar, the radio buttons of one
-// group, or a check box. `choices` is how many settings it has.
+// group, or a check box.
 struct Control {
     QAbstractSlider* slider = nullptr;
     QList<QRadioButton*> radios;
