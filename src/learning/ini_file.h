@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QByteArray>
+#include "learning/ini_text.h"
+
 #include <QString>
 
-// An INI file read and written as the Windows profile functions do: section
-// and key names matched without regard to letter case and surrounding blanks,
-// values trimmed with one pair of enclosing quotation marks removed and cut
-// to 2047 characters, texts in Windows-1251. Every read goes to the file, so
-// changes made meanwhile take effect; a missing file reads as empty.
+// An INI file read and written as the Windows profile functions do (see
+// IniText). Every read goes to the file, so changes made meanwhile take
+// effect; a missing file reads as empty.
 class IniFile {
 public:
     explicit IniFile(QString path);
@@ -18,16 +17,18 @@ public:
     // A whole number in decimal, or hexadecimal after "$" or "0x"; anything
     // else counts as missing.
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+    // Every key of a section, from one reading of the file.
+    IniSection ReadSection(const QString& section) const;
 
     // Sets one key, changing only its line (or adding it, with its section or
     // the whole file when needed) and keeping every other byte. The file is
-    // replaced in one step, so an interrupted write loses nothing; failure
-    // raises "Unable to write to" and the path.
+    // replaced in one step once every byte is on the disk, so a write that
+    // fails anywhere leaves the old file as it was; failure raises "Unable to
+    // write to" and the path.
     void WriteInteger(const QString& section, const QString& key, int value);
 
 private:
+    IniText read() const;
+
     QString path_;
 };
-
-// The whole number an INI value stands for, if it is one.
-bool ParseIniInteger(const QString& text, int* value);

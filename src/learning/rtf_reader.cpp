@@ -1,18 +1,17 @@
 #include "learning/rtf_reader.h"
 
 #include "kit/float_error.h"
+#include "learning/code_pages.h"
 #include "ui/data_files.h"
 
 #include <QFile>
 #include <QHash>
 #include <QImage>
-#include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
 
-#include <array>
 #include <vector>
 
 namespace {
@@ -39,26 +38,6 @@ int codePageOfCharset(int charset)
     case 186: return 1257;
     default: return 1252;
     }
-}
-
-// The 256 characters of a single-byte code page.
-const std::array<QChar, 256>& codePageTable(int codePage)
-{
-    static QHash<int, std::array<QChar, 256>> tables;
-    auto it = tables.find(codePage);
-    if (it == tables.end()) {
-        std::array<QChar, 256> table{};
-        QStringDecoder decoder(QStringLiteral("windows-%1").arg(codePage).toLatin1().constData());
-        if (!decoder.isValid())
-            decoder = QStringDecoder("windows-1252");
-        for (int b = 0; b < 256; ++b) {
-            const char byte = char(b);
-            const QString s = decoder.decode(QByteArrayView(&byte, 1));
-            table[b] = s.isEmpty() ? QChar(b) : s.front();
-        }
-        it = tables.insert(codePage, table);
-    }
-    return *it;
 }
 
 struct Font {
@@ -102,7 +81,7 @@ public:
                 ++pos_;
             } else {
                 ++pos_;
-                character(QChar(codePageTable(state_().codePage)[static_cast<unsigned char>(c)]), true);
+                character(QChar(CodePageTable(state_().codePage)[static_cast<unsigned char>(c)]), true);
             }
         }
         while (stack_.size() > 1)
@@ -204,7 +183,7 @@ private:
             if (high < 0 || low < 0)
                 return;
             pos_ += 2;
-            character(codePageTable(state_().codePage)[high * 16 + low], true);
+            character(CodePageTable(state_().codePage)[high * 16 + low], true);
             break;
         }
         case '*':
@@ -285,7 +264,7 @@ private:
             return;
         }
         if (word == "u") {
-            character(QChar(ushort(parameter < 0 ? parameter + 65536 : parameter)), false);
+            character(unicodeCharacter(hasParameter ? parameter : 0), false);
             fallbackToSkip_ = s.unicodeSkip; // the characters that stand in for it in old readers
             return;
         }
@@ -402,8 +381,10 @@ private:
 
     void pictureWord(const QByteArray& word, int parameter)
     {
-        if (word == "pngblip" || word == "jpegblip")
-            picture_.supported = true;
+        if (word == "pngblip")
+            picture_.format = "PNG";
+        else if (word == "jpegblip")
+            picture_.format = "JPEG";
         else if (word == "picwgoal")
             picture_.widthTwips = parameter;
         else if (word == "pichgoal")
@@ -498,8 +479,11 @@ private:
         const auto it = fonts_.constFind(index);
         if (it == fonts_.constEnd())
             return;
-        if (!it->name.isEmpty())
-            s.charFormat.setFontFamilies({it->name});
+        if (!it->name.isEmpty()) {
+            QString name = it->name;
+            replaceNonCharacters(name);
+            s.charFormat.setFontFamilies({name});
+        }
         s.codePage = it->codePage == 1252 && documentCodePage_ != 1252 ? documentCodePage_ : it->codePage;
     }
 
@@ -517,6 +501,7 @@ private:
     {
         if (text_.isEmpty())
             return;
+        replaceNonCharacters(text_);
         cursor_.insertText(text_, state_().charFormat);
         text_.clear();
     }
@@ -628,9 +613,11 @@ private:
 
     void insertPicture()
     {
-        if (!picture_.supported || picture_.bytes.isEmpty() || state_().destination != Destination::Text)
+        if (!picture_.format || picture_.bytes.isEmpty() || state_().destination != Destination::Text)
             return;
-        const QImage image = QImage::fromData(picture_.bytes);
+        // Only the format the blip names: a picture never gets decoded by
+        // whatever reader its bytes happen to look like.
+        const QImage image = QImage::fromData(picture_.bytes, picture_.format);
         if (image.isNull())
             return;
         const QString name = QStringLiteral("rtfpicture://%1").arg(++pictures_);
@@ -646,6 +633,27 @@ private:
         cursor_.insertImage(format);
     }
 
+    // \uN is a UTF-16 unit, written signed above 32767; a value beyond
+    // 16 bits stands for the replacement character.
+    static QChar unicodeCharacter(int parameter)
+    {
+        if (parameter < -32768 || parameter > 65535)
+            return QChar::ReplacementCharacter;
+        return QChar(ushort(parameter < 0 ? parameter + 65536 : parameter));
+    }
+
+    // A null and half of a surrogate pair without its other half are no
+    // characters: they stand for the replacement character.
+    static void replaceNonCharacters(QString& text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate() || text[i].isNull())
+                text[i] = QChar::ReplacementCharacter;
+        }
+    }
+
     static bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
     static int hexValue(char c)
@@ -657,7 +665,7 @@ private:
     }
 
     struct PictureState {
-        bool supported = false;
+        const char* format = nullptr; // the reader its blip names, PNG or JPEG
         QByteArray bytes;
         int highNibble = -1;
         int widthTwips = 0;

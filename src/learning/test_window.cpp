@@ -16,6 +16,9 @@ const QString kTestSection = QStringLiteral("Тест");
 const QString kCountKey = QStringLiteral("Количество Вопросов ");
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 4;
+// A count beyond this is a slip of the teacher's keyboard; the scroll box
+// still holds this many buttons with ease.
+constexpr int kMaxAnswers = 50;
 
 } // namespace
 
@@ -79,27 +82,34 @@ void TForm17::showCurrentQuestion()
     if (count_ < current_ && current_ > 0) {
         const QString message = QStringLiteral("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2")
                                     .arg(count_)
-                                    .arg(score_ * 5);
+                                    .arg(qint64(score_) * 5);
         ShowMessage(message);
         ui->BtnStart->show();
         return;
     }
 
-    const QString section = questionSection();
-    ui->Label1->setPlainText(file_.ReadString(section, QStringLiteral("Текст вопроса"), QStringLiteral("Вопрос отсутствует")));
-    const int m = file_.ReadInteger(section, QStringLiteral("Количество кнопок"), 0);
+    const IniSection question = file_.ReadSection(questionSection());
+    ui->Label1->setPlainText(question.ReadString(QStringLiteral("Текст вопроса"), QStringLiteral("Вопрос отсутствует")));
+    int m = question.ReadInteger(QStringLiteral("Количество кнопок"), 0);
+    if (m > kMaxAnswers) {
+        ShowError(QStringLiteral("В файле с вопросами у вопроса №%1 указано вариантов ответа: %2, а их может быть не больше %3")
+                      .arg(current_)
+                      .arg(m)
+                      .arg(kMaxAnswers));
+        m = kMaxAnswers;
+    }
     QWidget* box = ui->answers;
     const int width = ui->sScrollBox1->width() - 4;
     for (int i = 1; i <= m; ++i) {
         auto* button = new QPushButton(box);
-        button->setText(file_.ReadString(section, QStringLiteral("Текст кнопки ") + QString::number(i), QString::number(i)));
+        button->setText(question.ReadString(QStringLiteral("Текст кнопки ") + QString::number(i), QString::number(i)));
         button->setProperty("tag", i);
         button->setGeometry(0, (i - 1) * (kButtonHeight + kButtonGap), width, kButtonHeight);
         button->show();
         ConnectGuarded(button, &QPushButton::clicked, this, [this, button] { ButtonClick(button); });
         buttons_.append(button);
     }
-    const int contentHeight = m * (kButtonHeight + kButtonGap);
+    const int contentHeight = std::max(m, 0) * (kButtonHeight + kButtonGap);
     box->resize(width, std::max(contentHeight, ui->sScrollBox1->viewport()->height()));
 }
 

@@ -6,6 +6,7 @@
 #include "learning/test_window.h"
 #include "ui/model_sheet.h"
 #include "ui/panel_status_bar.h"
+#include "program_under_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,13 +24,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        PrepareApplication(*qApp);
-        windows = new ProgramWindows;
-        // The program starts in the folder that holds its txt/ documents.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(QStringLiteral(OPTIKA_DATA));
-        windows->CreateAll();
-        QDir::setCurrent(previous);
+        windows = CreateProgramWindows().release();
         windows->form1->move(0, 0); // the offscreen screen is smaller than the window
         windows->form1->show();
         QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "ui/model_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/vr_num.h"
+#include "program_under_test.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,13 +31,7 @@ class ModelChooserTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        PrepareApplication(*qApp);
-        windows = new ProgramWindows;
-        // The program starts in the folder that holds its txt/ documents.
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(QStringLiteral(OPTIKA_DATA));
-        windows->CreateAll();
-        QDir::setCurrent(previous);
+        windows = CreateProgramWindows().release();
         windows->form1->move(0, 0);
         windows->form1->show();
     }

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 QByteArray cp1251(const QString& text)
@@ -17,11 +20,12 @@ QByteArray cp1251(const QString& text)
 
 class IniFileTest : public ::testing::Test {
 protected:
-    QString write(const QString& text)
+    QString write(const QString& text) { return writeBytes(cp1251(text)); }
+    QString writeBytes(const QByteArray& data)
     {
         QFile file(path());
         file.open(QIODevice::WriteOnly);
-        file.write(cp1251(text));
+        file.write(data);
         return path();
     }
     QByteArray bytes() const
@@ -139,5 +143,116 @@ TEST_F(IniFileTest, UnwritableFolderReportsThePath)
         EXPECT_EQ(error.text(), "Unable to write to " + folder.filePath("no such folder/Test.ini"));
     }
 }
+
+// A line ends at CR LF, LF or a lone CR; a key written into the file takes
+// the file's first line end and a line of its own.
+class IniLineEnds : public IniFileTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(IniLineEnds, EndLinesAndEndTheWrittenKey)
+{
+    const QString e = QString::fromLatin1(GetParam());
+    IniFile ini(write("[Тест]" + e + "Название теста=Проба" + e + "[Вопрос №1]" + e + "Текст вопроса=Что?" + e));
+    EXPECT_EQ(ini.ReadString("Тест", "Название теста", "?"), "Проба");
+    EXPECT_EQ(ini.ReadString("Вопрос №1", "Текст вопроса", "?"), "Что?");
+    ini.WriteInteger("Тест", "Количество Вопросов ", -1);
+    EXPECT_EQ(bytes(), cp1251("[Тест]" + e + "Название теста=Проба" + e + "Количество Вопросов =-1" + e + "[Вопрос №1]" + e
+                              + "Текст вопроса=Что?" + e));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, IniLineEnds, ::testing::Values("\r\n", "\n", "\r"));
+
+TEST_F(IniFileTest, ALoneCarriageReturnAtTheEndEndsTheLastLine)
+{
+    IniFile ini(write("[Тест]\r\nНазвание теста=Проба\r"));
+    EXPECT_EQ(ini.ReadString("Тест", "Название теста", "?"), "Проба");
+    ini.WriteInteger("Тест", "Количество Вопросов ", -1);
+    const QByteArray written = cp1251("[Тест]\r\nНазвание теста=Проба\rКоличество Вопросов =-1\r\n");
+    EXPECT_EQ(bytes(), written);
+    EXPECT_EQ(ini.ReadString("Тест", "Название теста", "?"), "Проба");
+    EXPECT_EQ(ini.ReadInteger("Тест", "Количество Вопросов ", -2), -1);
+    // The next start-up finds the key: writing it again changes nothing.
+    ini.WriteInteger("Тест", "Количество Вопросов ", -1);
+    EXPECT_EQ(bytes(), written);
+}
+
+TEST_F(IniFileTest, AKeyAddedToALastLineWithoutEndStartsALineOfItsOwn)
+{
+    IniFile ini(write("[Тест]\nНазвание теста=Проба"));
+    ini.WriteInteger("Тест", "Количество Вопросов ", -1);
+    EXPECT_EQ(bytes(), cp1251("[Тест]\nНазвание теста=Проба\nКоличество Вопросов =-1\n"));
+}
+
+TEST_F(IniFileTest, Utf8FileIsReadAndWrittenAsUtf8)
+{
+    for (const QByteArray& mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        IniFile ini(writeBytes(mark + QStringLiteral("[Тест]\nНазвание теста=Проба «света»\n[Вопрос №1]\nТекст кнопки 1=Луч\n").toUtf8()));
+        EXPECT_EQ(ini.ReadString("тест", "Название теста", "?"), "Проба «света»");
+        EXPECT_EQ(ini.ReadString("Вопрос №1", "Текст кнопки 1", "?"), "Луч");
+        ini.WriteInteger("Тест", "Количество Вопросов ", -1);
+        EXPECT_EQ(bytes(), mark + QStringLiteral("[Тест]\nНазвание теста=Проба «света»\nКоличество Вопросов =-1\n"
+                                                 "[Вопрос №1]\nТекст кнопки 1=Луч\n").toUtf8());
+    }
+}
+
+TEST_F(IniFileTest, AByteOrderMarkBeforeWindows1251HidesNoSection)
+{
+    const QByteArray mark("\xEF\xBB\xBF");
+    IniFile ini(writeBytes(mark + cp1251("[Тест]\r\nНазвание теста=Проба\r\n")));
+    EXPECT_EQ(ini.ReadString("Тест", "Название теста", "?"), "Проба");
+    ini.WriteInteger("Тест", "Количество Вопросов ", -1);
+    EXPECT_EQ(bytes(), mark + cp1251("[Тест]\r\nНазвание теста=Проба\r\nКоличество Вопросов =-1\r\n"));
+}
+
+TEST_F(IniFileTest, TheShippedTestStaysInWindows1251)
+{
+    QFile shipped(QStringLiteral(OPTIKA_DATA "/Test.ini"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray before = shipped.readAll();
+    IniFile ini(writeBytes(before));
+    const QString title = ini.ReadString("Тест", "Название теста", "?");
+    EXPECT_EQ(title, "КОНТРОЛЬНЫЙ ТЕСТ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ");
+    ini.WriteInteger("Тест", "Проверено", 1);
+    const QByteArray after = bytes();
+    const QByteArray line = cp1251("Проверено=1\r\n");
+    EXPECT_EQ(after.size(), before.size() + line.size());
+    EXPECT_TRUE(after.contains(line));
+    EXPECT_EQ(ini.ReadString("Тест", "Название теста", "?"), title);
+}
+
+// The write of a file that may grow to `limit` bytes, in a child process
+// (whose captured output the limit binds too): it exits with 3 after the
+// error "Unable to write to" the path, with 4 after any other error and
+// with 0 when the write succeeded.
+[[noreturn]] void writeUnderSizeLimit(const QString& path, rlim_t limit)
+{
+    const rlimit size{limit, limit};
+    setrlimit(RLIMIT_FSIZE, &size);
+    std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails with EFBIG instead
+    try {
+        IniFile(path).WriteInteger("Тест", "Количество Вопросов ", -1);
+    } catch (const AppError& error) {
+        std::_Exit(error.text() == "Unable to write to " + path ? 3 : 4);
+    }
+    std::_Exit(0);
+}
+
+class IniWriteFailure : public IniFileTest, public ::testing::WithParamInterface<rlim_t> {};
+
+TEST_P(IniWriteFailure, LeavesTheOldFileAndNoTemporaryFile)
+{
+    QFile shipped(QStringLiteral(OPTIKA_DATA "/Test.ini"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray before = shipped.readAll();
+    writeBytes(before);
+    ASSERT_LT(GetParam(), rlim_t(before.size()));
+
+    EXPECT_EXIT(writeUnderSizeLimit(path(), GetParam()), ::testing::ExitedWithCode(3), "");
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"Test.ini"});
+}
+
+// Nothing, a few bytes, half the file: the disk fills at any point.
+INSTANTIATE_TEST_SUITE_P(Limits, IniWriteFailure, ::testing::Values(rlim_t(0), rlim_t(7), rlim_t(3000)));
 
 } // namespace

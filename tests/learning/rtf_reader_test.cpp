@@ -121,6 +121,76 @@ TEST(RtfReader, ShowsEmbeddedPictures)
     EXPECT_FALSE(document.toPlainText().contains("89504e47")); // the hex data is no text
 }
 
+struct UnicodeCase {
+    const char* rtf;
+    const char16_t* text;
+};
+
+void PrintTo(const UnicodeCase& c, std::ostream* os)
+{
+    *os << c.rtf;
+}
+
+class RtfUnicode : public ::testing::TestWithParam<UnicodeCase> {};
+
+TEST_P(RtfUnicode, KeepsOnlyRealCharacters)
+{
+    QTextDocument document;
+    EXPECT_EQ(read(kHead + "\\uc1 [" + GetParam().rtf + "]}", &document), QString::fromUtf16(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, RtfUnicode,
+    ::testing::Values(UnicodeCase{"\\u1089?", u"[с]"}, UnicodeCase{"\\u-3913?", u"[\uF0B7]"},
+                      UnicodeCase{"\\u0?", u"[\uFFFD]"}, UnicodeCase{"\\u?", u"[\uFFFD]"},
+                      UnicodeCase{"\\'00", u"[\uFFFD]"}, UnicodeCase{"\\u65536?", u"[\uFFFD]"},
+                      UnicodeCase{"\\u-32769?", u"[\uFFFD]"}, UnicodeCase{"\\u99999999999?", u"[\uFFFD]"},
+                      UnicodeCase{"\\u55296?", u"[\uFFFD]"}, UnicodeCase{"\\u56832?x", u"[\uFFFDx]"},
+                      UnicodeCase{"\\u55357?\\u55357?", u"[\uFFFD\uFFFD]"},
+                      // A character beyond 16 bits comes as its surrogate pair.
+                      UnicodeCase{"\\u-10179?\\u-8704?", u"[\U0001F600]"}));
+
+// The pictures of a document and the size of each.
+QList<QSize> picturesOf(const QTextDocument& document)
+{
+    QList<QSize> sizes;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat())
+                sizes << document.resource(QTextDocument::ImageResource, format.toImageFormat().name()).value<QImage>().size();
+        }
+    }
+    return sizes;
+}
+
+QByteArray encodedPicture(const char* format, QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes.toHex();
+}
+
+TEST(RtfReader, DecodesAPictureOnlyAsTheFormatItsBlipNames)
+{
+    const QByteArray png = encodedPicture("PNG", {5, 3});
+    const QByteArray jpeg = encodedPicture("JPEG", {7, 4});
+    const QByteArray bmp = encodedPicture("BMP", {6, 6});
+    QTextDocument document;
+    read(kHead + "{\\pict\\pngblip " + png + "}{\\pict\\jpegblip " + jpeg + "}", &document);
+    EXPECT_EQ(picturesOf(document), (QList<QSize>{{5, 3}, {7, 4}}));
+
+    read(kHead + "{\\pict\\jpegblip " + png + "}{\\pict\\pngblip " + jpeg + "}{\\pict\\pngblip " + bmp
+             + "}{\\pict\\wmetafile8 " + png + "}{\\pict\\emfblip " + png + "}{\\pict\\dibitmap0 " + bmp + "}{\\pict "
+             + png + "}}",
+         &document);
+    EXPECT_TRUE(picturesOf(document).isEmpty());
+}
+
 TEST(RtfReader, ReadsAFileSavedByAWordProcessor)
 {
     QTextDocument document;

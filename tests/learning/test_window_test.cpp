@@ -133,6 +133,38 @@ TEST_F(TestWindowTest, MissingQuestionLeavesTheRunStuck)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(TestWindowTest, AnAbsurdAnswerCountIsReportedAndCutTo50)
+{
+    for (const char* count : {"100000", "2147483647", "$7FFFFFFF"}) {
+        write(QStringLiteral("[Тест]\nКоличество Вопросов =1\n[Вопрос №1]\nТекст вопроса=Опечатка\nКоличество кнопок=%1\n"
+                             "Текст кнопки 1=Да\nПравильный вариант=1\n")
+                  .arg(QString::fromLatin1(count)));
+        auto test = open();
+        test->show();
+        errors.clear();
+        start(*test);
+        const QString asked = count[0] == '1' ? QStringLiteral("100000") : QStringLiteral("2147483647");
+        EXPECT_EQ(errors, QStringList{"В файле с вопросами у вопроса №1 указано вариантов ответа: " + asked
+                                      + ", а их может быть не больше 50."});
+        const QList<QPushButton*> buttons = test->answerButtons();
+        ASSERT_EQ(buttons.size(), 50) << count;
+        EXPECT_EQ(buttons.first()->text(), "Да");
+        EXPECT_EQ(buttons.last()->geometry(), QRect(0, 49 * 29, 405, 25));
+        answer(*test, 1);
+        EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 1\rКоличество набранных баллов =5");
+    }
+}
+
+TEST_F(TestWindowTest, ANegativeAnswerCountLeavesTheQuestionWithoutButtons)
+{
+    write("[Тест]\nКоличество Вопросов =1\n[Вопрос №1]\nТекст вопроса=Опечатка\nКоличество кнопок=-2147483648\n");
+    auto test = open();
+    start(*test);
+    EXPECT_EQ(test->questionText(), "Опечатка");
+    EXPECT_TRUE(test->answerButtons().isEmpty());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(TestWindowTest, MissingCaptionsShowTheAnswerNumbers)
 {
     write("[Тест]\nКоличество Вопросов =1\n[Вопрос №1]\nТекст вопроса=?\nКоличество кнопок=3\nТекст кнопки 2=Два\nПравильный вариант=2\n");
@@ -183,6 +215,26 @@ TEST_F(TestWindowTest, MissingFileGetsItsCountKeyAndEndsAtOnce)
     // After a restart the written key counts.
     auto restarted = open();
     EXPECT_EQ(restarted->questionCount(), -1);
+}
+
+TEST_F(TestWindowTest, AUtf8TestIsReadAndStaysUtf8)
+{
+    const auto writeUtf8 = [this](const QString& text) {
+        QFile file(path());
+        file.open(QIODevice::WriteOnly);
+        file.write(text.toUtf8());
+    };
+    writeUtf8(testFile(0, 1));
+    EXPECT_EQ(open()->windowTitle(), "Проверочный тест");
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), testFile(-1, 1).toUtf8());
+
+    writeUtf8(testFile(1, 1));
+    auto test = open();
+    start(*test);
+    EXPECT_EQ(test->questionText(), "Вопрос 1?");
+    EXPECT_EQ(test->answerButtons().at(2)->text(), "Ответ 3");
 }
 
 TEST_F(TestWindowTest, CountKeyIsFoundWithoutItsBlankAndInAnotherCase)

@@ -2,12 +2,8 @@
 
 #include "kit/canvas_op.h"
 #include "ui/model_sheet.h"
+#include "ui/readout_text.h"
 #include "ui/rx_label.h"
-#include "ui/rz_led_display.h"
-#include "ui/vr_jog_meter.h"
-#include "ui/vr_matrix.h"
-#include "ui/vr_num.h"
-#include "ui/vr_progress_bar.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -64,16 +60,8 @@ QString readoutLine(const ModelSheet* sheet, QWidget* readout)
     QString name = readout->objectName();
     if (readout->window() != sheet->window())
         name = readout->window()->objectName() + QLatin1Char('.') + name;
-    if (auto* number = qobject_cast<TVrNum*>(readout))
-        return name + QLatin1Char('=') + QString::number(number->value());
-    if (auto* matrix = qobject_cast<TVrMatrix*>(readout))
-        return name + QLatin1Char('=') + matrix->text();
-    if (auto* display = qobject_cast<TRzLEDDisplay*>(readout))
-        return name + QLatin1Char('=') + display->caption();
-    if (auto* bar = qobject_cast<TVrProgressBar*>(readout))
-        return name + QLatin1Char('=') + QString::number(bar->position());
-    if (auto* dial = qobject_cast<TVrJogMeter*>(readout))
-        return name + QLatin1Char('=') + QString::number(dial->value());
+    if (const auto text = ReadoutText(readout))
+        return name + QLatin1Char('=') + *text;
     // A control among the readouts is reported by whether it can be used.
     if (qobject_cast<QAbstractButton*>(readout) || qobject_cast<QAbstractSlider*>(readout))
         return name + QStringLiteral(".enabled=") + (readout->isEnabled() ? QLatin1Char('1') : QLatin1Char('0'));

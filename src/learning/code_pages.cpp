@@ -1,0 +1,32 @@
+#include "learning/code_pages.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+const std::array<QChar, 256>& CodePageTable(int codePage)
+{
+    static QHash<int, std::array<QChar, 256>> tables;
+    auto it = tables.find(codePage);
+    if (it == tables.end()) {
+        std::array<QChar, 256> table{};
+        QStringDecoder decoder(QStringLiteral("windows-%1").arg(codePage).toLatin1().constData());
+        if (!decoder.isValid())
+            decoder = QStringDecoder("windows-1252");
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString s = decoder.decode(QByteArrayView(&byte, 1));
+            table[b] = s.isEmpty() ? QChar(b) : s.front();
+        }
+        it = tables.insert(codePage, table);
+    }
+    return *it;
+}
+
+QString DecodeCodePage(const QByteArray& bytes, int codePage)
+{
+    const std::array<QChar, 256>& table = CodePageTable(codePage);
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        text[i] = table[static_cast<unsigned char>(bytes[i])];
+    return text;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+
+#include <array>
+
+// The 256 characters of a single-byte Windows code page ("windows-1251" for
+// 1251); a code page the system does not know reads as 1252. Built once per
+// code page, so that decoding a byte costs a look-up.
+const std::array<QChar, 256>& CodePageTable(int codePage);
+
+// Bytes of a single-byte code page as text.
+QString DecodeCodePage(const QByteArray& bytes, int codePage);

@@ -1,0 +1,253 @@
+#include "learning/ini_text.h"
+
+#include "learning/code_pages.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <limits>
+
+namespace {
+
+constexpr int kMaxValueLength = 2047;
+const QByteArray kUtf8ByteOrderMark("\xEF\xBB\xBF");
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes); // decoding happens only when its result is taken
+    return !decoder.hasError();
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+QString foldedName(const QString& name)
+{
+    return name.trimmed().toCaseFolded();
+}
+
+// The section a line opens, if it opens one.
+std::optional<QString> sectionOf(const QString& line)
+{
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    return t.mid(1, close < 0 ? -1 : close - 1);
+}
+
+// The key a line sets, if it sets one.
+std::optional<QString> keyOf(const QString& line)
+{
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return std::nullopt;
+    return line.left(eq);
+}
+
+QString valueOf(const QString& line)
+{
+    QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+        && value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value.left(kMaxValueLength);
+}
+
+} // namespace
+
+bool ParseIniInteger(const QString& text, int* value)
+{
+    QString t = text.trimmed();
+    bool negative = false;
+    if (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) {
+        negative = t.front() == QLatin1Char('-');
+        t.remove(0, 1);
+    }
+    int base = 10;
+    if (t.startsWith(QLatin1Char('$'))) {
+        base = 16;
+        t.remove(0, 1);
+    } else if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        base = 16;
+        t.remove(0, 2);
+    }
+    if (t.isEmpty())
+        return false;
+    for (QChar c : t) {
+        if (!(c.isDigit() && c.unicode() < 128) && !(base == 16 && QStringLiteral("abcdefABCDEF").contains(c)))
+            return false;
+    }
+    bool ok = false;
+    const qlonglong magnitude = t.toLongLong(&ok, base);
+    if (!ok)
+        return false;
+    const qlonglong signedValue = negative ? -magnitude : magnitude;
+    // Hexadecimal may spell a negative number in 32 bits, as $FFFFFFFF for -1.
+    if (base == 16 && !negative && magnitude <= 0xFFFFFFFFLL) {
+        *value = int(static_cast<quint32>(magnitude));
+        return true;
+    }
+    if (signedValue < std::numeric_limits<int>::min() || signedValue > std::numeric_limits<int>::max())
+        return false;
+    *value = int(signedValue);
+    return true;
+}
+
+QString IniSection::ReadString(const QString& key, const QString& defaultValue) const
+{
+    return values_.value(foldedName(key), defaultValue);
+}
+
+int IniSection::ReadInteger(const QString& key, int defaultValue) const
+{
+    int value = 0;
+    const auto it = values_.constFind(foldedName(key));
+    return it != values_.constEnd() && ParseIniInteger(*it, &value) ? value : defaultValue;
+}
+
+IniText::IniText(const QByteArray& bytes)
+{
+    QByteArray body = bytes;
+    if (body.startsWith(kUtf8ByteOrderMark)) {
+        byteOrderMark_ = kUtf8ByteOrderMark;
+        body.remove(0, kUtf8ByteOrderMark.size());
+    }
+    // A byte-order mark before bytes that are no UTF-8 is a slip of an
+    // editor: the text is still read, in Windows-1251.
+    utf8_ = isValidUtf8(body) && (!byteOrderMark_.isEmpty() || !isAscii(body));
+
+    qsizetype start = 0;
+    while (start < body.size()) {
+        qsizetype end = start;
+        while (end < body.size() && body[end] != '\n' && body[end] != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < body.size())
+            next += body[next] == '\r' && next + 1 < body.size() && body[next + 1] == '\n' ? 2 : 1;
+        lines_.push_back(makeLine(body.mid(start, end - start), body.mid(end, next - end)));
+        start = next;
+    }
+}
+
+IniText::Line IniText::makeLine(const QByteArray& text, const QByteArray& end) const
+{
+    Line line{text, end, {}};
+    line.decoded = utf8_ ? QString::fromUtf8(text) : DecodeCodePage(text, 1251);
+    return line;
+}
+
+QByteArray IniText::encode(const QString& text) const
+{
+    if (utf8_)
+        return text.toUtf8();
+    QStringEncoder encoder("windows-1251");
+    return encoder(text);
+}
+
+QByteArray IniText::lineEnd() const
+{
+    for (const Line& line : lines_) {
+        if (!line.end.isEmpty())
+            return line.end;
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+int IniText::sectionLine(const QString& section) const
+{
+    const QString wanted = foldedName(section);
+    for (int i = 0; i < int(lines_.size()); ++i) {
+        if (const auto name = sectionOf(lines_[i].decoded); name && foldedName(*name) == wanted)
+            return i;
+    }
+    return -1;
+}
+
+IniText::KeyPlace IniText::find(const QString& section, const QString& key) const
+{
+    KeyPlace place;
+    place.sectionLine = place.lastLineOfSection = sectionLine(section);
+    if (place.sectionLine < 0)
+        return place;
+    const QString wanted = foldedName(key);
+    for (int i = place.sectionLine + 1; i < int(lines_.size()); ++i) {
+        const QString& line = lines_[i].decoded;
+        if (sectionOf(line))
+            break; // only the first section of a name counts
+        if (!line.trimmed().isEmpty())
+            place.lastLineOfSection = i;
+        if (const auto name = keyOf(line); name && foldedName(*name) == wanted) {
+            place.keyLine = i;
+            break;
+        }
+    }
+    return place;
+}
+
+std::optional<QString> IniText::Value(const QString& section, const QString& key) const
+{
+    const KeyPlace place = find(section, key);
+    if (place.keyLine < 0)
+        return std::nullopt;
+    return valueOf(lines_[place.keyLine].decoded);
+}
+
+IniSection IniText::Section(const QString& section) const
+{
+    IniSection result;
+    const int head = sectionLine(section);
+    if (head < 0)
+        return result;
+    for (int i = head + 1; i < int(lines_.size()); ++i) {
+        const QString& line = lines_[i].decoded;
+        if (sectionOf(line))
+            break;
+        if (const auto name = keyOf(line)) {
+            const QString folded = foldedName(*name);
+            if (!result.values_.contains(folded))
+                result.values_.insert(folded, valueOf(line));
+        }
+    }
+    return result;
+}
+
+void IniText::SetInteger(const QString& section, const QString& key, int value)
+{
+    const KeyPlace place = find(section, key);
+    const QByteArray number = QByteArray::number(value);
+    if (place.keyLine >= 0) {
+        // The key keeps its own spelling; only its value changes.
+        Line& line = lines_[place.keyLine];
+        line = makeLine(line.text.left(line.text.indexOf('=') + 1) + number, line.end);
+        return;
+    }
+    const QByteArray end = lineEnd();
+    const Line entry = makeLine(encode(key) + '=' + number, end);
+    if (place.sectionLine >= 0) {
+        Line& last = lines_[place.lastLineOfSection];
+        if (last.end.isEmpty())
+            last.end = end;
+        lines_.insert(lines_.begin() + place.lastLineOfSection + 1, entry);
+        return;
+    }
+    if (!lines_.empty() && lines_.back().end.isEmpty())
+        lines_.back().end = end;
+    lines_.push_back(makeLine('[' + encode(section) + ']', end));
+    lines_.push_back(entry);
+}
+
+QByteArray IniText::Bytes() const
+{
+    QByteArray out = byteOrderMark_;
+    for (const Line& line : lines_)
+        out += line.text + line.end;
+    return out;
+}
