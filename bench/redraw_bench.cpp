@@ -1,8 +1,9 @@
-// Each model's redraw as a pupil drives it, a control moving between two
-// positions, beside a bare clear of a canvas of the same size; then the same
-// redraw with the sheet on the screen, its repaint included; and the start-up
-// after the splash. The last lines give, per model, the redraw's CPU time
-// over the clear's.
+// Each model's redraw as a pupil drives it, a control dragged through its
+// range, beside a bare clear of a canvas of the same size; then the same
+// redraw with the sheet on the screen, its repaint included; the redraw of a
+// model left as it is; and the start-up after the splash. The last lines
+// give, per model, the CPU time of a dragged and of a refreshed redraw over
+// that of the clear.
 
 #include "app/main_window.h"
 #include "app/model_catalogue.h"
@@ -28,13 +29,14 @@ struct BenchedModel {
     const char* setUp; // a radio button to check first, or nullptr
 };
 
-// Moves the sheet's first slider between two neighbouring positions; the
-// control's change event redraws the model.
-void nudge(ModelSheet* sheet, bool odd)
+// Drags the sheet's first slider one position further, to its end and back
+// again, as a pupil does; the control's change event redraws the model.
+void drag(ModelSheet* sheet, int& direction)
 {
     auto* slider = sheet->findChild<QAbstractSlider*>();
-    const int base = slider->minimum() + (slider->maximum() - slider->minimum()) / 2;
-    slider->setValue(base + (odd ? 1 : 0));
+    if (slider->value() + direction > slider->maximum() || slider->value() + direction < slider->minimum())
+        direction = -direction;
+    slider->setValue(slider->value() + direction);
 }
 
 void prepare(const BenchedModel& model)
@@ -47,9 +49,20 @@ void Redraw(benchmark::State& state, BenchedModel model)
 {
     prepare(model);
     ImageCanvas& canvas = model.sheet->modelCanvas()->Canvas();
-    bool odd = false;
+    int direction = 1;
     for (auto _ : state) {
-        nudge(model.sheet, odd = !odd);
+        drag(model.sheet, direction);
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+    }
+}
+
+// The redraw of a model whose controls stand still, as the refresh button asks.
+void Refresh(benchmark::State& state, BenchedModel model)
+{
+    prepare(model);
+    ImageCanvas& canvas = model.sheet->modelCanvas()->Canvas();
+    for (auto _ : state) {
+        model.sheet->refreshButton()->click();
         benchmark::DoNotOptimize(canvas.Image().constBits());
     }
 }
@@ -71,9 +84,9 @@ void ShownRedraw(benchmark::State& state, BenchedModel model, TForm1* mainWindow
     mainWindow->ShowModelSheet(model.sheet);
     QApplication::processEvents();
     TRxLabel* label = model.sheet->modelCanvas();
-    bool odd = false;
+    int direction = 1;
     for (auto _ : state) {
-        nudge(model.sheet, odd = !odd);
+        drag(model.sheet, direction);
         label->repaint();
     }
 }
@@ -128,6 +141,7 @@ int main(int argc, char* argv[])
     for (const BenchedModel& model : models) {
         const std::string name = model.name.toStdString();
         benchmark::RegisterBenchmark(("redraw/" + name).c_str(), Redraw, model)->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("refresh/" + name).c_str(), Refresh, model)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("clear/" + name).c_str(), Clear, model)->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("shown/" + name).c_str(), ShownRedraw, model, windows.form1.get())
             ->Unit(benchmark::kMicrosecond);
@@ -141,10 +155,14 @@ int main(int argc, char* argv[])
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    for (const BenchedModel& model : models) {
-        const std::string name = model.name.toStdString();
-        if (reporter.cpu.count("redraw/" + name) && reporter.cpu.count("clear/" + name))
-            std::printf("ratio %s %.1f\n", name.c_str(), reporter.cpu["redraw/" + name] / reporter.cpu["clear/" + name]);
+    // A model dragged, then a model refreshed, against a bare clear.
+    for (const char* kind : {"ratio", "refresh-ratio"}) {
+        const std::string measured = kind == std::string("ratio") ? "redraw/" : "refresh/";
+        for (const BenchedModel& model : models) {
+            const std::string name = model.name.toStdString();
+            if (reporter.cpu.count(measured + name) && reporter.cpu.count("clear/" + name))
+                std::printf("%s %s %.1f\n", kind, name.c_str(), reporter.cpu[measured + name] / reporter.cpu["clear/" + name]);
+        }
     }
     return 0;
 }

@@ -100,8 +100,10 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& area)
     return true;
 }
 
-// How many drawn arcs and ellipses are kept for their next appearance.
+// How many drawn strokes are kept for their next appearance, and the area
+// beyond which reading a stroke back costs more than drawing it once more.
 constexpr size_t kStamps = 64;
+constexpr qint64 kLargeStamp = 160 * 160;
 
 double angleOnScreen(const QPointF& centre, const QPoint& through)
 {
@@ -287,8 +289,8 @@ void ImageCanvas::drawStrokes(size_t end) const
             if (!rect.isEmpty())
                 painted_.push_back(rect);
         }
-        // Thin lines are plotted and stamps set straight into the image: the
-        // painter paints immediately, so it can stay open meanwhile.
+        // Thin lines are plotted and kept strokes set straight into the image:
+        // the painter paints immediately, so it can stay open meanwhile.
         if (stroke.kind == Stroke::Kind::Line && isThin(stroke.pen)) {
             QPointF a(stroke.from), b(stroke.to);
             const QRectF area = QRectF(image_.rect()).adjusted(-16, -16, 16, 16);
@@ -298,62 +300,144 @@ void ImageCanvas::drawStrokes(size_t end) const
                 plotThinLine(stroke, a.toPoint(), b.toPoint());
             continue;
         }
-        if (stroke.kind == Stroke::Kind::Arc || stroke.kind == Stroke::Kind::Pie
-            || stroke.kind == Stroke::Kind::Ellipse) {
-            drawStamped(stroke);
-            continue;
-        }
         if (!painter.isActive()) {
             painter.begin(&image_);
             painter.setRenderHint(QPainter::Antialiasing, false);
         }
-        drawStroke(stroke, painter);
+        if (stroke.kind == Stroke::Kind::Arc || stroke.kind == Stroke::Kind::Pie
+            || stroke.kind == Stroke::Kind::Ellipse)
+            drawStamped(stroke, painter);
+        else if (stroke.kind == Stroke::Kind::Text && stroke.brush.style == BrushStyle::bsSolid)
+            drawBoxedText(stroke, painter);
+        else
+            drawStroke(stroke, painter);
     }
 }
 
-// Sets the pixels an arc, pie or ellipse sets. A stroke not seen lately is
-// drawn on a transparent scratch picture first and its pixels read back; they
-// are all opaque, as nothing is drawn antialiased or translucent, so setting
-// them is drawing the stroke.
-void ImageCanvas::drawStamped(const Stroke& stroke) const
+size_t ImageCanvas::Stroke::hash() const
 {
-    auto known = std::find_if(stamps_.begin(), stamps_.end(), [&stroke](const Stamp& s) { return s.stroke == stroke; });
-    if (known != stamps_.end()) {
-        stamps_.splice(stamps_.begin(), stamps_, known);
-    } else {
-        if (scratch_.size() != image_.size()) {
-            scratch_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
-            scratch_.fill(Qt::transparent);
-        }
-        {
-            QPainter painter(&scratch_);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            drawStroke(stroke, painter);
-        }
-        Stamp stamp{stroke, {}};
-        const QRect rect = reach(stroke);
-        for (int y = rect.top(); y <= rect.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(scratch_.scanLine(y));
-            for (int x = rect.left(); x <= rect.right();) {
-                if (qAlpha(row[x]) == 0) {
-                    ++x;
-                    continue;
-                }
-                const QRgb colour = row[x];
-                const int start = x;
-                while (x <= rect.right() && row[x] == colour)
-                    row[x++] = 0;
-                stamp.spans.push_back({y, start, x - start, colour | 0xFF000000u});
-            }
-        }
-        stamps_.push_front(std::move(stamp));
-        if (stamps_.size() > kStamps)
-            stamps_.pop_back();
+    return qHashMulti(0, int(kind), from.x(), from.y(), to.x(), to.y(), box.x(), box.y(), box.width(), box.height(),
+                      pen.color.rgba(), pen.width, int(pen.style), brush.color.rgba(), int(brush.style), text);
+}
+
+// Draws on the transparent scratch picture and reads back the runs of pixels
+// the stroke set within `area`, leaving the scratch transparent again.
+std::vector<ImageCanvas::Span> ImageCanvas::takeSpans(const Stroke& stroke, const QRect& area) const
+{
+    if (scratch_.size() != image_.size()) {
+        scratch_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        scratch_.fill(Qt::transparent);
     }
+    {
+        QPainter painter(&scratch_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawStroke(stroke, painter);
+    }
+    std::vector<Span> spans;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(scratch_.scanLine(y));
+        for (int x = area.left(); x <= area.right();) {
+            if (qAlpha(row[x]) == 0) {
+                ++x;
+                continue;
+            }
+            const QRgb colour = row[x];
+            const int start = x;
+            while (x <= area.right() && row[x] == colour)
+                row[x++] = 0;
+            spans.push_back({y, start, x - start, colour});
+        }
+    }
+    return spans;
+}
+
+void ImageCanvas::setSpans(const std::vector<Span>& spans, QPoint offset) const
+{
     uchar* bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
-    for (const Span& span : stamps_.front().spans)
-        std::fill_n(reinterpret_cast<QRgb*>(bits + span.y * bytesPerLine) + span.x, span.length, span.colour);
+    const int width = image_.width(), height = image_.height();
+    for (const Span& span : spans) {
+        const int y = span.y + offset.y();
+        const int left = std::max(0, span.x + offset.x()), right = std::min(width, span.x + offset.x() + span.length);
+        if (y < 0 || y >= height || left >= right)
+            continue;
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + left, right - left, span.colour | 0xFF000000u);
+    }
+}
+
+// How often a stroke has come lately, this time included.
+int ImageCanvas::sightings(const Stroke& stroke) const
+{
+    const size_t key = stroke.hash();
+    auto known = std::find_if(seen_.begin(), seen_.end(), [key](const Sighting& s) { return s.key == key; });
+    if (known != seen_.end())
+        return ++known->count;
+    seen_[nextSeen_] = {key, 1};
+    nextSeen_ = (nextSeen_ + 1) % seen_.size();
+    return 1;
+}
+
+// Sets the pixels an arc, pie or ellipse sets. A stroke that comes back is
+// drawn once more on a transparent scratch picture and its pixels read back;
+// they are all opaque, as nothing is drawn antialiased or translucent, so
+// setting them is drawing the stroke. A stroke seen once is simply drawn.
+void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
+{
+    auto known = std::find_if(stamps_.begin(), stamps_.end(), [&stroke](const Stamp& s) { return s.stroke == stroke; });
+    if (known == stamps_.end()) {
+        // Kept the second time it comes; a large one, whose reading back
+        // costs more than drawing it, only when it keeps coming.
+        const QRect area = reach(stroke);
+        const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 3 : 2;
+        if (sightings(stroke) < needed) {
+            drawStroke(stroke, painter);
+            return;
+        }
+        stamps_.push_front(Stamp{stroke, takeSpans(stroke, area)});
+        if (stamps_.size() > kStamps)
+            stamps_.pop_back();
+    } else {
+        stamps_.splice(stamps_.begin(), stamps_, known);
+    }
+    setSpans(stamps_.front().spans, {});
+}
+
+// A text on a solid box sets the same pixels wherever the box stands: its
+// letters blend with the box, not with what lies below. It is kept relative
+// to its box and set at the box's place, unless its letters reach beyond the
+// box, where they would blend with the picture.
+void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
+{
+    auto known = std::find_if(texts_.begin(), texts_.end(), [&stroke](const Stamp& s) {
+        const Stroke& k = s.stroke;
+        return k.text == stroke.text && k.box.size() == stroke.box.size() && k.to - k.from == stroke.to - stroke.from
+               && k.fontColor == stroke.fontColor && k.brush.color == stroke.brush.color && k.font == stroke.font;
+    });
+    if (known == texts_.end()) {
+        const QRect area = reach(stroke);
+        if (area != stroke.box.adjusted(-3, -3, 3, 3) || sightings(stroke) < 2) {
+            drawStroke(stroke, painter); // at the edge of the picture, or seen once
+            return;
+        }
+        std::vector<Span> spans = takeSpans(stroke, area);
+        const bool insideBox = std::all_of(spans.begin(), spans.end(), [&stroke](const Span& span) {
+            return stroke.box.contains(span.x, span.y) && stroke.box.contains(span.x + span.length - 1, span.y);
+        });
+        if (!insideBox) {
+            drawStroke(stroke, painter);
+            return;
+        }
+        for (Span& span : spans) {
+            span.x -= stroke.box.x();
+            span.y -= stroke.box.y();
+        }
+        texts_.push_front(Stamp{stroke, std::move(spans)});
+        if (texts_.size() > kStamps)
+            texts_.pop_back();
+    } else {
+        texts_.splice(texts_.begin(), texts_, known);
+    }
+    setSpans(texts_.front().spans, stroke.box.topLeft());
 }
 
 void ImageCanvas::drawStroke(const Stroke& stroke, QPainter& painter) const

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <functional>
 #include <list>
 #include <vector>
@@ -19,9 +20,9 @@ class QPainter;
 // Most redraws begin with the same strokes as the one before (a protractor,
 // an axis, a lens outline); the picture after those shared strokes is kept,
 // and the next redraw restores just the parts its predecessor painted over.
-// Arcs and ellipses, the dearest strokes, are kept as the pixels they set and
-// set again when the same stroke comes back. Either way every pixel is the
-// one the strokes draw.
+// Arcs, ellipses and texts on solid boxes, the dearest strokes, are kept as
+// the pixels they set once they come back, and set again when they do.
+// Either way every pixel is the one the strokes draw.
 class ImageCanvas : public Canvas {
 public:
     explicit ImageCanvas(const QSize& size = QSize(1, 1));
@@ -59,6 +60,7 @@ private:
         QColor fontColor;
 
         bool operator==(const Stroke& other) const;
+        size_t hash() const;
     };
 
     // A run of pixels of one colour that a stroke sets.
@@ -76,7 +78,11 @@ private:
     void note(Stroke stroke);
     QRect reach(const Stroke& stroke) const;
     void restoreLayer() const;
-    void drawStamped(const Stroke& stroke) const;
+    std::vector<Span> takeSpans(const Stroke& stroke, const QRect& area) const;
+    void setSpans(const std::vector<Span>& spans, QPoint offset) const;
+    int sightings(const Stroke& stroke) const;
+    void drawStamped(const Stroke& stroke, QPainter& painter) const;
+    void drawBoxedText(const Stroke& stroke, QPainter& painter) const;
     void startFrame();
     void bringUpToDate() const;
     void drawStrokes(size_t end) const;
@@ -99,6 +105,13 @@ private:
     mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
     mutable std::vector<QRect> painted_;
     mutable std::list<Stamp> stamps_; // most recently used first
+    mutable std::list<Stamp> texts_;  // texts on solid boxes, their spans relative to the box
+    struct Sighting {
+        size_t key = 0; // the stroke's hash
+        int count = 0;
+    };
+    mutable std::array<Sighting, 128> seen_{}; // the strokes drawn lately
+    mutable size_t nextSeen_ = 0;
     mutable QImage scratch_;          // transparent but while a stamp is taken
     std::function<void()> onChanged_;
 };
