@@ -260,20 +260,23 @@ void ImageCanvas::restoreLayer() const
 // it, or a text's box with room for the overhang of its letters.
 QRect ImageCanvas::reach(const Stroke& stroke) const
 {
-    const int margin = stroke.pen.width + 3;
-    QRect rect;
+    // In doubles: ends and corners may lie anywhere in the 32-bit range.
+    QRectF area;
+    qreal margin = stroke.pen.width + 3;
     switch (stroke.kind) {
     case Stroke::Kind::Line:
-        rect = QRect(stroke.from, stroke.to).normalized().adjusted(-margin, -margin, margin, margin);
+        area = QRectF(QPointF(stroke.from), QPointF(stroke.to)).normalized();
         break;
     case Stroke::Kind::Text:
-        rect = stroke.box.adjusted(-3, -3, 3, 3);
+        area = QRectF(stroke.box);
+        margin = 3;
         break;
     default:
-        rect = stroke.box.adjusted(-margin, -margin, margin, margin);
+        area = QRectF(stroke.box);
         break;
     }
-    return rect & image_.rect();
+    return area.adjusted(-margin, -margin, margin, margin).intersected(QRectF(image_.rect())).toAlignedRect()
+           & image_.rect();
 }
 
 void ImageCanvas::drawStrokes(size_t end) const
@@ -415,7 +418,8 @@ void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
     });
     if (known == texts_.end()) {
         const QRect area = reach(stroke);
-        if (area != stroke.box.adjusted(-3, -3, 3, 3) || sightings(stroke) < 2) {
+        const bool inside = QRectF(image_.rect()).contains(QRectF(stroke.box).adjusted(-3, -3, 3, 3));
+        if (!inside || sightings(stroke) < 2) {
             drawStroke(stroke, painter); // at the edge of the picture, or seen once
             return;
         }
