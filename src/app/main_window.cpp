@@ -24,6 +24,13 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+namespace {
+
+// How long after the pointer's last movement the status bar stops following it.
+constexpr qint64 kRestAfterMs = 200;
+
+} // namespace
+
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
 {
@@ -38,8 +45,20 @@ TForm1::TForm1(QWidget* parent)
     connectToolRow();
     createTrayIcon();
 
+    // The status bar follows the pointer every 10 ms while it moves over the
+    // program; at rest only the clock changes, once a second, and the program
+    // sleeps in between.
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1Timer(); }); });
+    connect(&pointer_, &PointerTracker::moved, this, [this] {
+        lastMove_.start();
+        if (!Timer1.isActive())
+            Timer1.start();
+    });
+    secondTimer_.setSingleShot(true);
+    secondTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&secondTimer_, &QTimer::timeout, this, [this] { RunGuarded([this] { Timer1Timer(); }); });
+    lastMove_.start();
     Timer1.start();
 }
 
@@ -175,6 +194,9 @@ void TForm1::Timer1Timer()
         ui->sStatusBar2->setPanelText(1, StatusDateText());
     }
     ui->sStatusBar2->setPanelText(2, StatusHintText(pointer_.underMouse()));
+    if (lastMove_.hasExpired(kRestAfterMs))
+        Timer1.stop();
+    secondTimer_.start(int(nextSecond_ - now));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

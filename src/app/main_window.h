@@ -3,6 +3,7 @@
 #include "app/status_texts.h"
 #include "ui/skin_manager.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -56,7 +57,9 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     const ProgramWindows* windows_ = nullptr;
     PointerTracker pointer_;
-    qint64 nextSecond_ = 0; // when the status bar's time text next changes, ms since the epoch
+    QElapsedTimer lastMove_;  // since the pointer last moved over the program
+    QTimer secondTimer_;      // wakes the status bar when its clock changes
+    qint64 nextSecond_ = 0;   // when the status bar's time text next changes, ms since the epoch
     QMenu* PopupMenu1 = nullptr;
     QSystemTrayIcon* RzTrayIcon1 = nullptr;
 };

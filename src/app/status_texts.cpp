@@ -50,6 +50,7 @@ bool PointerTracker::eventFilter(QObject* watched, QEvent* event)
     // Every movement of the pointer over one of the program's windows reaches
     // that window first; a window shown or hidden may put another widget
     // under a pointer that rests.
+    bool changed = false;
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::Enter:
@@ -58,21 +59,24 @@ bool PointerTracker::eventFilter(QObject* watched, QEvent* event)
         if (watched->isWindowType() && (event->type() == QEvent::MouseMove || watched != window_)) {
             window_ = static_cast<QWindow*>(watched);
             position_ = static_cast<QSinglePointEvent*>(event)->position().toPoint();
-            stale_ = true;
+            changed = true;
         }
         break;
     case QEvent::Leave:
-        if (watched == window_) {
+        changed = watched == window_;
+        if (changed)
             window_ = nullptr;
-            stale_ = true;
-        }
         break;
     case QEvent::Show:
     case QEvent::Hide:
-        stale_ = true;
+        changed = true;
         break;
     default:
         break;
+    }
+    if (changed) {
+        stale_ = true;
+        emit moved();
     }
     return QObject::eventFilter(watched, event);
 }

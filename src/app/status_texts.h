@@ -32,6 +32,10 @@ public:
     // moved or a widget was shown or hidden.
     QWidget* underMouse();
 
+signals:
+    // The pointer moved, or what lies under it may have changed.
+    void moved();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

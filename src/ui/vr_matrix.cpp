@@ -14,11 +14,12 @@ const QColor kUnlit(0x00, 0x38, 0x00);
 constexpr int kCellColumns = 6; // five dots and a gap, where decimal marks stand
 constexpr int kRows = 8;        // seven dots and a row for the tail of a comma
 constexpr int kGapCells = 2;    // blank cells between the end and the new start of a moving text
+constexpr int kStepMs = 350;    // a moving text's pace: slow enough to read, and to let the program sleep
 
 } // namespace
 
 TVrMatrix::TVrMatrix(QWidget* parent)
-    : QWidget(parent), marquee_(90)
+    : QWidget(parent), marquee_(kStepMs)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&marquee_, &LedMarquee::stepped, this, qOverload<>(&QWidget::update));
@@ -64,10 +65,10 @@ void TVrMatrix::paintEvent(QPaintEvent*)
     const QPointF origin((width() - columns * pitch) / 2, (height() - kRows * pitch) / 2);
     const QImage& strip = this->strip(pitch);
 
-    // A moving text advances a dot column per step through the text followed
-    // by a short blank gap; the strip holds one round of it.
+    // A moving text advances a character per step through the text followed
+    // by a short blank gap, as a ticker does; the strip holds one round of it.
     const int period = stripColumns_;
-    const int shift = isScrolling() ? marquee_.offset() % period : 0;
+    const int shift = isScrolling() ? (marquee_.offset() * kCellColumns) % period : 0;
     const int first = std::min(columns, period - shift);
     const qreal rows = kRows * pitch;
     painter.drawImage(QRectF(origin, QSizeF(first * pitch, rows)), strip,

@@ -241,6 +241,21 @@ TEST_F(MainWindowTest, StatusBarShowsTimeDateAndTheHintUnderTheMouse)
     EXPECT_EQ(status->panelText(2), "Подсказка экрана:  Помощь по управлению");
 }
 
+// The 10 ms timer follows a moving pointer; at rest the program sleeps and
+// only the clock wakes it, once a second.
+TEST_F(MainWindowTest, StatusBarSleepsWhileThePointerRests)
+{
+    // Over the start screen, where no hint pops up.
+    QTest::mouseMove(form1()->windowHandle(), QPoint(300, 400));
+    EXPECT_TRUE(form1()->Timer1.isActive());
+    QTest::qWait(250);
+    form1()->Timer1Timer();
+    EXPECT_FALSE(form1()->Timer1.isActive());
+    QTest::mouseMove(form1()->windowHandle(), QPoint(320, 420));
+    EXPECT_TRUE(form1()->Timer1.isActive());
+    EXPECT_EQ(form1()->Timer1.interval(), 10);
+}
+
 TEST_F(MainWindowTest, TrayMenuHasItsItemsInOrder)
 {
     auto* menu = form1()->findChild<QMenu*>();

@@ -120,7 +120,7 @@ TEST(VrMatrix, AnimatesOnlyWhileShownAndOverlong)
     matrix.show();
     EXPECT_TRUE(matrix.isAnimating());
     const QImage before = matrix.grab().toImage();
-    QTest::qWait(300);
+    QTest::qWait(400); // longer than one step of the marquee
     EXPECT_NE(matrix.grab().toImage(), before);
     matrix.hide();
     EXPECT_FALSE(matrix.isAnimating());
