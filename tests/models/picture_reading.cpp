@@ -240,6 +240,17 @@ std::vector<DrawnArc> Picture::arcsOfRadius(double radius) const
     return found;
 }
 
+int Picture::arcsBetween(Pt centre, double radius, double from, double to, double slack) const
+{
+    int found = 0;
+    for (const DrawnArc& arc : arcs_) {
+        found += Distance(arc.centre, centre) <= 1 && std::fabs(arc.rx - radius) <= 1
+                 && std::fabs(arc.ry - radius) <= 1 && TurnBetween(arc.from, from) <= slack
+                 && TurnBetween(arc.to, to) <= slack && std::fabs(arc.span() - normalized(to - from)) <= 2 * slack;
+    }
+    return found;
+}
+
 DrawnText Picture::text(const QString& characters) const
 {
     std::vector<DrawnText> found;
@@ -262,6 +273,14 @@ std::optional<DrawnSegment> RayFrom(const std::vector<DrawnSegment>& lines, Pt s
             return DrawnSegment{s.to, s.from, s.pen, s.order};
     }
     return std::nullopt;
+}
+
+void ExpectLabelInside(const DrawnText& label, Pt vertex, double lo, double hi)
+{
+    const double d = DirectionOf(label.topLeft - vertex);
+    const double along = normalized(d - lo + 2);
+    EXPECT_LE(along, normalized(hi - lo) + 4)
+        << label.text.toStdString() << " at " << d << " is not between " << lo << " and " << hi;
 }
 
 void ExpectHeadMarksRay(const DrawnArrowHead& head, Pt a, Pt b, Pt travel, const char* what)

@@ -123,6 +123,9 @@ public:
     const std::vector<DrawnArc>& arcs() const { return arcs_; }
     // The arcs (or pies) of a circle of this radius round the origin.
     std::vector<DrawnArc> arcsOfRadius(double radius) const;
+    // How many arcs of the circle of `radius` round `centre` run from direction
+    // `from` counterclockwise to `to`, their ends within `slack` degrees.
+    int arcsBetween(Pt centre, double radius, double from, double to, double slack = 0.6) const;
     const std::vector<DrawnEllipse>& ellipses() const { return ellipses_; }
     const std::vector<DrawnRectangle>& rectangles() const { return rectangles_; }
     const std::vector<DrawnText>& texts() const { return texts_; }
@@ -147,6 +150,10 @@ private:
 // `direction` (within `turn` degrees); none if there is none.
 std::optional<DrawnSegment> RayFrom(const std::vector<DrawnSegment>& lines, Pt start, double direction,
                                     double turn = 1.0, double slack = 1.5);
+
+// Checks that a label's anchor lies inside the angle it names: at `vertex`,
+// from direction lo counterclockwise to hi.
+void ExpectLabelInside(const DrawnText& label, Pt vertex, double lo, double hi);
 
 // Checks that `head` marks a ray along the line through a and b that travels
 // in the direction `travel`: its tip on the line, both barbs behind the tip,

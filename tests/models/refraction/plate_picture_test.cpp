@@ -46,29 +46,6 @@ protected:
 
     std::vector<DrawnSegment> rays() const { return picture->lines(PenOf(Yellow, 3)); }
 
-    // The arcs of the circle of `radius` round `centre` that span from
-    // direction `from` counterclockwise to `to`, within `slack` degrees.
-    int arcsBetween(Pt centre, double radius, double from, double to, double slack = 0.6) const
-    {
-        int found = 0;
-        for (const DrawnArc& arc : picture->arcs()) {
-            found += Distance(arc.centre, centre) <= 1 && std::fabs(arc.rx - radius) <= 1
-                     && std::fabs(arc.ry - radius) <= 1 && TurnBetween(arc.from, from) <= slack
-                     && TurnBetween(arc.to, to) <= slack;
-        }
-        return found;
-    }
-
-    // A label's anchor lies inside the angle at `vertex` from direction lo
-    // counterclockwise to hi.
-    static void expectInside(const DrawnText& label, Pt vertex, double lo, double hi)
-    {
-        const double d = DirectionOf(label.topLeft - vertex);
-        const double along = std::fmod(d - lo + 720 + 2, 360);
-        EXPECT_LE(along, std::fmod(hi - lo + 720, 360) + 4)
-            << label.text.toStdString() << " at " << d << " is not between " << lo << " and " << hi;
-    }
-
     RecordingCanvas canvas{615, 519};
     std::optional<Picture> picture;
 };
@@ -215,20 +192,20 @@ TEST_P(PlateFigures, ArcsAndLettersMarkTheirAngles)
 {
     const PlateOptics o(GetParam());
     const Pt O{0, 0};
-    EXPECT_EQ(arcsBetween(O, 60, 90, 90 + o.A), 1) << "arc of A";
-    EXPECT_EQ(arcsBetween(O, 50, 270, 270 + o.A), 1) << "arc of the continuation";
+    EXPECT_EQ(picture->arcsBetween(O, 60, 90, 90 + o.A), 1) << "arc of A";
+    EXPECT_EQ(picture->arcsBetween(O, 50, 270, 270 + o.A), 1) << "arc of the continuation";
     // The arcs of B end on the ray towards the exit point, known to the pixel.
     const double slack = 0.6 + std::atan(0.75 / Length(o.exit)) / kDegree;
-    EXPECT_EQ(arcsBetween(O, 20, 270, 270 + o.B, slack), 1) << "inner arc of B";
-    EXPECT_EQ(arcsBetween(O, 25, 270, 270 + o.B, slack), 1) << "outer arc of B";
-    EXPECT_EQ(arcsBetween(o.exit, 60, 270, 270 + o.A, 1.2), 1) << "arc of A\"";
+    EXPECT_EQ(picture->arcsBetween(O, 20, 270, 270 + o.B, slack), 1) << "inner arc of B";
+    EXPECT_EQ(picture->arcsBetween(O, 25, 270, 270 + o.B, slack), 1) << "outer arc of B";
+    EXPECT_EQ(picture->arcsBetween(o.exit, 60, 270, 270 + o.A, 1.2), 1) << "arc of A\"";
 
     const DrawnText A = picture->text("A");
     const DrawnText B = picture->text("B");
     const DrawnText emergent = picture->text(" A\" ");
-    expectInside(A, O, 90, 90 + o.A);
-    expectInside(B, O, 270, 270 + o.B);
-    expectInside(emergent, o.exit, 270, 270 + o.A);
+    ExpectLabelInside(A, O, 90, 90 + o.A);
+    ExpectLabelInside(B, O, 270, 270 + o.B);
+    ExpectLabelInside(emergent, o.exit, 270, 270 + o.A);
     EXPECT_NE(A.brush.style, BrushStyle::bsSolid) << "A stands on the picture";
     for (const DrawnText& boxed : {B, emergent}) {
         EXPECT_EQ(boxed.brush.style, BrushStyle::bsSolid) << boxed.text.toStdString();
@@ -263,8 +240,8 @@ void ExpectProtractor(const Picture& picture, Pt centre, double zero, bool boxed
 TEST_P(PlateFigures, UpperProtractorReadsFromTheRightOverO)
 {
     ExpectProtractor(*picture, {0, 0}, 0, false);
-    EXPECT_EQ(arcsBetween({0, 0}, 200, 0, 180), 1);
-    EXPECT_EQ(arcsBetween({0, 0}, 195, 0, 180), 1);
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 200, 0, 180), 1);
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 195, 0, 180), 1);
 }
 
 TEST_P(PlateFigures, LowerProtractorIsTheUpperOneTurnedAboutTheExitPoint)
@@ -273,8 +250,8 @@ TEST_P(PlateFigures, LowerProtractorIsTheUpperOneTurnedAboutTheExitPoint)
     // The scale reads 90 straight below X, so the emergent ray, at A from the
     // downward normal, reads A + 90 as the incident ray does on the upper one.
     ExpectProtractor(*picture, o.exit, 180, true);
-    EXPECT_EQ(arcsBetween(o.exit, 200, 180, 360, 0.8), 1);
-    EXPECT_EQ(arcsBetween(o.exit, 195, 180, 360, 0.8), 1);
+    EXPECT_EQ(picture->arcsBetween(o.exit, 200, 180, 360, 0.8), 1);
+    EXPECT_EQ(picture->arcsBetween(o.exit, 195, 180, 360, 0.8), 1);
 }
 
 TEST_P(PlateFigures, NothingButTheTwoScalesAndTheOriginRowIsWhite)

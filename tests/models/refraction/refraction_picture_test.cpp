@@ -51,27 +51,6 @@ protected:
 
     std::vector<DrawnSegment> rays() const { return picture->lines(PenOf(Yellow, 3)); }
 
-    // The arcs of this radius round the origin that span exactly from `from`
-    // counterclockwise to `to`.
-    int arcsBetween(double radius, double from, double to) const
-    {
-        int found = 0;
-        for (const DrawnArc& arc : picture->arcsOfRadius(radius)) {
-            found += TurnBetween(arc.from, from) < 0.6 && TurnBetween(arc.to, to) < 0.6
-                     && std::fabs(arc.span() - std::fmod(to - from + 720, 360)) < 1.2;
-        }
-        return found;
-    }
-
-    // A label's anchor lies inside the angle it names, between directions lo and hi.
-    static void expectInside(const DrawnText& label, double lo, double hi)
-    {
-        const double d = DirectionOf(label.topLeft);
-        const double along = std::fmod(d - lo + 720 + 2, 360);
-        EXPECT_LE(along, std::fmod(hi - lo + 720, 360) + 4)
-            << label.text.toStdString() << " at " << d << " is not between " << lo << " and " << hi;
-    }
-
     RecordingCanvas canvas{607, 519};
     std::optional<Picture> picture;
 };
@@ -123,7 +102,7 @@ TEST_P(RefractionFigures, ContinuationGoesStraightOnThroughTheCentre)
     const auto dotted = picture->lines(PenOf(Black, 1, PenStyle::psDot));
     ASSERT_EQ(dotted.size(), 1u);
     EXPECT_TRUE(RayFrom(dotted, {0, 0}, 270 + o.A, 0.5));
-    EXPECT_EQ(arcsBetween(70, 270, 270 + o.A), 1);
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 70, 270, 270 + o.A), 1);
 }
 
 TEST_P(RefractionFigures, CriticalLineOnlyFromTheDenserMedium)
@@ -137,7 +116,7 @@ TEST_P(RefractionFigures, CriticalLineOnlyFromTheDenserMedium)
     ASSERT_EQ(thin.size(), 1u);
     EXPECT_TRUE(RayFrom(thin, {0, 0}, 270 - *o.Ao, 0.5));
     for (int radius : {30, 35, 40})
-        EXPECT_EQ(arcsBetween(radius, 270 - *o.Ao, 270), 1) << radius;
+        EXPECT_EQ(picture->arcsBetween({0, 0}, radius, 270 - *o.Ao, 270), 1) << radius;
 }
 
 TEST_P(RefractionFigures, EveryArrowheadPointsAlongItsRay)
@@ -175,17 +154,17 @@ TEST_P(RefractionFigures, EveryArrowheadPointsAlongItsRay)
 TEST_P(RefractionFigures, ArcsAndLettersMarkTheirAngles)
 {
     const Optics o(GetParam());
-    EXPECT_EQ(arcsBetween(55, 90, 90 + o.A), 1) << "arc of A";
-    EXPECT_EQ(arcsBetween(65, 90 - o.A, 90), 1) << "arc of Y";
-    expectInside(picture->text("A"), 90, 90 + o.A);
-    expectInside(picture->text("Y"), 90 - o.A, 90);
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 55, 90, 90 + o.A), 1) << "arc of A";
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 65, 90 - o.A, 90), 1) << "arc of Y";
+    ExpectLabelInside(picture->text("A"), {0, 0}, 90, 90 + o.A);
+    ExpectLabelInside(picture->text("Y"), {0, 0}, 90 - o.A, 90);
     if (o.B) {
-        EXPECT_EQ(arcsBetween(30, 270, 270 + *o.B), 1) << "arc of B";
-        EXPECT_EQ(arcsBetween(35, 270, 270 + *o.B), 1) << "arc of B";
-        expectInside(picture->text("B"), 270, 270 + *o.B);
+        EXPECT_EQ(picture->arcsBetween({0, 0}, 30, 270, 270 + *o.B), 1) << "arc of B";
+        EXPECT_EQ(picture->arcsBetween({0, 0}, 35, 270, 270 + *o.B), 1) << "arc of B";
+        ExpectLabelInside(picture->text("B"), {0, 0}, 270, 270 + *o.B);
     }
     if (o.Ao)
-        expectInside(picture->text("Ao"), 270 - *o.Ao, 270);
+        ExpectLabelInside(picture->text("Ao"), {0, 0}, 270 - *o.Ao, 270);
 }
 
 TEST_P(RefractionFigures, MediaAreNamedOnTheirSidesOfTheBoundary)
