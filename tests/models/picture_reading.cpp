@@ -240,13 +240,14 @@ std::vector<DrawnArc> Picture::arcsOfRadius(double radius) const
     return found;
 }
 
-int Picture::arcsBetween(Pt centre, double radius, double from, double to, double slack) const
+int Picture::arcsBetween(Pt centre, double radius, double from, double to, double slack, bool wholeSpan) const
 {
     int found = 0;
     for (const DrawnArc& arc : arcs_) {
         found += Distance(arc.centre, centre) <= 1 && std::fabs(arc.rx - radius) <= 1
                  && std::fabs(arc.ry - radius) <= 1 && TurnBetween(arc.from, from) <= slack
-                 && TurnBetween(arc.to, to) <= slack && std::fabs(arc.span() - normalized(to - from)) <= 2 * slack;
+                 && TurnBetween(arc.to, to) <= slack
+                 && (!wholeSpan || std::fabs(arc.span() - normalized(to - from)) <= 2 * slack);
     }
     return found;
 }

@@ -124,8 +124,11 @@ public:
     // The arcs (or pies) of a circle of this radius round the origin.
     std::vector<DrawnArc> arcsOfRadius(double radius) const;
     // How many arcs of the circle of `radius` round `centre` run from direction
-    // `from` counterclockwise to `to`, their ends within `slack` degrees.
-    int arcsBetween(Pt centre, double radius, double from, double to, double slack = 0.6) const;
+    // `from` counterclockwise to `to`, their ends within `slack` degrees; with
+    // `wholeSpan` also the span, so that a whole ellipse never passes for a
+    // sliver of an arc.
+    int arcsBetween(Pt centre, double radius, double from, double to, double slack = 0.6,
+                    bool wholeSpan = false) const;
     const std::vector<DrawnEllipse>& ellipses() const { return ellipses_; }
     const std::vector<DrawnRectangle>& rectangles() const { return rectangles_; }
     const std::vector<DrawnText>& texts() const { return texts_; }

@@ -102,7 +102,7 @@ TEST_P(RefractionFigures, ContinuationGoesStraightOnThroughTheCentre)
     const auto dotted = picture->lines(PenOf(Black, 1, PenStyle::psDot));
     ASSERT_EQ(dotted.size(), 1u);
     EXPECT_TRUE(RayFrom(dotted, {0, 0}, 270 + o.A, 0.5));
-    EXPECT_EQ(picture->arcsBetween({0, 0}, 70, 270, 270 + o.A), 1);
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 70, 270, 270 + o.A, 0.6, true), 1);
 }
 
 TEST_P(RefractionFigures, CriticalLineOnlyFromTheDenserMedium)
@@ -116,7 +116,7 @@ TEST_P(RefractionFigures, CriticalLineOnlyFromTheDenserMedium)
     ASSERT_EQ(thin.size(), 1u);
     EXPECT_TRUE(RayFrom(thin, {0, 0}, 270 - *o.Ao, 0.5));
     for (int radius : {30, 35, 40})
-        EXPECT_EQ(picture->arcsBetween({0, 0}, radius, 270 - *o.Ao, 270), 1) << radius;
+        EXPECT_EQ(picture->arcsBetween({0, 0}, radius, 270 - *o.Ao, 270, 0.6, true), 1) << radius;
 }
 
 TEST_P(RefractionFigures, EveryArrowheadPointsAlongItsRay)
@@ -154,13 +154,13 @@ TEST_P(RefractionFigures, EveryArrowheadPointsAlongItsRay)
 TEST_P(RefractionFigures, ArcsAndLettersMarkTheirAngles)
 {
     const Optics o(GetParam());
-    EXPECT_EQ(picture->arcsBetween({0, 0}, 55, 90, 90 + o.A), 1) << "arc of A";
-    EXPECT_EQ(picture->arcsBetween({0, 0}, 65, 90 - o.A, 90), 1) << "arc of Y";
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 55, 90, 90 + o.A, 0.6, true), 1) << "arc of A";
+    EXPECT_EQ(picture->arcsBetween({0, 0}, 65, 90 - o.A, 90, 0.6, true), 1) << "arc of Y";
     ExpectLabelInside(picture->text("A"), {0, 0}, 90, 90 + o.A);
     ExpectLabelInside(picture->text("Y"), {0, 0}, 90 - o.A, 90);
     if (o.B) {
-        EXPECT_EQ(picture->arcsBetween({0, 0}, 30, 270, 270 + *o.B), 1) << "arc of B";
-        EXPECT_EQ(picture->arcsBetween({0, 0}, 35, 270, 270 + *o.B), 1) << "arc of B";
+        EXPECT_EQ(picture->arcsBetween({0, 0}, 30, 270, 270 + *o.B, 0.6, true), 1) << "arc of B";
+        EXPECT_EQ(picture->arcsBetween({0, 0}, 35, 270, 270 + *o.B, 0.6, true), 1) << "arc of B";
         ExpectLabelInside(picture->text("B"), {0, 0}, 270, 270 + *o.B);
     }
     if (o.Ao)
