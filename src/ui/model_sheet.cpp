@@ -9,17 +9,6 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-SideWindowMap::SideWindowMap(std::initializer_list<std::pair<QString, QWidget*>> windows)
-{
-    for (const auto& [name, window] : windows)
-        windows_.insert(name, window);
-}
-
-QWidget* SideWindowMap::sideWindow(const QString& name) const
-{
-    return windows_.value(name);
-}
-
 void ModelSheet::Wire(SheetWiring wiring)
 {
     wiring_ = std::move(wiring);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -18,16 +17,6 @@ public:
     virtual ~SideWindows() = default;
     // The window of that name; nullptr if there is none.
     virtual QWidget* sideWindow(const QString& name) const = 0;
-};
-
-// Side windows handed over by name, for a sheet that stands on its own.
-class SideWindowMap : public SideWindows {
-public:
-    SideWindowMap(std::initializer_list<std::pair<QString, QWidget*>> windows);
-    QWidget* sideWindow(const QString& name) const override;
-
-private:
-    QHash<QString, QWidget*> windows_;
 };
 
 // Everything that wires a model's tab sheet, declared in one place.

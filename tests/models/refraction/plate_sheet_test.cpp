@@ -6,6 +6,7 @@
 #include "ui/vr_matrix.h"
 #include "ui/vr_num.h"
 #include "ui/vr_progress_bar.h"
+#include "side_windows_by_name.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -5,6 +5,7 @@
 #include "ui/rx_label.h"
 #include "ui/vr_matrix.h"
 #include "ui/vr_progress_bar.h"
+#include "side_windows_by_name.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>

@@ -7,6 +7,7 @@
 #include "ui/vr_matrix.h"
 #include "ui/vr_progress_bar.h"
 #include "ui/vr_scroll_text.h"
+#include "side_windows_by_name.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>

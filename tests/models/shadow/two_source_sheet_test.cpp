@@ -5,6 +5,7 @@
 #include "ui/rx_label.h"
 #include "ui/vr_jog_meter.h"
 #include "ui/vr_num.h"
+#include "side_windows_by_name.h"
 
 #include <QAbstractButton>
 #include <QApplication>
