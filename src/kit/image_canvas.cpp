@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -120,7 +119,62 @@ bool sameBrush(const CanvasBrush& a, const CanvasBrush& b)
     return a.color == b.color && a.style == b.style;
 }
 
+// Marks the strip a segment with `margin` around it covers, a piece at a time.
+void markSegment(DirtyTiles& tiles, QPointF a, QPointF b, qreal margin, const QSize& size)
+{
+    if (!clipSegment(a, b, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-margin, -margin, margin, margin)))
+        return;
+    const QPointF step = b - a;
+    const int pieces = std::max(1, int(std::ceil(std::max(std::abs(step.x()), std::abs(step.y())) / 16)));
+    for (int i = 0; i < pieces; ++i) {
+        const QPointF p = a + step * (double(i) / pieces), q = a + step * (double(i + 1) / pieces);
+        tiles.mark(QRectF(p, q).normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect());
+    }
+}
+
 } // namespace
+
+// The ellipse in a box, and on it the part an arc between two rays covers.
+struct ImageCanvas::ArcShape {
+    QPointF mid; // of the ellipse as drawn
+    double a;
+    double b;
+    double t1;   // the ellipse's own parameter where the arc begins
+    double span; // counterclockwise on the screen
+
+    QPointF pointAt(double t) const { return QPointF(mid.x() + a * std::cos(t), mid.y() - b * std::sin(t)); }
+};
+
+ImageCanvas::ArcShape ImageCanvas::arcShape(const Stroke& stroke)
+{
+    // The radial points are taken from the centre of the box as given; the
+    // curve itself follows the ellipse that Ellipse draws in the same box.
+    const QRect& box = stroke.box;
+    const QPointF centre(box.x() + box.width() / 2.0, box.y() + box.height() / 2.0);
+    const QRectF drawn(box.x(), box.y(), box.width() - 1, box.height() - 1);
+    ArcShape shape{drawn.center(), drawn.width() / 2, drawn.height() / 2, 0, 2 * M_PI};
+    if (stroke.kind == Stroke::Kind::Ellipse)
+        return shape;
+
+    // A ray's screen angle becomes the ellipse's own parameter, so that the
+    // arc ends exactly where the ray meets an elongated ellipse.
+    const auto parameterOf = [&](const QPoint& through) {
+        const double theta = angleOnScreen(centre, through);
+        return std::atan2(shape.a * std::sin(theta), shape.b * std::cos(theta));
+    };
+    const QPoint& start = stroke.from;
+    const QPoint& end = stroke.to;
+    shape.t1 = parameterOf(start);
+    shape.span = parameterOf(end) - shape.t1;
+    const double sx = 2 * start.x() - 2 * centre.x(), sy = 2 * start.y() - 2 * centre.y();
+    const double ex = 2 * end.x() - 2 * centre.x(), ey = 2 * end.y() - 2 * centre.y();
+    const bool sameRay = sx * ey - sy * ex == 0 && sx * ex + sy * ey >= 0;
+    if (sameRay)
+        shape.span = 2 * M_PI;
+    else if (shape.span <= 0)
+        shape.span += 2 * M_PI;
+    return shape;
+}
 
 bool ImageCanvas::Stroke::operator==(const Stroke& other) const
 {
@@ -229,7 +283,7 @@ void ImageCanvas::bringUpToDate() const
             layerStrokes_.assign(frame_.begin(), frame_.begin() + long(shared));
             layerBackground_ = frameBackground_;
             overLayer_ = true;
-            painted_.clear();
+            painted_.reset(image_.size());
         }
     }
     drawStrokes(frame_.size());
@@ -241,19 +295,45 @@ void ImageCanvas::restoreLayer() const
 {
     if (!overLayer_ || image_.size() != layer_.size()) {
         image_ = layer_.copy();
+        painted_.reset(image_.size());
     } else {
-        QRegion region;
-        region.setRects(painted_.data(), int(painted_.size()));
-        uchar* bits = image_.bits();
-        const qsizetype bytesPerLine = image_.bytesPerLine();
-        for (const QRect& rect : region) {
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                std::memcpy(bits + y * bytesPerLine + rect.left() * 4, layer_.constScanLine(y) + rect.left() * 4,
-                            size_t(rect.width()) * 4);
-        }
+        painted_.copyBack(layer_, image_);
     }
     overLayer_ = true;
-    painted_.clear();
+}
+
+// Marks where a stroke can set pixels; lines and outlines piece by piece.
+void ImageCanvas::markReach(const Stroke& stroke) const
+{
+    const qreal margin = stroke.pen.width + 3;
+    const bool outlineOnly = stroke.kind == Stroke::Kind::Arc
+                             || (stroke.kind != Stroke::Kind::Text && stroke.brush.style == BrushStyle::bsClear);
+    if (stroke.kind == Stroke::Kind::Line) {
+        markSegment(painted_, QPointF(stroke.from), QPointF(stroke.to), margin, image_.size());
+        return;
+    }
+    if (!outlineOnly || stroke.kind == Stroke::Kind::Rectangle) {
+        painted_.mark(reach(stroke));
+        return;
+    }
+    // Points on the curve no more than 12 pixels apart; the chords the
+    // outline is drawn with stay within a pixel of it.
+    const ArcShape shape = arcShape(stroke);
+    const int pieces = int(std::ceil(shape.span * std::max(shape.a, shape.b) / 12)) + 1;
+    if (pieces > 512) {
+        painted_.mark(reach(stroke));
+        return;
+    }
+    QPointF last = shape.pointAt(shape.t1);
+    if (stroke.kind == Stroke::Kind::Pie)
+        markSegment(painted_, shape.mid, last, margin, image_.size());
+    for (int i = 1; i <= pieces; ++i) {
+        const QPointF next = shape.pointAt(shape.t1 + shape.span * i / pieces);
+        painted_.mark(QRectF(last, next).normalized().adjusted(-margin - 1, -margin - 1, margin + 1, margin + 1).toAlignedRect());
+        last = next;
+    }
+    if (stroke.kind == Stroke::Kind::Pie)
+        markSegment(painted_, last, shape.mid, margin, image_.size());
 }
 
 // Where a stroke can set pixels: its line or box and the pen's width around
@@ -287,11 +367,8 @@ void ImageCanvas::drawStrokes(size_t end) const
     QPainter painter;
     for (; drawn_ < end; ++drawn_) {
         const Stroke& stroke = frame_[drawn_];
-        if (overLayer_) {
-            const QRect rect = reach(stroke);
-            if (!rect.isEmpty())
-                painted_.push_back(rect);
-        }
+        if (overLayer_)
+            markReach(stroke);
         // Thin lines are plotted and kept strokes set straight into the image:
         // the painter paints immediately, so it can stay open meanwhile.
         if (stroke.kind == Stroke::Kind::Line && isThin(stroke.pen)) {
@@ -513,45 +590,19 @@ void ImageCanvas::plotThinLine(const Stroke& stroke, QPoint from, QPoint to) con
 
 void ImageCanvas::drawArc(const Stroke& stroke, QPainter& painter) const
 {
-    // The radial points are taken from the centre of the box as given; the
-    // curve itself follows the ellipse that Ellipse draws in the same box.
-    const QRect& box = stroke.box;
     const bool pie = stroke.kind == Stroke::Kind::Pie;
-    const QPoint& start = stroke.from;
-    const QPoint& end = stroke.to;
-    const QPointF centre(box.x() + box.width() / 2.0, box.y() + box.height() / 2.0);
-    const QRectF drawn(box.x(), box.y(), box.width() - 1, box.height() - 1);
-    const double a = drawn.width() / 2, b = drawn.height() / 2;
-
-    // A ray's screen angle becomes the ellipse's own parameter, so that the
-    // arc ends exactly where the ray meets an elongated ellipse.
-    const auto parameterOf = [&](const QPoint& through) {
-        const double theta = angleOnScreen(centre, through);
-        return std::atan2(a * std::sin(theta), b * std::cos(theta));
-    };
-    const double t1 = parameterOf(start);
-    double span = parameterOf(end) - t1;
-    const double sx = 2 * start.x() - 2 * centre.x(), sy = 2 * start.y() - 2 * centre.y();
-    const double ex = 2 * end.x() - 2 * centre.x(), ey = 2 * end.y() - 2 * centre.y();
-    const bool sameRay = sx * ey - sy * ex == 0 && sx * ex + sy * ey >= 0;
-    if (sameRay)
-        span = 2 * M_PI;
-    else if (span <= 0)
-        span += 2 * M_PI;
-
-    const int segments = std::clamp(int(span * std::max(a, b) / 2) + 8, 8, 20000);
-    const QPointF mid = drawn.center();
-    const auto pointAt = [&](double t) { return QPointF(mid.x() + a * std::cos(t), mid.y() - b * std::sin(t)); };
+    const ArcShape shape = arcShape(stroke);
+    const int segments = std::clamp(int(shape.span * std::max(shape.a, shape.b) / 2) + 8, 8, 20000);
 
     QPainterPath path;
     if (pie) {
-        path.moveTo(mid);
-        path.lineTo(pointAt(t1));
+        path.moveTo(shape.mid);
+        path.lineTo(shape.pointAt(shape.t1));
     } else {
-        path.moveTo(pointAt(t1));
+        path.moveTo(shape.pointAt(shape.t1));
     }
     for (int i = 1; i <= segments; ++i)
-        path.lineTo(pointAt(t1 + span * i / segments));
+        path.lineTo(shape.pointAt(shape.t1 + shape.span * i / segments));
     if (pie)
         path.closeSubpath();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/canvas.h"
+#include "kit/dirty_tiles.h"
 
 #include <QImage>
 
@@ -75,9 +76,13 @@ private:
         std::vector<Span> spans;
     };
 
+    struct ArcShape;
+    static ArcShape arcShape(const Stroke& stroke);
+
     void note(Stroke stroke);
     QRect reach(const Stroke& stroke) const;
     void restoreLayer() const;
+    void markReach(const Stroke& stroke) const;
     std::vector<Span> takeSpans(const Stroke& stroke, const QRect& area) const;
     void setSpans(const std::vector<Span>& spans, QPoint offset) const;
     int sightings(const Stroke& stroke) const;
@@ -103,7 +108,7 @@ private:
     mutable std::vector<Stroke> layerStrokes_;
     mutable QColor layerBackground_;
     mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
-    mutable std::vector<QRect> painted_;
+    mutable DirtyTiles painted_;
     mutable std::list<Stamp> stamps_; // most recently used first
     mutable std::list<Stamp> texts_;  // texts on solid boxes, their spans relative to the box
     struct Sighting {

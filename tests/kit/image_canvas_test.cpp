@@ -263,6 +263,12 @@ void drawFrame(Canvas& canvas, int variant, bool lookEveryStep)
     canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
     canvas.Pie(100, 100, 200, 200, 300, 150, 0, 150 + variant);
     look();
+    // Outlines only: what they painted over lies along the curve.
+    canvas.SetBrushStyle(BrushStyle::bsClear);
+    canvas.SetPenWidth(1 + variant % 3);
+    canvas.Ellipse(20 + variant * 13, 170, 130 + variant * 13, 290);
+    canvas.Pie(150, 20 + variant * 11, 290, 160 + variant * 11, 290, 90, 150, 160);
+    look();
 }
 
 // However often the picture is looked at, and whatever was drawn before,
