@@ -1,5 +1,7 @@
 #include "kit/image_canvas.h"
 
+#include "kit/stroke_joins.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -336,11 +338,16 @@ void ImageCanvas::markReach(const Stroke& stroke) const
         markSegment(painted_, last, shape.mid, margin, image_.size());
 }
 
-// Where a stroke can set pixels: its line or box and the pen's width around
-// it, or a text's box with room for the overhang of its letters.
 QRect ImageCanvas::reach(const Stroke& stroke) const
 {
-    // In doubles: ends and corners may lie anywhere in the 32-bit range.
+    return extent(stroke).intersected(QRectF(image_.rect())).toAlignedRect() & image_.rect();
+}
+
+// Where a stroke can set pixels: its line or box and the pen's width around
+// it, or a text's box with room for the overhang of its letters. In doubles:
+// ends and corners may lie anywhere in the 32-bit range.
+QRectF ImageCanvas::extent(const Stroke& stroke)
+{
     QRectF area;
     qreal margin = stroke.pen.width + 3;
     switch (stroke.kind) {
@@ -355,8 +362,7 @@ QRect ImageCanvas::reach(const Stroke& stroke) const
         area = QRectF(stroke.box);
         break;
     }
-    return area.adjusted(-margin, -margin, margin, margin).intersected(QRectF(image_.rect())).toAlignedRect()
-           & image_.rect();
+    return area.adjusted(-margin, -margin, margin, margin);
 }
 
 void ImageCanvas::drawStrokes(size_t end) const
@@ -394,10 +400,40 @@ void ImageCanvas::drawStrokes(size_t end) const
     }
 }
 
-size_t ImageCanvas::Stroke::hash() const
+// A hatch is laid from the picture's corner, so a hatched figure looks the
+// same only in the same place; any other figure looks the same wherever its
+// box stands.
+QPoint ImageCanvas::Stroke::anchor() const
 {
-    return qHashMulti(0, int(kind), from.x(), from.y(), to.x(), to.y(), box.x(), box.y(), box.width(), box.height(),
-                      pen.color.rgba(), pen.width, int(pen.style), brush.color.rgba(), int(brush.style), text);
+    const bool hatched = brush.style == BrushStyle::bsFDiagonal || brush.style == BrushStyle::bsBDiagonal;
+    return hatched && kind != Kind::Arc ? QPoint(0, 0) : box.topLeft();
+}
+
+// The ends of a line, the radial points of an arc or the corner of a text,
+// relative to the anchor; an ellipse or rectangle has none.
+std::pair<QPoint, QPoint> ImageCanvas::Stroke::relativeEnds() const
+{
+    if (kind == Kind::Ellipse || kind == Kind::Rectangle)
+        return {};
+    return {from - anchor(), to - anchor()};
+}
+
+bool ImageCanvas::Stroke::sameShape(const Stroke& other) const
+{
+    return kind == other.kind && box.size() == other.box.size()
+           && box.topLeft() - anchor() == other.box.topLeft() - other.anchor()
+           && relativeEnds() == other.relativeEnds() && samePen(pen, other.pen)
+           && sameBrush(brush, other.brush) && text == other.text && fontColor == other.fontColor
+           && font == other.font;
+}
+
+size_t ImageCanvas::Stroke::shapeHash() const
+{
+    const QPoint at = anchor();
+    const auto [start, end] = relativeEnds();
+    return qHashMulti(0, int(kind), start.x(), start.y(), end.x(), end.y(), box.x() - at.x(), box.y() - at.y(),
+                      box.width(), box.height(), pen.color.rgba(), pen.width,
+                      int(pen.style), brush.color.rgba(), int(brush.style), text);
 }
 
 // Draws on the transparent scratch picture and reads back the runs of pixels
@@ -448,7 +484,7 @@ void ImageCanvas::setSpans(const std::vector<Span>& spans, QPoint offset) const
 // How often a stroke has come lately, this time included.
 int ImageCanvas::sightings(const Stroke& stroke) const
 {
-    const size_t key = stroke.hash();
+    const size_t key = stroke.shapeHash();
     auto known = std::find_if(seen_.begin(), seen_.end(), [key](const Sighting& s) { return s.key == key; });
     if (known != seen_.end())
         return ++known->count;
@@ -457,29 +493,40 @@ int ImageCanvas::sightings(const Stroke& stroke) const
     return 1;
 }
 
-// Sets the pixels an arc, pie or ellipse sets. A stroke that comes back is
-// drawn once more on a transparent scratch picture and its pixels read back;
-// they are all opaque, as nothing is drawn antialiased or translucent, so
-// setting them is drawing the stroke. A stroke seen once is simply drawn.
+// Sets the pixels an arc, pie or ellipse sets. A figure that comes back, in
+// the same place or moved whole, is drawn once more on a transparent scratch
+// picture and its pixels read back; they are all opaque, as nothing is drawn
+// antialiased or translucent, so setting them is drawing the figure. A
+// figure seen once, or reaching out of the picture, is simply drawn.
 void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
 {
-    auto known = std::find_if(stamps_.begin(), stamps_.end(), [&stroke](const Stamp& s) { return s.stroke == stroke; });
+    if (!QRectF(image_.rect()).contains(extent(stroke))) {
+        drawStroke(stroke, painter);
+        return;
+    }
+    const QRect area = reach(stroke);
+    const QPoint at = stroke.anchor();
+    auto known = std::find_if(stamps_.begin(), stamps_.end(), [&stroke](const Stamp& s) { return s.stroke.sameShape(stroke); });
     if (known == stamps_.end()) {
         // Kept the second time it comes; a large one, whose reading back
         // costs more than drawing it, only when it keeps coming.
-        const QRect area = reach(stroke);
         const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 3 : 2;
         if (sightings(stroke) < needed) {
             drawStroke(stroke, painter);
             return;
         }
-        stamps_.push_front(Stamp{stroke, takeSpans(stroke, area)});
+        std::vector<Span> spans = takeSpans(stroke, area);
+        for (Span& span : spans) {
+            span.x -= at.x();
+            span.y -= at.y();
+        }
+        stamps_.push_front(Stamp{stroke, std::move(spans)});
         if (stamps_.size() > kStamps)
             stamps_.pop_back();
     } else {
         stamps_.splice(stamps_.begin(), stamps_, known);
     }
-    setSpans(stamps_.front().spans, {});
+    setSpans(stamps_.front().spans, at);
 }
 
 // A text on a solid box sets the same pixels wherever the box stands: its
@@ -495,8 +542,7 @@ void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
     });
     if (known == texts_.end()) {
         const QRect area = reach(stroke);
-        const bool inside = QRectF(image_.rect()).contains(QRectF(stroke.box).adjusted(-3, -3, 3, 3));
-        if (!inside || sightings(stroke) < 2) {
+        if (!QRectF(image_.rect()).contains(extent(stroke)) || sightings(stroke) < 2) {
             drawStroke(stroke, painter); // at the edge of the picture, or seen once
             return;
         }
@@ -594,21 +640,28 @@ void ImageCanvas::drawArc(const Stroke& stroke, QPainter& painter) const
     const ArcShape shape = arcShape(stroke);
     const int segments = std::clamp(int(shape.span * std::max(shape.a, shape.b) / 2) + 8, 8, 20000);
 
+    QPolygonF chords;
+    chords.reserve(segments + 1);
+    for (int i = 0; i <= segments; ++i)
+        chords.append(shape.pointAt(shape.t1 + shape.span * i / segments));
+
+    preparePainter(painter, stroke.pen, stroke.brush);
     QPainterPath path;
     if (pie) {
         path.moveTo(shape.mid);
-        path.lineTo(shape.pointAt(shape.t1));
-    } else {
-        path.moveTo(shape.pointAt(shape.t1));
-    }
-    for (int i = 1; i <= segments; ++i)
-        path.lineTo(shape.pointAt(shape.t1 + shape.span * i / segments));
-    if (pie)
+        path.lineTo(chords.first());
+        for (qsizetype i = 1; i < chords.size(); ++i)
+            path.lineTo(chords[i]);
         path.closeSubpath();
-
-    preparePainter(painter, stroke.pen, stroke.brush);
-    if (!pie)
+    } else {
+        path.addPolygon(chords);
         painter.setBrush(Qt::NoBrush);
+        if (!isThin(stroke.pen) && BevelJoinsSetTheSamePixels(chords, stroke.pen.width)) {
+            QPen pen = painter.pen();
+            pen.setJoinStyle(Qt::BevelJoin);
+            painter.setPen(pen);
+        }
+    }
     painter.drawPath(path);
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <list>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -61,7 +62,12 @@ private:
         QColor fontColor;
 
         bool operator==(const Stroke& other) const;
-        size_t hash() const;
+        // The corner a figure's pixels are kept relative to.
+        QPoint anchor() const;
+        std::pair<QPoint, QPoint> relativeEnds() const;
+        // Alike but for where the figure stands.
+        bool sameShape(const Stroke& other) const;
+        size_t shapeHash() const;
     };
 
     // A run of pixels of one colour that a stroke sets.
@@ -80,6 +86,8 @@ private:
     static ArcShape arcShape(const Stroke& stroke);
 
     void note(Stroke stroke);
+    // Where a stroke can set pixels, and that part of it within the picture.
+    static QRectF extent(const Stroke& stroke);
     QRect reach(const Stroke& stroke) const;
     void restoreLayer() const;
     void markReach(const Stroke& stroke) const;

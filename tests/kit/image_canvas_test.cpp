@@ -263,6 +263,9 @@ void drawFrame(Canvas& canvas, int variant, bool lookEveryStep)
     canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
     canvas.Pie(100, 100, 200, 200, 300, 150, 0, 150 + variant);
     look();
+    // A moving hatched figure: the hatch stays laid from the picture's corner.
+    canvas.SetBrushStyle(BrushStyle::bsBDiagonal);
+    canvas.Ellipse(200 + variant * 5, 200, 260 + variant * 5, 260);
     // Outlines only: what they painted over lies along the curve.
     canvas.SetBrushStyle(BrushStyle::bsClear);
     canvas.SetPenWidth(1 + variant % 3);

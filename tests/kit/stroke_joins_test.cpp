@@ -1,0 +1,68 @@
+#include "kit/stroke_joins.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+QImage stroked(const QPolygonF& polyline, int width, Qt::PenJoinStyle join)
+{
+    QImage image(320, 320, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::yellow, width, Qt::SolidLine, Qt::RoundCap, join));
+    QPainterPath path;
+    path.addPolygon(polyline);
+    painter.drawPath(path);
+    return image;
+}
+
+// Chords of a circle, as fine as the canvas draws its arcs.
+QPolygonF arcChords(QPointF centre, double radius, double start, double span)
+{
+    const int segments = int(span * radius / 2) + 8;
+    QPolygonF chords;
+    for (int i = 0; i <= segments; ++i) {
+        const double t = start + span * i / segments;
+        chords.append(centre + QPointF(radius * std::cos(t), -radius * std::sin(t)));
+    }
+    return chords;
+}
+
+// Wherever bevel joins are said to do, they set the pixels round joins set;
+// and they are said to do for most of the arcs the models draw, or they
+// would save nothing.
+TEST(StrokeJoins, BevelJoinsAreTakenOnlyWhereTheyChangeNoPixel)
+{
+    std::mt19937 random(2026);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int agreed = 0;
+    const int arcs = 3000;
+    for (int n = 0; n < arcs; ++n) {
+        const int width = 2 + n % 3;
+        const double radius = 10 + std::floor(unit(random) * 90);
+        const QPointF centre(110 + std::floor(unit(random) * 100) + (n % 2) / 2.0, 110 + std::floor(unit(random) * 100));
+        const QPolygonF chords = arcChords(centre, radius, unit(random) * 6.3, 0.05 + unit(random) * 3.1);
+        if (!BevelJoinsSetTheSamePixels(chords, width))
+            continue;
+        ++agreed;
+        ASSERT_EQ(stroked(chords, width, Qt::BevelJoin), stroked(chords, width, Qt::RoundJoin))
+            << "width " << width << " radius " << radius << " arc " << n;
+    }
+    EXPECT_GT(agreed, arcs / 3);
+}
+
+TEST(StrokeJoins, ACornerNeedsItsRoundJoin)
+{
+    const QPolygonF corner{{100, 100}, {200, 100}, {200, 200}};
+    EXPECT_FALSE(BevelJoinsSetTheSamePixels(corner, 5));
+    EXPECT_NE(stroked(corner, 5, Qt::BevelJoin), stroked(corner, 5, Qt::RoundJoin));
+    EXPECT_FALSE(BevelJoinsSetTheSamePixels({{100, 100}, {200, 100}, {100, 100}}, 3));
+}
+
+} // namespace
