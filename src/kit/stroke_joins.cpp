@@ -13,8 +13,13 @@ qreal length(const QPointF& v)
     return std::hypot(v.x(), v.y());
 }
 
-// Whether a pixel centre lies within the slack of the slivers at corner
-// `at`, between the directions `in` and `out`, `halfWidth` out on each side.
+qreal cross(const QPointF& a, const QPointF& b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// Whether a pixel centre lies within the slack of the sliver at corner `at`
+// between the directions `in` and `out`, on the outer side, `halfWidth` out.
 bool sliverHoldsAPixel(const QPointF& at, const QPointF& in, const QPointF& out, qreal halfWidth)
 {
     const QPointF inNormal(-in.y() / length(in), in.x() / length(in));
@@ -23,6 +28,8 @@ bool sliverHoldsAPixel(const QPointF& at, const QPointF& in, const QPointF& out,
     if (length(middle) < 1e-9)
         return true; // turning back on itself
     middle /= length(middle);
+    // Turning towards the normals, the corner's outer side is the other one.
+    const QPointF outwards = cross(in, out) > 0 ? -middle : middle;
     // The chord stands this far from the corner; the circle reaches halfWidth.
     const qreal chord = halfWidth * QPointF::dotProduct(inNormal, middle) - kSlack;
     const qreal reach = halfWidth + kSlack;
@@ -30,7 +37,7 @@ bool sliverHoldsAPixel(const QPointF& at, const QPointF& in, const QPointF& out,
         for (int x = int(std::floor(at.x() - reach - 0.5)); x <= int(std::ceil(at.x() + reach)); ++x) {
             const QPointF centre(x + 0.5 - at.x(), y + 0.5 - at.y());
             if (QPointF::dotProduct(centre, centre) <= reach * reach
-                && std::abs(QPointF::dotProduct(centre, middle)) >= chord)
+                && QPointF::dotProduct(centre, outwards) >= chord)
                 return true;
         }
     }
@@ -41,9 +48,15 @@ bool sliverHoldsAPixel(const QPointF& at, const QPointF& in, const QPointF& out,
 
 bool BevelJoinsSetTheSamePixels(const QPolygonF& polyline, qreal penWidth)
 {
+    // A round join after a piece no longer than half the pen's width turns
+    // inside the line as well; only longer pieces join alike on the inside.
+    const qreal halfWidth = penWidth / 2;
+    for (qsizetype i = 1; i < polyline.size(); ++i) {
+        if (length(polyline[i] - polyline[i - 1]) <= halfWidth + 1e-6)
+            return false;
+    }
     for (qsizetype i = 1; i + 1 < polyline.size(); ++i) {
-        const QPointF in = polyline[i] - polyline[i - 1], out = polyline[i + 1] - polyline[i];
-        if (length(in) == 0 || length(out) == 0 || sliverHoldsAPixel(polyline[i], in, out, penWidth / 2))
+        if (sliverHoldsAPixel(polyline[i], polyline[i] - polyline[i - 1], polyline[i + 1] - polyline[i], halfWidth))
             return false;
     }
     return true;
