@@ -101,6 +101,15 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& area)
     return true;
 }
 
+// Whether eight pixels of the scratch picture are all transparent, tested
+// a word at a time, as most of a figure's box is.
+bool blank(const QRgb* pixels)
+{
+    quint64 words[4];
+    std::memcpy(words, pixels, sizeof words);
+    return (words[0] | words[1] | words[2] | words[3]) == 0;
+}
+
 // How many drawn strokes are kept for their next appearance, and the area
 // beyond which reading a stroke back costs more than drawing it once more.
 constexpr size_t kStamps = 64;
@@ -276,13 +285,19 @@ void ImageCanvas::bringUpToDate() const
             drawn_ = 0;
         }
         // What this frame shares with the one before is likely to open the
-        // next frame too: keep the picture after it.
+        // next frame too: keep the picture after it. A kept picture grows
+        // only by strokes the frame before last shared as well: a letter
+        // that stands still every other step would otherwise have the whole
+        // picture copied at one step and drawn afresh at the next.
         const auto mismatch = std::mismatch(frame_.begin(), frame_.end(), lastFrame_.begin(), lastFrame_.end());
         const size_t shared = size_t(mismatch.first - frame_.begin());
-        if (shared > 0 && (!layerFits || shared > layerStrokes_.size())) {
-            drawStrokes(shared);
+        const size_t steady = std::min(shared, lastShared_);
+        lastShared_ = shared;
+        const size_t keep = layerFits ? steady : shared;
+        if (keep > 0 && (!layerFits || keep > layerStrokes_.size())) {
+            drawStrokes(keep);
             layer_ = image_.copy();
-            layerStrokes_.assign(frame_.begin(), frame_.begin() + long(shared));
+            layerStrokes_.assign(frame_.begin(), frame_.begin() + long(keep));
             layerBackground_ = frameBackground_;
             overLayer_ = true;
             painted_.reset(image_.size());
@@ -453,6 +468,10 @@ std::vector<ImageCanvas::Span> ImageCanvas::takeSpans(const Stroke& stroke, cons
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(scratch_.scanLine(y));
         for (int x = area.left(); x <= area.right();) {
+            if (x + 8 <= area.right() + 1 && blank(row + x)) {
+                x += 8;
+                continue;
+            }
             if (qAlpha(row[x]) == 0) {
                 ++x;
                 continue;
@@ -510,7 +529,7 @@ void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
     if (known == stamps_.end()) {
         // Kept the second time it comes; a large one, whose reading back
         // costs more than drawing it, only when it keeps coming.
-        const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 3 : 2;
+        const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 4 : 3;
         if (sightings(stroke) < needed) {
             drawStroke(stroke, painter);
             return;

@@ -114,6 +114,7 @@ private:
     mutable bool fresh_ = true;     // the frame is not yet in the image at all
     mutable QImage layer_;          // the picture after the strokes in `layerStrokes_`
     mutable std::vector<Stroke> layerStrokes_;
+    mutable size_t lastShared_ = 0; // strokes the last frame looked at shared with its predecessor
     mutable QColor layerBackground_;
     mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
     mutable DirtyTiles painted_;
