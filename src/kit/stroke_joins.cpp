@@ -33,8 +33,13 @@ bool sliverHoldsAPixel(const QPointF& at, const QPointF& in, const QPointF& out,
     // The chord stands this far from the corner; the circle reaches halfWidth.
     const qreal chord = halfWidth * QPointF::dotProduct(inNormal, middle) - kSlack;
     const qreal reach = halfWidth + kSlack;
-    for (int y = int(std::floor(at.y() - reach - 0.5)); y <= int(std::ceil(at.y() + reach)); ++y) {
-        for (int x = int(std::floor(at.x() - reach - 0.5)); x <= int(std::ceil(at.x() + reach)); ++x) {
+    // The sliver lies in a small box out from the corner: half as deep as
+    // the chord is far from the circle, and as wide as the circle at the chord.
+    const QPointF middleOfSliver = at + outwards * ((chord + reach) / 2);
+    const qreal aside = std::sqrt(std::max<qreal>(0, reach * reach - chord * chord)) + (reach - chord) / 2;
+    for (int y = int(std::floor(middleOfSliver.y() - aside - 0.5)); y <= int(std::ceil(middleOfSliver.y() + aside)); ++y) {
+        for (int x = int(std::floor(middleOfSliver.x() - aside - 0.5)); x <= int(std::ceil(middleOfSliver.x() + aside));
+             ++x) {
             const QPointF centre(x + 0.5 - at.x(), y + 0.5 - at.y());
             if (QPointF::dotProduct(centre, centre) <= reach * reach
                 && QPointF::dotProduct(centre, outwards) >= chord)
