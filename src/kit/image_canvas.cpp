@@ -388,11 +388,11 @@ void ImageCanvas::drawStrokes(size_t end) const
     QPainter painter;
     for (; drawn_ < end; ++drawn_) {
         const Stroke& stroke = frame_[drawn_];
-        if (overLayer_)
-            markReach(stroke);
         // Thin lines are plotted and kept strokes set straight into the image:
         // the painter paints immediately, so it can stay open meanwhile.
         if (stroke.kind == Stroke::Kind::Line && isThin(stroke.pen)) {
+            if (overLayer_)
+                markReach(stroke);
             QPointF a(stroke.from), b(stroke.to);
             const QRectF area = QRectF(image_.rect()).adjusted(-16, -16, 16, 16);
             if (area.contains(a) && area.contains(b))
@@ -411,8 +411,15 @@ void ImageCanvas::drawStrokes(size_t end) const
         else if (stroke.kind == Stroke::Kind::Text && stroke.brush.style == BrushStyle::bsSolid)
             drawBoxedText(stroke, painter);
         else
-            drawStroke(stroke, painter);
+            drawDirectly(stroke, painter);
     }
+}
+
+void ImageCanvas::drawDirectly(const Stroke& stroke, QPainter& painter) const
+{
+    if (overLayer_)
+        markReach(stroke);
+    drawStroke(stroke, painter);
 }
 
 // A hatch is laid from the picture's corner, so a hatched figure looks the
@@ -486,14 +493,37 @@ std::vector<ImageCanvas::Span> ImageCanvas::takeSpans(const Stroke& stroke, cons
     return spans;
 }
 
-void ImageCanvas::setSpans(const std::vector<Span>& spans, QPoint offset) const
+// A stroke's pixels kept relative to `at`, with the boxes they fill a band
+// of rows at a time, to mark where they are set.
+ImageCanvas::Stamp ImageCanvas::stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at)
 {
+    constexpr int kBand = 16;
+    Stamp stamp{stroke, std::move(spans), {}};
+    for (Span& span : stamp.spans) {
+        span.x -= at.x();
+        span.y -= at.y();
+        const QRect run(span.x, span.y, span.length, 1);
+        if (stamp.bands.empty() || stamp.bands.back().top() / kBand != span.y / kBand)
+            stamp.bands.push_back(run);
+        else
+            stamp.bands.back() |= run;
+    }
+    return stamp;
+}
+
+// Sets a kept stroke's pixels with `at` as their anchor.
+void ImageCanvas::place(const Stamp& stamp, QPoint at) const
+{
+    if (overLayer_) {
+        for (const QRect& band : stamp.bands)
+            painted_.mark(band.translated(at));
+    }
     uchar* bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
     const int width = image_.width(), height = image_.height();
-    for (const Span& span : spans) {
-        const int y = span.y + offset.y();
-        const int left = std::max(0, span.x + offset.x()), right = std::min(width, span.x + offset.x() + span.length);
+    for (const Span& span : stamp.spans) {
+        const int y = span.y + at.y();
+        const int left = std::max(0, span.x + at.x()), right = std::min(width, span.x + at.x() + span.length);
         if (y < 0 || y >= height || left >= right)
             continue;
         std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + left, right - left, span.colour | 0xFF000000u);
@@ -520,7 +550,7 @@ int ImageCanvas::sightings(const Stroke& stroke) const
 void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
 {
     if (!QRectF(image_.rect()).contains(extent(stroke))) {
-        drawStroke(stroke, painter);
+        drawDirectly(stroke, painter);
         return;
     }
     const QRect area = reach(stroke);
@@ -531,21 +561,16 @@ void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
         // costs more than drawing it, only when it keeps coming.
         const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 4 : 3;
         if (sightings(stroke) < needed) {
-            drawStroke(stroke, painter);
+            drawDirectly(stroke, painter);
             return;
         }
-        std::vector<Span> spans = takeSpans(stroke, area);
-        for (Span& span : spans) {
-            span.x -= at.x();
-            span.y -= at.y();
-        }
-        stamps_.push_front(Stamp{stroke, std::move(spans)});
+        stamps_.push_front(stampOf(stroke, takeSpans(stroke, area), at));
         if (stamps_.size() > kStamps)
             stamps_.pop_back();
     } else {
         stamps_.splice(stamps_.begin(), stamps_, known);
     }
-    setSpans(stamps_.front().spans, at);
+    place(stamps_.front(), at);
 }
 
 // A text on a solid box sets the same pixels wherever the box stands: its
@@ -562,7 +587,7 @@ void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
     if (known == texts_.end()) {
         const QRect area = reach(stroke);
         if (!QRectF(image_.rect()).contains(extent(stroke)) || sightings(stroke) < 2) {
-            drawStroke(stroke, painter); // at the edge of the picture, or seen once
+            drawDirectly(stroke, painter); // at the edge of the picture, or seen once
             return;
         }
         std::vector<Span> spans = takeSpans(stroke, area);
@@ -570,20 +595,16 @@ void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
             return stroke.box.contains(span.x, span.y) && stroke.box.contains(span.x + span.length - 1, span.y);
         });
         if (!insideBox) {
-            drawStroke(stroke, painter);
+            drawDirectly(stroke, painter);
             return;
         }
-        for (Span& span : spans) {
-            span.x -= stroke.box.x();
-            span.y -= stroke.box.y();
-        }
-        texts_.push_front(Stamp{stroke, std::move(spans)});
+        texts_.push_front(stampOf(stroke, std::move(spans), stroke.box.topLeft()));
         if (texts_.size() > kStamps)
             texts_.pop_back();
     } else {
         texts_.splice(texts_.begin(), texts_, known);
     }
-    setSpans(texts_.front().spans, stroke.box.topLeft());
+    place(texts_.front(), stroke.box.topLeft());
 }
 
 void ImageCanvas::drawStroke(const Stroke& stroke, QPainter& painter) const

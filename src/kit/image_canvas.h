@@ -80,7 +80,9 @@ private:
     struct Stamp {
         Stroke stroke;
         std::vector<Span> spans;
+        std::vector<QRect> bands; // round the spans, a band of rows at a time
     };
+    static Stamp stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at);
 
     struct ArcShape;
     static ArcShape arcShape(const Stroke& stroke);
@@ -92,7 +94,7 @@ private:
     void restoreLayer() const;
     void markReach(const Stroke& stroke) const;
     std::vector<Span> takeSpans(const Stroke& stroke, const QRect& area) const;
-    void setSpans(const std::vector<Span>& spans, QPoint offset) const;
+    void place(const Stamp& stamp, QPoint at) const;
     int sightings(const Stroke& stroke) const;
     void drawStamped(const Stroke& stroke, QPainter& painter) const;
     void drawBoxedText(const Stroke& stroke, QPainter& painter) const;
@@ -100,6 +102,7 @@ private:
     void bringUpToDate() const;
     void drawStrokes(size_t end) const;
     void drawStroke(const Stroke& stroke, QPainter& painter) const;
+    void drawDirectly(const Stroke& stroke, QPainter& painter) const; // marking where it paints
     void plotThinLine(const Stroke& stroke, QPoint from, QPoint to) const;
     void drawArc(const Stroke& stroke, QPainter& painter) const;
     void drawText(const Stroke& stroke, QPainter& painter) const;
