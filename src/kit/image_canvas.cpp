@@ -498,15 +498,17 @@ std::vector<ImageCanvas::Span> ImageCanvas::takeSpans(const Stroke& stroke, cons
 ImageCanvas::Stamp ImageCanvas::stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at)
 {
     constexpr int kBand = 16;
-    Stamp stamp{stroke, std::move(spans), {}};
+    Stamp stamp{stroke, std::move(spans), {}, {}};
     for (Span& span : stamp.spans) {
         span.x -= at.x();
         span.y -= at.y();
+        span.colour |= 0xFF000000u;
         const QRect run(span.x, span.y, span.length, 1);
         if (stamp.bands.empty() || stamp.bands.back().top() / kBand != span.y / kBand)
             stamp.bands.push_back(run);
         else
             stamp.bands.back() |= run;
+        stamp.bounds |= run;
     }
     return stamp;
 }
@@ -520,13 +522,21 @@ void ImageCanvas::place(const Stamp& stamp, QPoint at) const
     }
     uchar* bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
+    if (image_.rect().contains(stamp.bounds.translated(at))) {
+        for (const Span& span : stamp.spans) {
+            QRgb* pixel = reinterpret_cast<QRgb*>(bits + (span.y + at.y()) * bytesPerLine) + span.x + at.x();
+            for (int i = 0; i < span.length; ++i)
+                pixel[i] = span.colour;
+        }
+        return;
+    }
     const int width = image_.width(), height = image_.height();
     for (const Span& span : stamp.spans) {
         const int y = span.y + at.y();
         const int left = std::max(0, span.x + at.x()), right = std::min(width, span.x + at.x() + span.length);
         if (y < 0 || y >= height || left >= right)
             continue;
-        std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + left, right - left, span.colour | 0xFF000000u);
+        std::fill_n(reinterpret_cast<QRgb*>(bits + y * bytesPerLine) + left, right - left, span.colour);
     }
 }
 

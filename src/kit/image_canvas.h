@@ -81,6 +81,7 @@ private:
         Stroke stroke;
         std::vector<Span> spans;
         std::vector<QRect> bands; // round the spans, a band of rows at a time
+        QRect bounds;             // round them all
     };
     static Stamp stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at);
 
