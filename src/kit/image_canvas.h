@@ -23,8 +23,10 @@ class QPainter;
 // an axis, a lens outline); the picture after those shared strokes is kept,
 // and the next redraw restores just the parts its predecessor painted over.
 // Arcs, ellipses and texts on solid boxes, the dearest strokes, are kept as
-// the pixels they set once they come back, and set again when they do.
-// Either way every pixel is the one the strokes draw.
+// the pixels they set once they keep coming back, in the same place or
+// moved whole, and set again when they do; wide arcs take bevel joins where
+// those set the pixels round ones set. Either way every pixel is the one the
+// strokes draw.
 class ImageCanvas : public Canvas {
 public:
     explicit ImageCanvas(const QSize& size = QSize(1, 1));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -292,6 +293,42 @@ TEST(ImageCanvasFrames, EveryRedrawGivesThePixelsOfItsOwnStrokes)
         drawFrame(fresh, variant, true);
         EXPECT_EQ(lookedAtOnce.Image(), fresh.Image()) << "variant " << variant;
         EXPECT_EQ(lookedAtAlways.Image(), fresh.Image()) << "variant " << variant;
+    }
+}
+
+// A figure that keeps coming back, each time somewhere else, is set from the
+// pixels it set before; they are the pixels it sets where it now stands.
+TEST(ImageCanvasFrames, AFigureMovedWholeSetsThePixelsItDrawsThere)
+{
+    std::mt19937 random(4242);
+    const auto uniform = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int n = 0; n < 1500; ++n) {
+        const int width = uniform(6, 160), height = n % 3 ? width : uniform(6, 160);
+        const QPoint start(uniform(-80, 240), uniform(-80, 240)), end(uniform(-80, 240), uniform(-80, 240));
+        const int penWidth = 1 + n % 4;
+        const bool ellipse = n % 5 == 0;
+        const auto draw = [&](Canvas& canvas, QPoint at) {
+            canvas.Refresh();
+            canvas.SetPenColor(kYellow);
+            canvas.SetPenWidth(penWidth);
+            if (ellipse)
+                canvas.Ellipse(at.x(), at.y(), at.x() + width, at.y() + height);
+            else
+                canvas.Arc(at.x(), at.y(), at.x() + width, at.y() + height, at.x() + start.x(), at.y() + start.y(),
+                           at.x() + end.x(), at.y() + end.y());
+        };
+        const auto place = [&] { return QPoint(uniform(8, 300 - width - 8), uniform(8, 300 - height - 8)); };
+        ImageCanvas moved(QSize(300, 300));
+        for (int k = 0; k < 3; ++k) {
+            draw(moved, place());
+            moved.Image();
+        }
+        const QPoint last = place();
+        draw(moved, last);
+        ImageCanvas fresh(QSize(300, 300));
+        draw(fresh, last);
+        ASSERT_EQ(moved.Image(), fresh.Image()) << "figure " << n << " pen " << penWidth << " box " << width << "x"
+                                                << height << " at " << last.x() << "," << last.y();
     }
 }
 
