@@ -128,6 +128,8 @@ const QFontMetrics& Canvas::metrics() const
     if (!metrics_ || metricsFont_ != font_) {
         metrics_.emplace(font_);
         metricsFont_ = font_;
+        height_ = metrics_->height();
+        ascent_ = metrics_->ascent();
         widths_.clear();
     }
     return *metrics_;
@@ -146,16 +148,18 @@ int Canvas::TextWidth(const QString& text) const
 
 int Canvas::TextHeight() const
 {
-    return metrics().height();
+    metrics();
+    return height_;
 }
 
 int Canvas::TextAscent() const
 {
-    return metrics().ascent();
+    metrics();
+    return ascent_;
 }
 
-void Canvas::record(CanvasOp::Kind kind, std::vector<int> args, const QString& text)
+void Canvas::record(CanvasOp::Kind kind, std::initializer_list<int> args, const QString& text)
 {
     if (log_)
-        log_->push_back(CanvasOp{kind, std::move(args), text, pen_, brush_, fontColor_});
+        log_->push_back(CanvasOp{kind, std::vector<int>(args), text, pen_, brush_, fontColor_});
 }

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -83,7 +84,7 @@ protected:
 
 private:
     const QFontMetrics& metrics() const;
-    void record(CanvasOp::Kind kind, std::vector<int> args, const QString& text = {});
+    void record(CanvasOp::Kind kind, std::initializer_list<int> args, const QString& text = {});
 
     QColor background_ = Qt::black;
     QFont labelFont_;
@@ -97,5 +98,7 @@ private:
     std::vector<CanvasOp>* log_ = nullptr;
     mutable std::optional<QFontMetrics> metrics_;
     mutable QFont metricsFont_;
+    mutable int height_ = 0;
+    mutable int ascent_ = 0;
     mutable QHash<QString, int> widths_;
 };
