@@ -95,20 +95,12 @@ void PieInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint
     sectorInBox(canvas, &Canvas::Pie, corner1, corner2, from, to);
 }
 
-namespace {
-
-// One tick of a protractor scale in whole model units, with its number.
-struct Tick {
-    std::int64_t x1, y1, x2, y2;
-    QString label;
-};
-
 // The ticks of a scale depend only on how many there are and how far apart:
 // worked out once, they serve every redraw.
-const std::vector<Tick>& ticksOf(int count, int stepDegrees)
+const std::vector<ProtractorTick>& ProtractorTicks(int count, int stepDegrees)
 {
-    static std::map<std::pair<int, int>, std::vector<Tick>> scales;
-    std::vector<Tick>& ticks = scales[{count, stepDegrees}];
+    static std::map<std::pair<int, int>, std::vector<ProtractorTick>> scales;
+    std::vector<ProtractorTick>& ticks = scales[{count, stepDegrees}];
     if (!ticks.empty())
         return ticks;
     double t = 0;
@@ -122,11 +114,9 @@ const std::vector<Tick>& ticksOf(int count, int stepDegrees)
     return ticks;
 }
 
-} // namespace
-
 void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)
 {
-    for (const Tick& tick : ticksOf(count, stepDegrees)) {
+    for (const ProtractorTick& tick : ProtractorTicks(count, stepDegrees)) {
         canvas.MoveTo(ToScreenX(double(tick.x1)), ToScreenY(double(tick.y1)));
         canvas.LineTo(ToScreenX(double(tick.x2)), ToScreenY(double(tick.y2)));
         if (labelled)

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 class Canvas;
 
 // Drawing in model coordinates: every point goes through ToScreenX/ToScreenY
@@ -46,6 +49,15 @@ void PieAroundOrigin(Canvas& canvas, long double radius, long double from, long 
 void ArcInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to);
 // As ArcInBox, closed by the two radii and filled with the brush.
 void PieInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to);
+
+// The ticks of a protractor scale: `count` of them from radius 190 to 210
+// round the origin, one every `stepDegrees`, the angle accumulated in double
+// precision, each with its whole number of degrees.
+struct ProtractorTick {
+    std::int64_t x1, y1, x2, y2;
+    QString label;
+};
+const std::vector<ProtractorTick>& ProtractorTicks(int count, int stepDegrees);
 
 // A protractor scale: `count` ticks from radius 190 to 210, one every
 // `stepDegrees`, the angle accumulated in double precision; when `labelled`,

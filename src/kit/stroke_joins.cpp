@@ -14,7 +14,7 @@ constexpr qreal kTurnSlack = 0.02;
 
 qreal length(const QPointF& v)
 {
-    return std::hypot(v.x(), v.y());
+    return std::sqrt(QPointF::dotProduct(v, v));
 }
 
 qreal cross(const QPointF& a, const QPointF& b)

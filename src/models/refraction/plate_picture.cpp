@@ -4,6 +4,7 @@
 #include "kit/canvas.h"
 #include "kit/checked_math.h"
 #include "kit/model_colours.h"
+#include "kit/model_drawing.h"
 #include "kit/screen_mapping.h"
 
 #include <cmath>
@@ -22,12 +23,6 @@ ModelPoint operator+(ModelPoint a, ModelPoint b)
 ModelPoint operator-(ModelPoint a, ModelPoint b)
 {
     return {a.x - b.x, a.y - b.y};
-}
-
-// The point with both coordinates rounded to whole pixels.
-ModelPoint wholePoint(long double x, long double y)
-{
-    return {static_cast<long double>(Round(x)), static_cast<long double>(Round(y))};
 }
 
 long double tanDegrees(long double degrees)
@@ -121,15 +116,11 @@ void drawLowerProtractor(Canvas& canvas, ModelPoint X)
 {
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(1);
-    double phi = 0;
-    for (int k = 1; k <= 18; ++k) {
-        phi = phi + 10 * Pi / 180;
-        const long double c = std::cos(static_cast<long double>(phi));
-        const long double s = std::sin(static_cast<long double>(phi));
-        const ModelPoint inner = wholePoint(190 * c, 190 * s);
-        const ModelPoint outer = wholePoint(210 * c, 210 * s);
+    for (const ProtractorTick& tick : ProtractorTicks(18, 10)) {
+        const ModelPoint inner{static_cast<long double>(tick.x1), static_cast<long double>(tick.y1)};
+        const ModelPoint outer{static_cast<long double>(tick.x2), static_cast<long double>(tick.y2)};
         Segment(canvas, X - inner, X - outer);
-        TextAt(canvas, X - outer + ModelPoint{-10, 5}, QString::number(Round(phi * 180 / Pi)));
+        TextAt(canvas, X - outer + ModelPoint{-10, 5}, tick.label);
     }
     for (long double r : {200, 195})
         arcAround(canvas, X, r, X + ModelPoint{-r, 0}, X + ModelPoint{r, 0});
