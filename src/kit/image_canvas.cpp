@@ -214,6 +214,7 @@ void ImageCanvas::Resize(const QSize& size)
 const QImage& ImageCanvas::Image() const
 {
     bringUpToDate();
+    changeTold_ = false;
     return image_;
 }
 
@@ -240,24 +241,32 @@ void ImageCanvas::note(Stroke stroke)
     changed();
 }
 
+// A stroke that writes no text. Its font is one shared copy: a font made
+// afresh asks the application for its font, under a lock, at every line.
+ImageCanvas::Stroke ImageCanvas::figure(Stroke::Kind kind, QPoint from, QPoint to, QRect box)
+{
+    static const QFont noFont;
+    return Stroke{kind, from, to, box, {}, {}, {}, noFont, {}};
+}
+
 void ImageCanvas::paintLine(const QPoint& from, const QPoint& to)
 {
-    note(Stroke{Stroke::Kind::Line, from, to, {}, {}, {}, {}, {}, {}});
+    note(figure(Stroke::Kind::Line, from, to, {}));
 }
 
 void ImageCanvas::paintEllipse(const QRect& box)
 {
-    note(Stroke{Stroke::Kind::Ellipse, {}, {}, box, {}, {}, {}, {}, {}});
+    note(figure(Stroke::Kind::Ellipse, {}, {}, box));
 }
 
 void ImageCanvas::paintRectangle(const QRect& box)
 {
-    note(Stroke{Stroke::Kind::Rectangle, {}, {}, box, {}, {}, {}, {}, {}});
+    note(figure(Stroke::Kind::Rectangle, {}, {}, box));
 }
 
 void ImageCanvas::paintArc(const QRect& box, const QPoint& start, const QPoint& end, bool pie)
 {
-    note(Stroke{pie ? Stroke::Kind::Pie : Stroke::Kind::Arc, start, end, box, {}, {}, {}, {}, {}});
+    note(figure(pie ? Stroke::Kind::Pie : Stroke::Kind::Arc, start, end, box));
 }
 
 void ImageCanvas::paintText(const QPoint& topLeft, const QString& text)
@@ -725,8 +734,12 @@ void ImageCanvas::drawText(const Stroke& stroke, QPainter& painter) const
     painter.drawText(stroke.to, stroke.text);
 }
 
+// Told once until the picture is looked at again: a redraw notes hundreds
+// of strokes, and one repaint shows them all.
 void ImageCanvas::changed()
 {
-    if (onChanged_)
+    if (onChanged_ && !changeTold_) {
+        changeTold_ = true;
         onChanged_();
+    }
 }

@@ -90,6 +90,7 @@ private:
     struct ArcShape;
     static ArcShape arcShape(const Stroke& stroke);
 
+    static Stroke figure(Stroke::Kind kind, QPoint from, QPoint to, QRect box);
     void note(Stroke stroke);
     // Where a stroke can set pixels, and that part of it within the picture.
     static QRectF extent(const Stroke& stroke);
@@ -134,4 +135,5 @@ private:
     mutable size_t nextSeen_ = 0;
     mutable QImage scratch_;          // transparent but while a stamp is taken
     std::function<void()> onChanged_;
+    mutable bool changeTold_ = false; // since the picture was last looked at
 };
