@@ -355,7 +355,8 @@ void ImageCanvas::markReach(const Stroke& stroke) const
         markSegment(painted_, shape.mid, last, margin, image_.size());
     for (int i = 1; i <= pieces; ++i) {
         const QPointF next = shape.pointAt(shape.t1 + shape.span * i / pieces);
-        painted_.mark(QRectF(last, next).normalized().adjusted(-margin - 1, -margin - 1, margin + 1, margin + 1).toAlignedRect());
+        const qreal around = margin + 1;
+        painted_.mark(QRectF(last, next).normalized().adjusted(-around, -around, around, around).toAlignedRect());
         last = next;
     }
     if (stroke.kind == Stroke::Kind::Pie)
@@ -561,11 +562,12 @@ int ImageCanvas::sightings(const Stroke& stroke) const
     return 1;
 }
 
-// Sets the pixels an arc, pie or ellipse sets. A figure that comes back, in
-// the same place or moved whole, is drawn once more on a transparent scratch
-// picture and its pixels read back; they are all opaque, as nothing is drawn
-// antialiased or translucent, so setting them is drawing the figure. A
-// figure seen once, or reaching out of the picture, is simply drawn.
+// Sets the pixels an arc, pie or ellipse sets. A figure that keeps coming
+// back, in the same place or moved whole, is drawn once more on a
+// transparent scratch picture and its pixels read back; they are all opaque,
+// as nothing is drawn antialiased or translucent, so setting them is drawing
+// the figure. Until then, or when it reaches out of the picture, it is
+// simply drawn.
 void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
 {
     if (!QRectF(image_.rect()).contains(extent(stroke))) {
@@ -574,9 +576,11 @@ void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
     }
     const QRect area = reach(stroke);
     const QPoint at = stroke.anchor();
-    auto known = std::find_if(stamps_.begin(), stamps_.end(), [&stroke](const Stamp& s) { return s.stroke.sameShape(stroke); });
+    auto known = std::find_if(stamps_.begin(), stamps_.end(),
+                              [&stroke](const Stamp& s) { return s.stroke.sameShape(stroke); });
     if (known == stamps_.end()) {
-        // Kept the second time it comes; a large one, whose reading back
+        // Kept the third time it comes, as most that come twice while a
+        // control moves never come again; a large one, whose reading back
         // costs more than drawing it, only when it keeps coming.
         const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 4 : 3;
         if (sightings(stroke) < needed) {
