@@ -504,20 +504,27 @@ std::vector<ImageCanvas::Span> ImageCanvas::takeSpans(const Stroke& stroke, cons
 }
 
 // A stroke's pixels kept relative to `at`, with the boxes they fill a band
-// of rows at a time, to mark where they are set.
+// of rows at a time, to mark where they are set. Runs of a band more than a
+// tile apart fill boxes of their own: a ring marks its rim, not its middle.
 ImageCanvas::Stamp ImageCanvas::stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at)
 {
-    constexpr int kBand = 16;
-    Stamp stamp{stroke, std::move(spans), {}, {}};
+    constexpr int kBand = 16, kGap = 16;
+    Stamp stamp{stroke, stroke.shapeHash(), std::move(spans), {}, {}};
+    size_t bandStart = 0;
     for (Span& span : stamp.spans) {
         span.x -= at.x();
         span.y -= at.y();
         span.colour |= 0xFF000000u;
         const QRect run(span.x, span.y, span.length, 1);
-        if (stamp.bands.empty() || stamp.bands.back().top() / kBand != span.y / kBand)
+        if (bandStart == stamp.bands.size() || stamp.bands[bandStart].top() / kBand != span.y / kBand)
+            bandStart = stamp.bands.size();
+        auto near = std::find_if(stamp.bands.begin() + long(bandStart), stamp.bands.end(), [&run](const QRect& box) {
+            return run.left() <= box.right() + kGap && run.right() >= box.left() - kGap;
+        });
+        if (near == stamp.bands.end())
             stamp.bands.push_back(run);
         else
-            stamp.bands.back() |= run;
+            *near |= run;
         stamp.bounds |= run;
     }
     return stamp;
@@ -551,9 +558,8 @@ void ImageCanvas::place(const Stamp& stamp, QPoint at) const
 }
 
 // How often a stroke has come lately, this time included.
-int ImageCanvas::sightings(const Stroke& stroke) const
+int ImageCanvas::sightings(size_t key) const
 {
-    const size_t key = stroke.shapeHash();
     auto known = std::find_if(seen_.begin(), seen_.end(), [key](const Sighting& s) { return s.key == key; });
     if (known != seen_.end())
         return ++known->count;
@@ -570,20 +576,23 @@ int ImageCanvas::sightings(const Stroke& stroke) const
 // simply drawn.
 void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
 {
-    if (!QRectF(image_.rect()).contains(extent(stroke))) {
+    // Anchored at the picture's corner, a figure is set again only where it
+    // was kept, so the part of it within the picture is all it needs.
+    const QPoint at = stroke.anchor();
+    if (!at.isNull() && !QRectF(image_.rect()).contains(extent(stroke))) {
         drawDirectly(stroke, painter);
         return;
     }
     const QRect area = reach(stroke);
-    const QPoint at = stroke.anchor();
+    const size_t key = stroke.shapeHash();
     auto known = std::find_if(stamps_.begin(), stamps_.end(),
-                              [&stroke](const Stamp& s) { return s.stroke.sameShape(stroke); });
+                              [&stroke, key](const Stamp& s) { return s.key == key && s.stroke.sameShape(stroke); });
     if (known == stamps_.end()) {
         // Kept the third time it comes, as most that come twice while a
         // control moves never come again; a large one, whose reading back
         // costs more than drawing it, only when it keeps coming.
         const int needed = qint64(area.width()) * area.height() > kLargeStamp ? 4 : 3;
-        if (sightings(stroke) < needed) {
+        if (sightings(key) < needed) {
             drawDirectly(stroke, painter);
             return;
         }
@@ -597,37 +606,61 @@ void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
 }
 
 // A text on a solid box sets the same pixels wherever the box stands: its
-// letters blend with the box, not with what lies below. It is kept relative
-// to its box and set at the box's place, unless its letters reach beyond the
+// letters blend with the box, not with what lies below. The box's pixels are
+// kept and copied to the box's place, unless the letters reach beyond the
 // box, where they would blend with the picture.
 void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
 {
-    auto known = std::find_if(texts_.begin(), texts_.end(), [&stroke](const Stamp& s) {
-        const Stroke& k = s.stroke;
-        return k.text == stroke.text && k.box.size() == stroke.box.size() && k.to - k.from == stroke.to - stroke.from
-               && k.fontColor == stroke.fontColor && k.brush.color == stroke.brush.color && k.font == stroke.font;
+    if (!QRectF(image_.rect()).contains(extent(stroke))) {
+        drawDirectly(stroke, painter); // at the edge of the picture
+        return;
+    }
+    const size_t key = stroke.shapeHash();
+    auto known = std::find_if(texts_.begin(), texts_.end(), [&stroke, key](const BoxedText& kept) {
+        const Stroke& k = kept.stroke;
+        return kept.key == key && k.text == stroke.text && k.box.size() == stroke.box.size()
+               && k.to - k.from == stroke.to - stroke.from && k.fontColor == stroke.fontColor
+               && k.brush.color == stroke.brush.color && k.font == stroke.font;
     });
     if (known == texts_.end()) {
-        const QRect area = reach(stroke);
-        if (!QRectF(image_.rect()).contains(extent(stroke)) || sightings(stroke) < 2) {
-            drawDirectly(stroke, painter); // at the edge of the picture, or seen once
-            return;
-        }
-        std::vector<Span> spans = takeSpans(stroke, area);
-        const bool insideBox = std::all_of(spans.begin(), spans.end(), [&stroke](const Span& span) {
-            return stroke.box.contains(span.x, span.y) && stroke.box.contains(span.x + span.length - 1, span.y);
-        });
-        if (!insideBox) {
+        if (sightings(key) < 2) {
             drawDirectly(stroke, painter);
             return;
         }
-        texts_.push_front(stampOf(stroke, std::move(spans), stroke.box.topLeft()));
+        texts_.push_front({stroke, key, boxPixels(stroke)});
         if (texts_.size() > kStamps)
             texts_.pop_back();
     } else {
         texts_.splice(texts_.begin(), texts_, known);
     }
-    place(texts_.front(), stroke.box.topLeft());
+    const QImage& pixels = texts_.front().pixels;
+    if (pixels.isNull()) {
+        drawDirectly(stroke, painter); // its letters reach beyond its box
+        return;
+    }
+    const QPoint at = stroke.box.topLeft();
+    if (overLayer_)
+        painted_.mark(QRect(at, pixels.size()));
+    const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
+    for (int y = 0; y < pixels.height(); ++y)
+        std::memcpy(image_.scanLine(at.y() + y) + at.x() * 4, pixels.constScanLine(y), size_t(rowBytes));
+}
+
+// The pixels of a text drawn on its box, every one of them set; none when a
+// letter reaches out of the box.
+QImage ImageCanvas::boxPixels(const Stroke& stroke) const
+{
+    const QRect& box = stroke.box;
+    QImage pixels(box.size(), QImage::Format_RGB32);
+    qint64 set = 0;
+    for (const Span& span : takeSpans(stroke, reach(stroke))) {
+        if (!box.contains(span.x, span.y) || !box.contains(span.x + span.length - 1, span.y))
+            return {};
+        auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(span.y - box.y()));
+        std::fill_n(row + span.x - box.x(), span.length, span.colour | 0xFF000000u);
+        set += span.length;
+    }
+    return set == qint64(box.width()) * box.height() ? pixels : QImage();
 }
 
 void ImageCanvas::drawStroke(const Stroke& stroke, QPainter& painter) const

@@ -81,11 +81,19 @@ private:
     };
     struct Stamp {
         Stroke stroke;
+        size_t key; // its shape's hash
         std::vector<Span> spans;
-        std::vector<QRect> bands; // round the spans, a band of rows at a time
+        std::vector<QRect> bands; // round nearby spans, a band of rows at a time
         QRect bounds;             // round them all
     };
     static Stamp stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at);
+    // A text on a solid box, as the pixels of its box.
+    struct BoxedText {
+        Stroke stroke;
+        size_t key; // its shape's hash
+        QImage pixels; // none while a letter reaches out of the box
+    };
+    QImage boxPixels(const Stroke& stroke) const;
 
     struct ArcShape;
     static ArcShape arcShape(const Stroke& stroke);
@@ -99,7 +107,7 @@ private:
     void markReach(const Stroke& stroke) const;
     std::vector<Span> takeSpans(const Stroke& stroke, const QRect& area) const;
     void place(const Stamp& stamp, QPoint at) const;
-    int sightings(const Stroke& stroke) const;
+    int sightings(size_t key) const;
     void drawStamped(const Stroke& stroke, QPainter& painter) const;
     void drawBoxedText(const Stroke& stroke, QPainter& painter) const;
     void startFrame();
@@ -126,7 +134,7 @@ private:
     mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
     mutable DirtyTiles painted_;
     mutable std::list<Stamp> stamps_; // most recently used first
-    mutable std::list<Stamp> texts_;  // texts on solid boxes, their spans relative to the box
+    mutable std::list<BoxedText> texts_; // most recently used first
     struct Sighting {
         size_t key = 0; // the stroke's hash
         int count = 0;

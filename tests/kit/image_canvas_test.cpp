@@ -332,6 +332,41 @@ TEST(ImageCanvasFrames, AFigureMovedWholeSetsThePixelsItDrawsThere)
     }
 }
 
+// A label on a solid box, as a protractor moving with a ray draws it: kept
+// once it comes again, and then set wherever it stands, the edges of the
+// picture included.
+TEST(ImageCanvasFrames, ALabelOnABoxMovedSetsThePixelsItDrawsThere)
+{
+    const auto draw = [](Canvas& canvas, QPoint at) {
+        canvas.Refresh();
+        canvas.SetPenColor(kWhite);
+        canvas.SetPenWidth(3);
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(299, 299); // under the box: the box covers it
+        canvas.SetBrushStyle(BrushStyle::bsSolid);
+        canvas.SetBrushColor(kBlack);
+        canvas.TextOut(at.x(), at.y(), QStringLiteral("170"));
+        canvas.TextOut(at.x(), at.y() + 60, QStringLiteral("f"));
+    };
+    const auto setUp = [](ImageCanvas& canvas) {
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPixelSize(30);
+        font.setItalic(true); // the f leans out of its box
+        canvas.SetLabelAppearance(kBlack, font, kRed);
+    };
+    ImageCanvas moved(QSize(300, 300));
+    setUp(moved);
+    for (const QPoint at : {QPoint(100, 100), QPoint(120, 90), QPoint(140, 140), QPoint(150, 148), QPoint(-6, 50),
+                            QPoint(290, 50), QPoint(150, -4), QPoint(150, 192), QPoint(296, 197), QPoint(7, 9),
+                            QPoint(183, 181)}) {
+        draw(moved, at);
+        ImageCanvas fresh(QSize(300, 300));
+        setUp(fresh);
+        draw(fresh, at);
+        ASSERT_EQ(moved.Image(), fresh.Image()) << "label at " << at.x() << "," << at.y();
+    }
+}
+
 TEST(ImageCanvasFrames, ACopyOfThePictureKeepsItsPixels)
 {
     ImageCanvas canvas(QSize(100, 100));
