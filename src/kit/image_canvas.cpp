@@ -110,9 +110,8 @@ bool blank(const QRgb* pixels)
     return (words[0] | words[1] | words[2] | words[3]) == 0;
 }
 
-// How many drawn strokes are kept for their next appearance, and the area
-// beyond which reading a stroke back costs more than drawing it once more.
-constexpr size_t kStamps = 64;
+// The area beyond which reading a stroke back costs more than drawing it
+// once more.
 constexpr qint64 kLargeStamp = 160 * 160;
 
 double angleOnScreen(const QPointF& centre, const QPoint& through)
@@ -228,6 +227,7 @@ void ImageCanvas::startFrame()
 {
     lastFrame_.swap(frame_);
     frame_.clear();
+    ++frames_;
     frameBackground_ = Background();
     fresh_ = true;
     drawn_ = 0;
@@ -415,11 +415,10 @@ void ImageCanvas::drawStrokes(size_t end) const
             painter.begin(&image_);
             painter.setRenderHint(QPainter::Antialiasing, false);
         }
-        if (stroke.kind == Stroke::Kind::Arc || stroke.kind == Stroke::Kind::Pie
-            || stroke.kind == Stroke::Kind::Ellipse)
+        if (stroke.kind != Stroke::Kind::Text && stroke.kind != Stroke::Kind::Rectangle)
             drawStamped(stroke, painter);
-        else if (stroke.kind == Stroke::Kind::Text && stroke.brush.style == BrushStyle::bsSolid)
-            drawBoxedText(stroke, painter);
+        else if (stroke.kind == Stroke::Kind::Text)
+            drawKeptText(stroke, painter);
         else
             drawDirectly(stroke, painter);
     }
@@ -433,12 +432,21 @@ void ImageCanvas::drawDirectly(const Stroke& stroke, QPainter& painter) const
 }
 
 // A hatch is laid from the picture's corner, so a hatched figure looks the
-// same only in the same place; any other figure looks the same wherever its
-// box stands.
-QPoint ImageCanvas::Stroke::anchor() const
+// same only in the same place. The painter's own ellipse does not either:
+// where it splits its curves depends on where it stands. Lines, texts and the
+// canvas's arcs, drawn through points of its own, look the same wherever
+// they stand.
+bool ImageCanvas::Stroke::movable() const
 {
     const bool hatched = brush.style == BrushStyle::bsFDiagonal || brush.style == BrushStyle::bsBDiagonal;
-    return hatched && kind != Kind::Arc ? QPoint(0, 0) : box.topLeft();
+    return kind != Kind::Ellipse && (!hatched || kind == Kind::Arc || kind == Kind::Text);
+}
+
+QPoint ImageCanvas::Stroke::anchor() const
+{
+    if (!movable())
+        return QPoint(0, 0);
+    return kind == Kind::Line ? from : box.topLeft();
 }
 
 // The ends of a line, the radial points of an arc or the corner of a text,
@@ -509,7 +517,7 @@ std::vector<ImageCanvas::Span> ImageCanvas::takeSpans(const Stroke& stroke, cons
 ImageCanvas::Stamp ImageCanvas::stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at)
 {
     constexpr int kBand = 16, kGap = 16;
-    Stamp stamp{stroke, stroke.shapeHash(), std::move(spans), {}, {}};
+    Stamp stamp{stroke, std::move(spans), {}, {}};
     size_t bandStart = 0;
     for (Span& span : stamp.spans) {
         span.x -= at.x();
@@ -557,37 +565,59 @@ void ImageCanvas::place(const Stamp& stamp, QPoint at) const
     }
 }
 
-// How often a stroke has come lately, this time included.
+// How often a stroke has come, this time included, with no more than 32
+// frames between its comings. One place per key, picked by the hash's bits
+// well mixed: a stroke is forgotten when another one takes its place.
 int ImageCanvas::sightings(size_t key) const
 {
-    auto known = std::find_if(seen_.begin(), seen_.end(), [key](const Sighting& s) { return s.key == key; });
-    if (known != seen_.end())
-        return ++known->count;
-    seen_[nextSeen_] = {key, 1};
-    nextSeen_ = (nextSeen_ + 1) % seen_.size();
+    constexpr quint64 kRecentFrames = 32;
+    Sighting& seen = seen_[size_t(quint64(key) * 0x9E3779B97F4A7C15ull >> 32) % seen_.size()];
+    if (seen.key == key && frames_ - seen.frame <= kRecentFrames) {
+        seen.frame = frames_;
+        return ++seen.count;
+    }
+    seen = {key, 1, frames_};
     return 1;
 }
 
-// Sets the pixels an arc, pie or ellipse sets. A figure that keeps coming
-// back, in the same place or moved whole, is drawn once more on a
-// transparent scratch picture and its pixels read back; they are all opaque,
-// as nothing is drawn antialiased or translucent, so setting them is drawing
-// the figure. Until then, or when it reaches out of the picture, it is
-// simply drawn.
-void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
+// Sets the pixels a wide line, an arc, a pie or an ellipse sets. A figure
+// that keeps coming back, in the same place or moved whole, is drawn once
+// more on a transparent scratch picture and its pixels read back; they are
+// all opaque, as nothing is drawn antialiased or translucent, so setting them
+// is drawing the figure. Until then it is simply drawn.
+void ImageCanvas::drawStamped(const Stroke& given, QPainter& painter) const
 {
-    // Anchored at the picture's corner, a figure is set again only where it
-    // was kept, so the part of it within the picture is all it needs.
-    const QPoint at = stroke.anchor();
-    if (!at.isNull() && !QRectF(image_.rect()).contains(extent(stroke))) {
+    Stroke stroke = given;
+    if (stroke.kind == Stroke::Kind::Line) {
+        // The part of the line that is drawn, as the figure to keep.
+        const auto part = drawnPart(given);
+        if (!part)
+            return;
+        std::tie(stroke.from, stroke.to) = *part;
+        if (drawnPart(stroke) != part) {
+            drawDirectly(given, painter);
+            return;
+        }
+    }
+    // Where the picture's edge cuts a one-pixel outline, the painter draws it
+    // differently from the same outline within.
+    if (stroke.movable() && isThin(stroke.pen) && !QRectF(image_.rect()).contains(extent(stroke))) {
         drawDirectly(stroke, painter);
         return;
     }
-    const QRect area = reach(stroke);
+    const QPoint at = stroke.anchor();
     const size_t key = stroke.shapeHash();
-    auto known = std::find_if(stamps_.begin(), stamps_.end(),
-                              [&stroke, key](const Stamp& s) { return s.key == key && s.stroke.sameShape(stroke); });
-    if (known == stamps_.end()) {
+    const Stamp* stamp = stamps_.find(key, [&stroke](const Stamp& s) { return s.stroke.sameShape(stroke); });
+    if (!stamp) {
+        // Read back whole, moved into the picture where it reaches out; a
+        // figure that stays where it is needs only its part within.
+        const std::optional<QPoint> shift = stroke.movable() ? shiftInto(extent(stroke)) : QPoint(0, 0);
+        if (!shift) {
+            drawDirectly(stroke, painter);
+            return;
+        }
+        const Stroke taken = stroke.translated(*shift);
+        const QRect area = reach(taken);
         // Kept the third time it comes, as most that come twice while a
         // control moves never come again; a large one, whose reading back
         // costs more than drawing it, only when it keeps coming.
@@ -596,85 +626,136 @@ void ImageCanvas::drawStamped(const Stroke& stroke, QPainter& painter) const
             drawDirectly(stroke, painter);
             return;
         }
-        stamps_.push_front(stampOf(stroke, takeSpans(stroke, area), at));
-        if (stamps_.size() > kStamps)
-            stamps_.pop_back();
-    } else {
-        stamps_.splice(stamps_.begin(), stamps_, known);
+        stamp = &stamps_.add(key, stampOf(stroke, takeSpans(taken, area), at + *shift));
     }
-    place(stamps_.front(), at);
+    place(*stamp, at);
 }
 
-// A text on a solid box sets the same pixels wherever the box stands: its
-// letters blend with the box, not with what lies below. The box's pixels are
-// kept and copied to the box's place, unless the letters reach beyond the
-// box, where they would blend with the picture.
-void ImageCanvas::drawBoxedText(const Stroke& stroke, QPainter& painter) const
+// How far to move a figure that reaches out of the picture to have it all
+// within; none when it is too large.
+std::optional<QPoint> ImageCanvas::shiftInto(const QRectF& extent) const
 {
-    if (!QRectF(image_.rect()).contains(extent(stroke))) {
-        drawDirectly(stroke, painter); // at the edge of the picture
+    const auto shift = [](qreal low, qreal high, int size) {
+        return low < 0 ? int(std::ceil(-low)) : high > size ? -int(std::ceil(high - size)) : 0;
+    };
+    const QPoint by(shift(extent.left(), extent.right(), image_.width()),
+                    shift(extent.top(), extent.bottom(), image_.height()));
+    if (!QRectF(image_.rect()).contains(extent.translated(by)))
+        return std::nullopt;
+    return by;
+}
+
+ImageCanvas::Stroke ImageCanvas::Stroke::translated(QPoint by) const
+{
+    Stroke moved = *this;
+    moved.from += by;
+    moved.to += by;
+    moved.box.translate(by);
+    return moved;
+}
+
+// The ends of a line as drawn: cut to a margin round the picture, so that
+// absurdly long lines cost no more than visible ones.
+std::optional<std::pair<QPoint, QPoint>> ImageCanvas::drawnPart(const Stroke& line) const
+{
+    QPointF a(line.from), b(line.to);
+    if (!clipSegment(a, b, QRectF(image_.rect()).adjusted(-16, -16, 16, 16)))
+        return std::nullopt;
+    return std::pair(a.toPoint(), b.toPoint());
+}
+
+// A text sets the same pixels wherever it stands on the same ground: its
+// letters blend with what lies below them. On a solid box that is the box;
+// otherwise it is the picture, kept when it is of one colour all round the
+// text. The pixels of the text on its ground are kept and copied in.
+void ImageCanvas::drawKeptText(const Stroke& stroke, QPainter& painter) const
+{
+    const bool boxed = stroke.brush.style == BrushStyle::bsSolid;
+    const QRect area = boxed ? stroke.box : extent(stroke).toAlignedRect();
+    const std::optional<QRgb> ground = image_.rect().contains(area) ? groundUnder(stroke, area) : std::nullopt;
+    if (!ground) {
+        drawDirectly(stroke, painter);
         return;
     }
-    const size_t key = stroke.shapeHash();
-    auto known = std::find_if(texts_.begin(), texts_.end(), [&stroke, key](const BoxedText& kept) {
+    const size_t key = qHashMulti(stroke.shapeHash(), *ground, boxed);
+    const KeptText* text = texts_.find(key, [&stroke, boxed, ground](const KeptText& kept) {
         const Stroke& k = kept.stroke;
-        return kept.key == key && k.text == stroke.text && k.box.size() == stroke.box.size()
-               && k.to - k.from == stroke.to - stroke.from && k.fontColor == stroke.fontColor
-               && k.brush.color == stroke.brush.color && k.font == stroke.font;
+        return kept.ground == *ground && (k.brush.style == BrushStyle::bsSolid) == boxed && k.text == stroke.text
+               && k.box.size() == stroke.box.size() && k.to - k.from == stroke.to - stroke.from
+               && k.fontColor == stroke.fontColor && k.font == stroke.font;
     });
-    if (known == texts_.end()) {
+    if (!text) {
         if (sightings(key) < 2) {
             drawDirectly(stroke, painter);
             return;
         }
-        texts_.push_front({stroke, key, boxPixels(stroke)});
-        if (texts_.size() > kStamps)
-            texts_.pop_back();
-    } else {
-        texts_.splice(texts_.begin(), texts_, known);
+        text = &texts_.add(key, {stroke, *ground, textPixels(stroke, area, *ground)});
     }
-    const QImage& pixels = texts_.front().pixels;
-    if (pixels.isNull()) {
-        drawDirectly(stroke, painter); // its letters reach beyond its box
+    if (text->pixels.isNull()) {
+        drawDirectly(stroke, painter); // its letters reach out of the area
         return;
     }
-    const QPoint at = stroke.box.topLeft();
     if (overLayer_)
-        painted_.mark(QRect(at, pixels.size()));
-    const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
-    for (int y = 0; y < pixels.height(); ++y)
-        std::memcpy(image_.scanLine(at.y() + y) + at.x() * 4, pixels.constScanLine(y), size_t(rowBytes));
+        painted_.mark(area);
+    const qsizetype rowBytes = qsizetype(area.width()) * 4;
+    for (int y = 0; y < area.height(); ++y)
+        std::memcpy(image_.scanLine(area.y() + y) + area.x() * 4, text->pixels.constScanLine(y), size_t(rowBytes));
 }
 
-// The pixels of a text drawn on its box, every one of them set; none when a
-// letter reaches out of the box.
-QImage ImageCanvas::boxPixels(const Stroke& stroke) const
+// The one colour of the ground a text is drawn on within `area`: its box's,
+// or the picture's if it has only one there.
+std::optional<QRgb> ImageCanvas::groundUnder(const Stroke& text, const QRect& area) const
 {
-    const QRect& box = stroke.box;
-    QImage pixels(box.size(), QImage::Format_RGB32);
-    qint64 set = 0;
-    for (const Span& span : takeSpans(stroke, reach(stroke))) {
-        if (!box.contains(span.x, span.y) || !box.contains(span.x + span.length - 1, span.y))
-            return {};
-        auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(span.y - box.y()));
-        std::fill_n(row + span.x - box.x(), span.length, span.colour | 0xFF000000u);
-        set += span.length;
+    if (text.brush.style == BrushStyle::bsSolid)
+        return text.brush.color.rgb() | 0xFF000000u;
+    const QRgb ground = image_.pixel(area.topLeft()) | 0xFF000000u;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if ((row[x] | 0xFF000000u) != ground)
+                return std::nullopt;
+        }
     }
-    return set == qint64(box.width()) * box.height() ? pixels : QImage();
+    // Letters of the ground's own colour would leave no trace to tell
+    // whether they stay within the area.
+    if ((text.fontColor.rgb() | 0xFF000000u) == ground)
+        return std::nullopt;
+    return ground;
+}
+
+// The pixels of `area` with the text drawn on its ground; none when a
+// letter reaches out of the area.
+QImage ImageCanvas::textPixels(const Stroke& text, const QRect& area, QRgb ground) const
+{
+    constexpr int kRoom = 8;
+    QImage drawn(area.size() + QSize(2 * kRoom, 2 * kRoom), image_.format());
+    drawn.fill(ground);
+    {
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawText(text.translated(QPoint(kRoom, kRoom) - area.topLeft()), painter);
+    }
+    const QRect inside(QPoint(kRoom, kRoom), area.size());
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (row[x] != ground && !inside.contains(x, y))
+                return {};
+        }
+    }
+    return drawn.copy(inside);
 }
 
 void ImageCanvas::drawStroke(const Stroke& stroke, QPainter& painter) const
 {
     const QRect& box = stroke.box;
     switch (stroke.kind) {
-    case Stroke::Kind::Line: {
-        QPointF a(stroke.from), b(stroke.to);
-        if (!clipSegment(a, b, QRectF(image_.rect()).adjusted(-16, -16, 16, 16)))
-            return;
-        preparePainter(painter, stroke.pen, stroke.brush);
-        painter.drawLine(a.toPoint(), b.toPoint());
+    case Stroke::Kind::Line:
+        if (const auto part = drawnPart(stroke)) {
+            preparePainter(painter, stroke.pen, stroke.brush);
+            painter.drawLine(part->first, part->second);
+        }
         return;
-    }
     case Stroke::Kind::Ellipse:
         preparePainter(painter, stroke.pen, stroke.brush);
         painter.drawEllipse(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));

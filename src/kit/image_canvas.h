@@ -2,12 +2,13 @@
 
 #include "kit/canvas.h"
 #include "kit/dirty_tiles.h"
+#include "kit/recently_used.h"
 
 #include <QImage>
 
 #include <array>
 #include <functional>
-#include <list>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -64,8 +65,11 @@ private:
         QColor fontColor;
 
         bool operator==(const Stroke& other) const;
+        // Whether a figure looks the same wherever it stands.
+        bool movable() const;
         // The corner a figure's pixels are kept relative to.
         QPoint anchor() const;
+        Stroke translated(QPoint by) const;
         std::pair<QPoint, QPoint> relativeEnds() const;
         // Alike but for where the figure stands.
         bool sameShape(const Stroke& other) const;
@@ -81,19 +85,19 @@ private:
     };
     struct Stamp {
         Stroke stroke;
-        size_t key; // its shape's hash
         std::vector<Span> spans;
         std::vector<QRect> bands; // round nearby spans, a band of rows at a time
         QRect bounds;             // round them all
     };
     static Stamp stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at);
-    // A text on a solid box, as the pixels of its box.
-    struct BoxedText {
+    // A text as the pixels it sets on a ground of one colour.
+    struct KeptText {
         Stroke stroke;
-        size_t key; // its shape's hash
-        QImage pixels; // none while a letter reaches out of the box
+        QRgb ground;
+        QImage pixels; // none while a letter reaches out of the area kept
     };
-    QImage boxPixels(const Stroke& stroke) const;
+    std::optional<QRgb> groundUnder(const Stroke& text, const QRect& area) const;
+    QImage textPixels(const Stroke& text, const QRect& area, QRgb ground) const;
 
     struct ArcShape;
     static ArcShape arcShape(const Stroke& stroke);
@@ -108,8 +112,10 @@ private:
     std::vector<Span> takeSpans(const Stroke& stroke, const QRect& area) const;
     void place(const Stamp& stamp, QPoint at) const;
     int sightings(size_t key) const;
-    void drawStamped(const Stroke& stroke, QPainter& painter) const;
-    void drawBoxedText(const Stroke& stroke, QPainter& painter) const;
+    void drawStamped(const Stroke& given, QPainter& painter) const;
+    std::optional<QPoint> shiftInto(const QRectF& extent) const;
+    std::optional<std::pair<QPoint, QPoint>> drawnPart(const Stroke& line) const;
+    void drawKeptText(const Stroke& stroke, QPainter& painter) const;
     void startFrame();
     void bringUpToDate() const;
     void drawStrokes(size_t end) const;
@@ -133,14 +139,15 @@ private:
     mutable QColor layerBackground_;
     mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
     mutable DirtyTiles painted_;
-    mutable std::list<Stamp> stamps_; // most recently used first
-    mutable std::list<BoxedText> texts_; // most recently used first
+    mutable RecentlyUsed<Stamp> stamps_{128};     // by their shapes' hashes
+    mutable RecentlyUsed<KeptText> texts_{128};
     struct Sighting {
         size_t key = 0; // the stroke's hash
         int count = 0;
+        quint64 frame = 0; // when it came last
     };
-    mutable std::array<Sighting, 128> seen_{}; // the strokes drawn lately
-    mutable size_t nextSeen_ = 0;
+    mutable std::array<Sighting, 1024> seen_{}; // the strokes drawn lately
+    quint64 frames_ = 0;                         // begun so far
     mutable QImage scratch_;          // transparent but while a stamp is taken
     std::function<void()> onChanged_;
     mutable bool changeTold_ = false; // since the picture was last looked at

@@ -297,7 +297,8 @@ TEST(ImageCanvasFrames, EveryRedrawGivesThePixelsOfItsOwnStrokes)
 }
 
 // A figure that keeps coming back, each time somewhere else, is set from the
-// pixels it set before; they are the pixels it sets where it now stands.
+// pixels it set before; they are the pixels it sets where it now stands, in
+// the picture or reaching out of it.
 TEST(ImageCanvasFrames, AFigureMovedWholeSetsThePixelsItDrawsThere)
 {
     std::mt19937 random(4242);
@@ -306,18 +307,27 @@ TEST(ImageCanvasFrames, AFigureMovedWholeSetsThePixelsItDrawsThere)
         const int width = uniform(6, 160), height = n % 3 ? width : uniform(6, 160);
         const QPoint start(uniform(-80, 240), uniform(-80, 240)), end(uniform(-80, 240), uniform(-80, 240));
         const int penWidth = 1 + n % 4;
-        const bool ellipse = n % 5 == 0;
+        const bool ellipse = n % 5 == 0, line = n % 7 == 3;
         const auto draw = [&](Canvas& canvas, QPoint at) {
             canvas.Refresh();
             canvas.SetPenColor(kYellow);
             canvas.SetPenWidth(penWidth);
-            if (ellipse)
+            if (line) {
+                canvas.MoveTo(at.x(), at.y());
+                canvas.LineTo(at.x() + start.x(), at.y() + end.y());
+            } else if (ellipse) {
                 canvas.Ellipse(at.x(), at.y(), at.x() + width, at.y() + height);
-            else
+            } else {
                 canvas.Arc(at.x(), at.y(), at.x() + width, at.y() + height, at.x() + start.x(), at.y() + start.y(),
                            at.x() + end.x(), at.y() + end.y());
+            }
         };
-        const auto place = [&] { return QPoint(uniform(8, 300 - width - 8), uniform(8, 300 - height - 8)); };
+        // Wholly within the picture at first, then anywhere from a third out.
+        const auto place = [&] {
+            if (n % 2)
+                return QPoint(uniform(8, 300 - width - 8), uniform(8, 300 - height - 8));
+            return QPoint(uniform(-width / 3, 300 - width * 2 / 3), uniform(-height / 3, 300 - height * 2 / 3));
+        };
         ImageCanvas moved(QSize(300, 300));
         for (int k = 0; k < 3; ++k) {
             draw(moved, place());
@@ -329,6 +339,27 @@ TEST(ImageCanvasFrames, AFigureMovedWholeSetsThePixelsItDrawsThere)
         draw(fresh, last);
         ASSERT_EQ(moved.Image(), fresh.Image()) << "figure " << n << " pen " << penWidth << " box " << width << "x"
                                                 << height << " at " << last.x() << "," << last.y();
+    }
+}
+
+// The painter splits an ellipse's curves differently in different places: a
+// small one with a wide pen, as the luminous point moving with a ray, has
+// more than one shape. Moved, it shows the shape it has where it stands.
+TEST(ImageCanvasFrames, AMovingEllipseShowsTheShapeItHasWhereItStands)
+{
+    ImageCanvas moved(QSize(160, 160));
+    for (int step = 0; step < 120; ++step) {
+        const QPoint at(40 + 5 * (step % 13), 2 + step);
+        const auto draw = [at](Canvas& canvas) {
+            canvas.Refresh();
+            canvas.SetPenColor(kYellow);
+            canvas.SetPenWidth(3);
+            canvas.Ellipse(at.x(), at.y(), at.x() + 6, at.y() + 6);
+        };
+        draw(moved);
+        ImageCanvas fresh(QSize(160, 160));
+        draw(fresh);
+        ASSERT_EQ(moved.Image(), fresh.Image()) << "ellipse at " << at.x() << "," << at.y();
     }
 }
 
@@ -359,6 +390,37 @@ TEST(ImageCanvasFrames, ALabelOnABoxMovedSetsThePixelsItDrawsThere)
     for (const QPoint at : {QPoint(100, 100), QPoint(120, 90), QPoint(140, 140), QPoint(150, 148), QPoint(-6, 50),
                             QPoint(290, 50), QPoint(150, -4), QPoint(150, 192), QPoint(296, 197), QPoint(7, 9),
                             QPoint(183, 181)}) {
+        draw(moved, at);
+        ImageCanvas fresh(QSize(300, 300));
+        setUp(fresh);
+        draw(fresh, at);
+        ASSERT_EQ(moved.Image(), fresh.Image()) << "label at " << at.x() << "," << at.y();
+    }
+}
+
+// A label with no box of its own blends with the picture below: kept on a
+// ground of one colour, it is set only where the picture round it is of that
+// colour, and drawn afresh where a line passes by.
+TEST(ImageCanvasFrames, ALabelOnThePictureMovedSetsThePixelsItDrawsThere)
+{
+    const auto draw = [](Canvas& canvas, QPoint at) {
+        canvas.Refresh();
+        canvas.SetPenColor(kWhite);
+        canvas.SetPenWidth(1);
+        canvas.MoveTo(150, 0);
+        canvas.LineTo(150, 299);
+        canvas.SetBrushStyle(BrushStyle::bsClear);
+        canvas.TextOut(at.x(), at.y(), QStringLiteral("A\""));
+        canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
+        canvas.TextOut(at.x() + 20, at.y() + 30, QStringLiteral("n2"));
+    };
+    const auto setUp = [](ImageCanvas& canvas) {
+        canvas.SetLabelAppearance(kBlack, QFont(QStringLiteral("MS Sans Serif")), kRed);
+    };
+    ImageCanvas moved(QSize(300, 300));
+    setUp(moved);
+    for (int step = 0; step < 40; ++step) {
+        const QPoint at(100 + step * 2, 60 + step % 5);
         draw(moved, at);
         ImageCanvas fresh(QSize(300, 300));
         setUp(fresh);
