@@ -2,10 +2,13 @@
 
 #include "kit/checked_math.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -45,9 +48,30 @@ bool incrementDigits(std::string& digits)
     return true;
 }
 
-} // namespace
+// The texts of the last few numbers written: a control moving changes few of
+// the numbers a sheet shows, and writing one costs a long-double printf.
+template <typename Key>
+class RecentTexts {
+public:
+    template <typename Write>
+    QString text(const Key& key, Write write)
+    {
+        for (const auto& kept : kept_) {
+            if (kept && kept->first == key)
+                return kept->second;
+        }
+        QString written = write();
+        kept_[next_] = std::pair(key, written);
+        next_ = (next_ + 1) % kept_.size();
+        return written;
+    }
 
-QString FormatDecimalComma(double value, int decimals)
+private:
+    std::array<std::optional<std::pair<Key, QString>>, 16> kept_;
+    size_t next_ = 0;
+};
+
+QString decimalCommaText(double value, int decimals)
 {
     const std::int64_t q = Round(static_cast<long double>(value) * 10000);
     const long double v = static_cast<long double>(q) / 10000;
@@ -74,12 +98,8 @@ QString FormatDecimalComma(double value, int decimals)
     return QString::fromStdString(text);
 }
 
-QString PlainNumberText(long double value)
+QString plainText(long double value)
 {
-    if (value == 0)
-        return QStringLiteral("0");
-    Checked(value);
-
     DecimalDigits d = decimalDigits(value, 15);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
@@ -102,4 +122,21 @@ QString PlainNumberText(long double value)
             text += "," + digits.substr(e + 1);
     }
     return QString::fromStdString(text);
+}
+
+} // namespace
+
+QString FormatDecimalComma(double value, int decimals)
+{
+    thread_local RecentTexts<std::pair<double, int>> recent;
+    return recent.text({value, decimals}, [=] { return decimalCommaText(value, decimals); });
+}
+
+QString PlainNumberText(long double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    Checked(value);
+    thread_local RecentTexts<long double> recent;
+    return recent.text(value, [value] { return plainText(value); });
 }

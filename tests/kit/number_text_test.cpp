@@ -74,3 +74,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+// The texts of numbers written lately are kept; a number coming again, with
+// many others between, or with other decimals, is written as the first time.
+TEST(NumberTextAgain, ANumberComingAgainIsWrittenAsBefore)
+{
+    for (int round = 0; round < 3; ++round) {
+        for (int k = 0; k < 40; ++k) {
+            const double value = k * 0.125 - 2;
+            EXPECT_EQ(FormatDecimalComma(value, 3), QString::number(value, 'f', 3).replace('.', ','));
+            EXPECT_EQ(PlainNumberText(value), QString::number(value).replace('.', ','));
+        }
+        EXPECT_EQ(FormatDecimalComma(1.005, 2), QStringLiteral("1,01"));
+        EXPECT_EQ(FormatDecimalComma(1.005, 4), QStringLiteral("1,0050"));
+        EXPECT_EQ(FormatDecimalComma(-0.004, 2), QStringLiteral("-0,00"));
+        EXPECT_EQ(PlainNumberText(22.5), QStringLiteral("22,5"));
+        EXPECT_EQ(PlainNumberText(-22.5), QStringLiteral("-22,5"));
+    }
+}
+
+} // namespace
