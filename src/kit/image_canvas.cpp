@@ -432,14 +432,33 @@ void ImageCanvas::drawDirectly(const Stroke& stroke, QPainter& painter) const
 }
 
 // A hatch is laid from the picture's corner, so a hatched figure looks the
-// same only in the same place. The painter's own ellipse does not either:
-// where it splits its curves depends on where it stands. Lines, texts and the
-// canvas's arcs, drawn through points of its own, look the same wherever
-// they stand.
+// same only in the same place. Lines, texts and the canvas's arcs, drawn
+// through points of its own, look the same wherever they stand. The
+// painter's own ellipse looks the same only while its coordinates keep their
+// binary exponents: where it splits its curves depends on their rounding.
 bool ImageCanvas::Stroke::movable() const
 {
     const bool hatched = brush.style == BrushStyle::bsFDiagonal || brush.style == BrushStyle::bsBDiagonal;
-    return kind != Kind::Ellipse && (!hatched || kind == Kind::Arc || kind == Kind::Text);
+    if (kind == Kind::Ellipse)
+        return !hatched && binades().has_value();
+    return !hatched || kind == Kind::Arc || kind == Kind::Text;
+}
+
+// The binary exponents of an ellipse's coordinates, to the pen's width and
+// more round it, the same on either side along each axis; none otherwise.
+std::optional<QPoint> ImageCanvas::Stroke::binades() const
+{
+    const int margin = pen.width + 2;
+    const auto binade = [](int low, int high) -> std::optional<int> {
+        if (low < 1 || std::ilogb(double(low)) != std::ilogb(double(high)))
+            return std::nullopt;
+        return std::ilogb(double(low));
+    };
+    const auto across = binade(box.left() - margin, box.left() + box.width() + margin);
+    const auto down = binade(box.top() - margin, box.top() + box.height() + margin);
+    if (!across || !down)
+        return std::nullopt;
+    return QPoint(*across, *down);
 }
 
 QPoint ImageCanvas::Stroke::anchor() const
@@ -462,6 +481,7 @@ bool ImageCanvas::Stroke::sameShape(const Stroke& other) const
 {
     return kind == other.kind && box.size() == other.box.size()
            && box.topLeft() - anchor() == other.box.topLeft() - other.anchor()
+           && (kind != Kind::Ellipse || binades() == other.binades())
            && relativeEnds() == other.relativeEnds() && samePen(pen, other.pen)
            && sameBrush(brush, other.brush) && text == other.text && fontColor == other.fontColor
            && font == other.font;
@@ -471,9 +491,10 @@ size_t ImageCanvas::Stroke::shapeHash() const
 {
     const QPoint at = anchor();
     const auto [start, end] = relativeEnds();
+    const QPoint binary = kind == Kind::Ellipse ? binades().value_or(QPoint()) : QPoint();
     return qHashMulti(0, int(kind), start.x(), start.y(), end.x(), end.y(), box.x() - at.x(), box.y() - at.y(),
-                      box.width(), box.height(), pen.color.rgba(), pen.width,
-                      int(pen.style), brush.color.rgba(), int(brush.style), text);
+                      box.width(), box.height(), pen.color.rgba(), pen.width, int(pen.style), brush.color.rgba(),
+                      int(brush.style), text, binary.x(), binary.y());
 }
 
 // Draws on the transparent scratch picture and reads back the runs of pixels
@@ -612,7 +633,7 @@ void ImageCanvas::drawStamped(const Stroke& given, QPainter& painter) const
         // Read back whole, moved into the picture where it reaches out; a
         // figure that stays where it is needs only its part within.
         const std::optional<QPoint> shift = stroke.movable() ? shiftInto(extent(stroke)) : QPoint(0, 0);
-        if (!shift) {
+        if (!shift || (stroke.kind == Stroke::Kind::Ellipse && !shift->isNull())) {
             drawDirectly(stroke, painter);
             return;
         }

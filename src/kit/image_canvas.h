@@ -67,6 +67,7 @@ private:
         bool operator==(const Stroke& other) const;
         // Whether a figure looks the same wherever it stands.
         bool movable() const;
+        std::optional<QPoint> binades() const;
         // The corner a figure's pixels are kept relative to.
         QPoint anchor() const;
         Stroke translated(QPoint by) const;
