@@ -148,8 +148,10 @@ int main(int argc, char* argv[])
     constexpr int kRepetitions = 5;
     for (const BenchedModel& model : models) {
         const std::string name = model.name.toStdString();
-        for (const auto& [kind, function] : {std::pair("redraw/", Redraw), std::pair("refresh/", Refresh),
-                                             std::pair("clear/", Clear)}) {
+        using Measured = void (*)(benchmark::State&, BenchedModel);
+        const std::pair<std::string, Measured> measured[] = {
+            {"redraw/", Redraw}, {"refresh/", Refresh}, {"clear/", Clear}};
+        for (const auto& [kind, function] : measured) {
             benchmark::RegisterBenchmark((kind + name).c_str(), function, model)
                 ->Unit(benchmark::kMicrosecond)
                 ->Repetitions(kRepetitions)
