@@ -40,8 +40,13 @@ void drag(ModelSheet* sheet, int& direction)
     slider->setValue(slider->value() + direction);
 }
 
+// Sets the model up with no window on the screen: the redraw alone is
+// measured, whatever variant shown on the screen ran before.
 void prepare(const BenchedModel& model)
 {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QApplication::processEvents();
     if (model.setUp)
         model.sheet->findChild<QRadioButton*>(model.setUp)->setChecked(true);
 }
