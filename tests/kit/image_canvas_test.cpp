@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -342,25 +344,43 @@ TEST(ImageCanvasFrames, AFigureMovedWholeSetsThePixelsItDrawsThere)
     }
 }
 
+using Drawing = std::function<void(Canvas&, QPoint)>;
+using SetUp = std::function<void(ImageCanvas&)>;
+
+// Draws the picture for each place in turn on one canvas, which keeps what
+// came before, and on a fresh one: they must show the same pixels.
+void expectKeptLikeFresh(const Drawing& draw, const std::vector<QPoint>& places, const SetUp& setUp = {},
+                         QSize size = QSize(300, 300))
+{
+    ImageCanvas moved(size);
+    if (setUp)
+        setUp(moved);
+    for (const QPoint at : places) {
+        draw(moved, at);
+        ImageCanvas fresh(size);
+        if (setUp)
+            setUp(fresh);
+        draw(fresh, at);
+        ASSERT_EQ(moved.Image(), fresh.Image()) << "drawn at " << at.x() << "," << at.y();
+    }
+}
+
 // The painter splits an ellipse's curves differently in different places: a
 // small one with a wide pen, as the luminous point moving with a ray, has
 // more than one shape. Moved, it shows the shape it has where it stands.
 TEST(ImageCanvasFrames, AMovingEllipseShowsTheShapeItHasWhereItStands)
 {
-    ImageCanvas moved(QSize(160, 160));
-    for (int step = 0; step < 120; ++step) {
-        const QPoint at(40 + 5 * (step % 13), 2 + step);
-        const auto draw = [at](Canvas& canvas) {
+    std::vector<QPoint> places;
+    for (int step = 0; step < 120; ++step)
+        places.emplace_back(40 + 5 * (step % 13), 2 + step);
+    expectKeptLikeFresh(
+        [](Canvas& canvas, QPoint at) {
             canvas.Refresh();
             canvas.SetPenColor(kYellow);
             canvas.SetPenWidth(3);
             canvas.Ellipse(at.x(), at.y(), at.x() + 6, at.y() + 6);
-        };
-        draw(moved);
-        ImageCanvas fresh(QSize(160, 160));
-        draw(fresh);
-        ASSERT_EQ(moved.Image(), fresh.Image()) << "ellipse at " << at.x() << "," << at.y();
-    }
+        },
+        places, {}, QSize(160, 160));
 }
 
 // A label on a solid box, as a protractor moving with a ray draws it: kept
@@ -385,17 +405,11 @@ TEST(ImageCanvasFrames, ALabelOnABoxMovedSetsThePixelsItDrawsThere)
         font.setItalic(true); // the f leans out of its box
         canvas.SetLabelAppearance(kBlack, font, kRed);
     };
-    ImageCanvas moved(QSize(300, 300));
-    setUp(moved);
-    for (const QPoint at : {QPoint(100, 100), QPoint(120, 90), QPoint(140, 140), QPoint(150, 148), QPoint(-6, 50),
-                            QPoint(290, 50), QPoint(150, -4), QPoint(150, 192), QPoint(296, 197), QPoint(7, 9),
-                            QPoint(183, 181)}) {
-        draw(moved, at);
-        ImageCanvas fresh(QSize(300, 300));
-        setUp(fresh);
-        draw(fresh, at);
-        ASSERT_EQ(moved.Image(), fresh.Image()) << "label at " << at.x() << "," << at.y();
-    }
+    expectKeptLikeFresh(draw,
+                        {QPoint(100, 100), QPoint(120, 90), QPoint(140, 140), QPoint(150, 148), QPoint(-6, 50),
+                         QPoint(290, 50), QPoint(150, -4), QPoint(150, 192), QPoint(296, 197), QPoint(7, 9),
+                         QPoint(183, 181)},
+                        setUp);
 }
 
 // A label with no box of its own blends with the picture below: kept on a
@@ -414,19 +428,12 @@ TEST(ImageCanvasFrames, ALabelOnThePictureMovedSetsThePixelsItDrawsThere)
         canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
         canvas.TextOut(at.x() + 20, at.y() + 30, QStringLiteral("n2"));
     };
-    const auto setUp = [](ImageCanvas& canvas) {
+    std::vector<QPoint> places;
+    for (int step = 0; step < 40; ++step)
+        places.emplace_back(100 + step * 2, 60 + step % 5);
+    expectKeptLikeFresh(draw, places, [](ImageCanvas& canvas) {
         canvas.SetLabelAppearance(kBlack, QFont(QStringLiteral("MS Sans Serif")), kRed);
-    };
-    ImageCanvas moved(QSize(300, 300));
-    setUp(moved);
-    for (int step = 0; step < 40; ++step) {
-        const QPoint at(100 + step * 2, 60 + step % 5);
-        draw(moved, at);
-        ImageCanvas fresh(QSize(300, 300));
-        setUp(fresh);
-        draw(fresh, at);
-        ASSERT_EQ(moved.Image(), fresh.Image()) << "label at " << at.x() << "," << at.y();
-    }
+    });
 }
 
 TEST(ImageCanvasFrames, ACopyOfThePictureKeepsItsPixels)
