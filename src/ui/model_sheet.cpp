@@ -2,11 +2,13 @@
 
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
+#include "ui/rx_label.h"
 #include "ui/window_placement.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QCheckBox>
+#include <QEvent>
 #include <QRadioButton>
 
 void ModelSheet::Wire(SheetWiring wiring)
@@ -53,6 +55,16 @@ void ModelSheet::AttachSideWindows(const SideWindows& windows)
 {
     sideWindows_ = &windows;
     sideWindowsAttached(windows);
+    for (TRxLabel* side : sideCanvases())
+        side->window()->installEventFilter(this);
+}
+
+// A side window off the screen is not drawn on, so it is drawn as it opens.
+bool ModelSheet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        RunGuarded(wiring_.redraw);
+    return QWidget::eventFilter(watched, event);
 }
 
 void ModelSheet::sideWindowsAttached(const SideWindows&) {}

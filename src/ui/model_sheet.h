@@ -53,7 +53,8 @@ public:
     QAbstractButton* refreshButton() const { return wiring_.refresh; }
     // The readout widgets and indicators, in the order they are reported.
     virtual QList<QWidget*> readouts() const = 0;
-    // The labels of side windows that the redraw draws on as well.
+    // The labels of side windows that the redraw draws on as well, while
+    // their windows are on the screen; a side window that opens is drawn at once.
     virtual QList<TRxLabel*> sideCanvases() const { return {}; }
 
     // Hands the sheet the program's windows once they all exist; they must
@@ -70,6 +71,7 @@ protected:
     // The first showing of a sheet draws its model once, so that a sheet is
     // never seen with an empty canvas beside readouts of nothing.
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectControl(QObject* control);

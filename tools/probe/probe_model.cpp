@@ -94,9 +94,13 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
     }
 
     // The model canvas first, then the side windows' labels it draws on,
-    // whose operations carry their window's name.
+    // whose operations carry their window's name; those windows are opened,
+    // as the model draws only on the ones on the screen.
     QList<TRxLabel*> canvases{sheet->modelCanvas()};
-    canvases << sheet->sideCanvases();
+    for (TRxLabel* side : sheet->sideCanvases()) {
+        side->window()->show();
+        canvases << side;
+    }
     std::vector<std::vector<CanvasOp>> ops(canvases.size());
     for (int i = 0; i < canvases.size(); ++i)
         canvases[i]->Canvas().SetLog(&ops[i]);

@@ -52,7 +52,7 @@ void OneSourceShadowSheet::sTrackBar1Change()
 
     const OneSourceScene scene{s, h, d, L, obstacleShown};
     DrawOneSource(canvas, scene);
-    if (screen_)
+    if (screen_ && screen_->isVisible())
         DrawOneSourceScreen(screen_->screenLabel()->Canvas(), scene);
 
     ui->VrNum1->setValue(ui->sTrackBar1->value());

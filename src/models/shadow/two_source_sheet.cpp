@@ -46,7 +46,7 @@ void TwoSourceShadowSheet::sTrackBar3Change()
     const TwoSourceScene scene{ui->sTrackBar3->value(),  ui->sScrollBar3->value(), ui->sTrackBar4->value(),
                                ui->sScrollBar4->value(), ui->sScrollBar5->value(), ui->sTrackBar5->value()};
     DrawTwoSources(ui->RxLabel2->Canvas(), scene);
-    if (screen_)
+    if (screen_ && screen_->isVisible())
         DrawTwoSourceScreen(screen_->screenLabel()->Canvas(), scene);
 
     ui->VrNum6->setValue(scene.theta1);

@@ -21,6 +21,8 @@ class OneSourceSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The model draws on its auxiliary screen only while it is open.
+        screen.show();
         sheet.AttachSideWindows(sideWindows);
         sheet.modelCanvas()->Canvas().SetLog(&ops);
         screen.screenLabel()->Canvas().SetLog(&screenOps);
@@ -176,13 +178,21 @@ TEST_F(OneSourceSheetTest, DefaultButtonRestoresPositionsAndRedrawsOnlyForChange
     EXPECT_TRUE(sheet.findChild<QRadioButton*>("sRadioButton1")->isChecked()) << "the radio buttons are not reset";
 }
 
-TEST_F(OneSourceSheetTest, AuxiliaryScreenOpensOnItsButtonAndFollowsAResize)
+TEST_F(OneSourceSheetTest, ClosedAuxiliaryScreenIsDrawnAsItOpensAndFollowsAResize)
 {
+    screen.hide();
+    redraw();
+    EXPECT_EQ(screensDrawn(), 1);
+    EXPECT_TRUE(screenOps.empty()) << "the closed screen was drawn on";
+    trackBar("sTrackBar1")->setValue(20);
+
     EXPECT_EQ(screen.screenLabel()->size(), QSize(289, 245));
     sheet.findChild<QAbstractButton*>("sBitBtn10")->click();
     EXPECT_TRUE(screen.isVisible());
-    // Opened, it stays empty until the model redraws.
-    EXPECT_TRUE(screenOps.empty());
+    // Opened, it shows the shadow as the controls now cast it, s = 20:
+    // yU = (30 - 20) * 800 / 361 + 20 = 42.16, yP = (30 + 20) * 800 / 361 - 20 = 90.80.
+    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::Ellipse),
+              (std::vector<std::vector<int>>{{235, 213, 53, 31}, {186, 164, 102, 80}}));
 
     screen.resize(401, 300);
     QApplication::processEvents();
@@ -192,7 +202,7 @@ TEST_F(OneSourceSheetTest, AuxiliaryScreenOpensOnItsButtonAndFollowsAResize)
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], (std::vector<int>{200, 300})); // the vertical axis down the new middle
     EXPECT_EQ(lines[1], (std::vector<int>{401, 150}));
-    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::Ellipse)[0], (std::vector<int>{315, 265, 85, 35}));
+    EXPECT_EQ(argsOf(screenOps, CanvasOp::Kind::Ellipse)[0], (std::vector<int>{291, 241, 109, 59}));
     screen.hide();
 }
 

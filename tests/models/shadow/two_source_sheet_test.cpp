@@ -21,6 +21,8 @@ class TwoSourceSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The model draws on its auxiliary screen only while it is open.
+        screen.show();
         sheet.AttachSideWindows(sideWindows);
         sheet.modelCanvas()->Canvas().SetLog(&ops);
         screen.screenLabel()->Canvas().SetLog(&screenOps);
