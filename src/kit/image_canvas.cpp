@@ -559,6 +559,11 @@ ImageCanvas::Stamp ImageCanvas::stampOf(const Stroke& stroke, std::vector<Span> 
     return stamp;
 }
 
+size_t ImageCanvas::Stamp::bytes() const
+{
+    return sizeof(Stamp) + spans.size() * sizeof(Span) + bands.size() * sizeof(QRect);
+}
+
 // Sets a kept stroke's pixels with `at` as their anchor.
 void ImageCanvas::place(const Stamp& stamp, QPoint at) const
 {
@@ -586,18 +591,29 @@ void ImageCanvas::place(const Stamp& stamp, QPoint at) const
     }
 }
 
-// How often a stroke has come, this time included, with no more than 32
-// frames between its comings. One place per key, picked by the hash's bits
-// well mixed: a stroke is forgotten when another one takes its place.
+// How often a stroke has come, this time included, with no more than 400
+// frames between its comings: a pupil sweeping a track bar of up to 200
+// positions to its end and back brings every figure back within 400 redraws.
+// Four places per key, picked by the hash's bits well mixed; a stroke new to
+// them takes the place of the one that came longest ago.
 int ImageCanvas::sightings(size_t key) const
 {
-    constexpr quint64 kRecentFrames = 32;
-    Sighting& seen = seen_[size_t(quint64(key) * 0x9E3779B97F4A7C15ull >> 32) % seen_.size()];
-    if (seen.key == key && frames_ - seen.frame <= kRecentFrames) {
-        seen.frame = frames_;
-        return ++seen.count;
+    constexpr quint64 kRecentFrames = 400;
+    constexpr size_t kWays = 4, kSets = 4096;
+    if (seen_.empty())
+        seen_.resize(kWays * kSets);
+    Sighting* const set = seen_.data() + (size_t(quint64(key) * 0x9E3779B97F4A7C15ull >> 32) % kSets) * kWays;
+    Sighting* oldest = set;
+    for (Sighting* seen = set; seen != set + kWays; ++seen) {
+        if (seen->key == key && seen->count > 0) {
+            seen->count = frames_ - seen->frame <= kRecentFrames ? seen->count + 1 : 1;
+            seen->frame = frames_;
+            return seen->count;
+        }
+        if (seen->frame < oldest->frame)
+            oldest = seen;
     }
-    seen = {key, 1, frames_};
+    *oldest = {key, 1, frames_};
     return 1;
 }
 
@@ -647,7 +663,9 @@ void ImageCanvas::drawStamped(const Stroke& given, QPainter& painter) const
             drawDirectly(stroke, painter);
             return;
         }
-        stamp = &stamps_.add(key, stampOf(stroke, takeSpans(taken, area), at + *shift));
+        Stamp kept = stampOf(stroke, takeSpans(taken, area), at + *shift);
+        const size_t bytes = kept.bytes();
+        stamp = &stamps_.add(key, std::move(kept), bytes);
     }
     place(*stamp, at);
 }

@@ -6,7 +6,6 @@
 
 #include <QImage>
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -41,6 +40,8 @@ public:
     // The picture with every stroke so far.
     const QImage& Image() const;
     void SetChangedCallback(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
+    // How many figures are kept as the pixels they set.
+    size_t KeptFigures() const { return stamps_.size(); }
 
 protected:
     void paintBackground() override;
@@ -89,6 +90,7 @@ private:
         std::vector<Span> spans;
         std::vector<QRect> bands; // round nearby spans, a band of rows at a time
         QRect bounds;             // round them all
+        size_t bytes() const;
     };
     static Stamp stampOf(const Stroke& stroke, std::vector<Span> spans, QPoint at);
     // A text as the pixels it sets on a ground of one colour.
@@ -140,14 +142,14 @@ private:
     mutable QColor layerBackground_;
     mutable bool overLayer_ = false; // the image is the layer but where `painted_` says
     mutable DirtyTiles painted_;
-    mutable RecentlyUsed<Stamp> stamps_{128};     // by their shapes' hashes
+    mutable RecentlyUsed<Stamp> stamps_{8 << 20}; // by their shapes' hashes, weighed in bytes
     mutable RecentlyUsed<KeptText> texts_{128};
     struct Sighting {
         size_t key = 0; // the stroke's hash
         int count = 0;
         quint64 frame = 0; // when it came last
     };
-    mutable std::array<Sighting, 1024> seen_{}; // the strokes drawn lately
+    mutable std::vector<Sighting> seen_; // the strokes drawn lately, made when the first comes
     quint64 frames_ = 0;                         // begun so far
     mutable QImage scratch_;          // transparent but while a stamp is taken
     std::function<void()> onChanged_;

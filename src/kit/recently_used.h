@@ -5,12 +5,13 @@
 #include <unordered_map>
 #include <utility>
 
-// Values found by a key, as many as `capacity`; adding one more lets the
-// least recently used go. Finding is by hash, not by walking the list.
+// Values found by a key, as many as their weights allow within `budget`;
+// adding one more lets the least recently used go. Finding is by hash, not by
+// walking the list.
 template <typename Value>
 class RecentlyUsed {
 public:
-    explicit RecentlyUsed(size_t capacity) : capacity_(capacity) {}
+    explicit RecentlyUsed(size_t budget) : budget_(budget) {}
     RecentlyUsed(const RecentlyUsed&) = delete; // the index points into the list
     RecentlyUsed& operator=(const RecentlyUsed&) = delete;
 
@@ -19,31 +20,46 @@ public:
     const Value* find(size_t key, Match matches)
     {
         const auto known = index_.find(key);
-        if (known == index_.end() || !matches(known->second->second))
+        if (known == index_.end() || !matches(known->second->value))
             return nullptr;
         items_.splice(items_.begin(), items_, known->second);
-        return &items_.front().second;
+        return &items_.front().value;
     }
 
-    // Keeps `value` under `key`, in place of any value kept there.
-    const Value& add(size_t key, Value value)
+    // Keeps `value` under `key`, in place of any value kept there; the value
+    // added last stays, whatever it weighs.
+    const Value& add(size_t key, Value value, size_t weight = 1)
     {
-        if (const auto known = index_.find(key); known != index_.end()) {
-            items_.erase(known->second);
-            index_.erase(known);
-        }
-        items_.emplace_front(key, std::move(value));
+        if (const auto known = index_.find(key); known != index_.end())
+            drop(known->second);
+        items_.push_front(Item{key, weight, std::move(value)});
         index_[key] = items_.begin();
-        if (items_.size() > capacity_) {
-            index_.erase(items_.back().first);
-            items_.pop_back();
-        }
-        return items_.front().second;
+        weight_ += weight;
+        while (weight_ > budget_ && items_.size() > 1)
+            drop(std::prev(items_.end()));
+        return items_.front().value;
     }
+
+    size_t size() const { return items_.size(); }
+    size_t weight() const { return weight_; }
 
 private:
-    using Items = std::list<std::pair<size_t, Value>>;
-    size_t capacity_;
+    struct Item {
+        size_t key;
+        size_t weight;
+        Value value;
+    };
+    using Items = std::list<Item>;
+
+    void drop(typename Items::iterator item)
+    {
+        weight_ -= item->weight;
+        index_.erase(item->key);
+        items_.erase(item);
+    }
+
+    size_t budget_;
+    size_t weight_ = 0;
     Items items_; // most recently used first
     std::unordered_map<size_t, typename Items::iterator> index_;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <set>
 #include <vector>
 
 namespace {
@@ -434,6 +435,52 @@ TEST(ImageCanvasFrames, ALabelOnThePictureMovedSetsThePixelsItDrawsThere)
     expectKeptLikeFresh(draw, places, [](ImageCanvas& canvas) {
         canvas.SetLabelAppearance(kBlack, QFont(QStringLiteral("MS Sans Serif")), kRed);
     });
+}
+
+// A pupil sweeps a track bar of 200 positions to its end and back, and again:
+// each position's ray and angle mark come back up to 400 redraws later, with
+// hundreds of other figures between. From the third sweep on they are set
+// from what they set before, and set what they draw.
+TEST(ImageCanvasFrames, FiguresComingBackAfterAWholeSweepAreKeptAndSetAsTheyDraw)
+{
+    constexpr int kPositions = 200;
+    const auto end = [](int position) {
+        const double angle = position * M_PI / 2 / kPositions;
+        return QPoint(150 + int(std::lround(140 * std::cos(angle))), 150 - int(std::lround(140 * std::sin(angle))));
+    };
+    const auto draw = [&end](Canvas& canvas, int position) {
+        const auto [x, y] = std::pair(end(position).x(), end(position).y());
+        canvas.Refresh();
+        canvas.SetPenColor(kYellow);
+        canvas.SetPenWidth(3);
+        canvas.MoveTo(150, 150);
+        canvas.LineTo(x, y);
+        canvas.Arc(90, 90, 210, 210, 300, 150, x, y);
+    };
+    std::vector<int> sweep;
+    for (int position = 0; position < kPositions; ++position)
+        sweep.push_back(position);
+    for (int position = kPositions - 1; position >= 0; --position)
+        sweep.push_back(position);
+
+    ImageCanvas swept(QSize(300, 300));
+    for (int pass = 0; pass < 3; ++pass) {
+        for (const int position : sweep) {
+            draw(swept, position);
+            swept.Image();
+        }
+    }
+    // A ray and a mark for each end the rays reach.
+    std::set<std::pair<int, int>> ends;
+    for (int position = 0; position < kPositions; ++position)
+        ends.emplace(end(position).x(), end(position).y());
+    EXPECT_EQ(swept.KeptFigures(), 2 * ends.size());
+    for (const int position : sweep) {
+        draw(swept, position);
+        ImageCanvas fresh(QSize(300, 300));
+        draw(fresh, position);
+        ASSERT_EQ(swept.Image(), fresh.Image()) << "position " << position;
+    }
 }
 
 TEST(ImageCanvasFrames, ACopyOfThePictureKeepsItsPixels)
