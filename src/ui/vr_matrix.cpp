@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 
@@ -78,8 +79,8 @@ void TVrMatrix::paintEvent(QPaintEvent*)
                           QRectF(0, 0, (columns - first) * pitch, rows));
 }
 
-// Every dot column the display can show, drawn once per text and size: a
-// scrolling step then only copies part of it.
+// Every dot column the display can show, set once per text and size from
+// the pictures of its cells: a scrolling step then only copies part of it.
 const QImage& TVrMatrix::strip(qreal pitch)
 {
     const int cellCount = isScrolling() ? int(cells_.size()) + kGapCells : leds_;
@@ -91,25 +92,60 @@ const QImage& TVrMatrix::strip(qreal pitch)
     strip_ = QImage(int(std::ceil(stripColumns * pitch)), int(std::ceil(kRows * pitch)), QImage::Format_RGB32);
     strip_.fill(Qt::black);
     QPainter painter(&strip_);
+    // Where neighbouring cells' soft edges meet, the brighter shows.
+    painter.setCompositionMode(QPainter::CompositionMode_Lighten);
+    for (int index = 0; index < cellCount; ++index) {
+        const qreal left = index * kCellColumns * pitch;
+        const int quarters = int(std::lround((left - std::floor(left)) * 4));
+        const LedCell cell = index < cells_.size() ? cells_[index] : LedCell{};
+        painter.drawImage(QPointF(std::floor(left), 0), cellPicture(cell, pitch, quarters));
+    }
+    return strip_;
+}
+
+// A cell's five dot columns and its decimal mark, drawn a quarter of a pixel
+// at a time to the right; the cells of all displays of one size share them.
+const QImage& TVrMatrix::cellPicture(const LedCell& cell, qreal pitch, int quarters)
+{
+    struct Key {
+        qreal pitch;
+        QChar character;
+        QChar mark;
+        int quarters;
+        bool operator==(const Key& other) const
+        {
+            return pitch == other.pitch && character == other.character && mark == other.mark
+                   && quarters == other.quarters;
+        }
+    };
+    struct KeyHash {
+        size_t operator()(const Key& key) const
+        {
+            return qHashMulti(0, key.pitch, key.character, key.mark, key.quarters);
+        }
+    };
+    static std::unordered_map<Key, QImage, KeyHash> pictures;
+    QImage& picture = pictures[Key{pitch, cell.character, cell.mark, quarters}];
+    if (!picture.isNull())
+        return picture;
+    picture = QImage(int(std::ceil((kCellColumns + 1) * pitch)) + 1, int(std::ceil(kRows * pitch)),
+                     QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const qreal dot = pitch * 0.42;
-    const QPointF origin(pitch / 2, pitch / 2);
-    for (int column = 0; column < stripColumns; ++column) {
-        const int cellIndex = column / kCellColumns;
-        const int dotColumn = column % kCellColumns;
-        const LedCell cell = cellIndex < cells_.size() ? cells_[cellIndex] : LedCell{};
-        if (dotColumn < 5) {
-            const DotGlyph& glyph = DotGlyphOf(cell.character);
-            for (int row = 0; row < 7; ++row) {
-                painter.setBrush(glyph[row] & (0x10 >> dotColumn) ? kLit : kUnlit);
-                painter.drawEllipse(origin + QPointF(column * pitch, row * pitch), dot, dot);
-            }
-        } else if (!cell.mark.isNull()) {
-            drawMark(painter, origin + QPointF(column * pitch, 6 * pitch), pitch, cell.mark);
+    const QPointF origin(quarters / 4.0 + pitch / 2, pitch / 2);
+    const DotGlyph& glyph = DotGlyphOf(cell.character);
+    for (int column = 0; column < 5; ++column) {
+        for (int row = 0; row < 7; ++row) {
+            painter.setBrush(glyph[row] & (0x10 >> column) ? kLit : kUnlit);
+            painter.drawEllipse(origin + QPointF(column * pitch, row * pitch), dot, dot);
         }
     }
-    return strip_;
+    if (!cell.mark.isNull())
+        drawMark(painter, origin + QPointF(5 * pitch, 6 * pitch), pitch, cell.mark);
+    return picture;
 }
 
 // A decimal mark in the narrow column between two characters: a stroke as

@@ -37,6 +37,7 @@ protected:
 private:
     static void drawMark(QPainter& painter, const QPointF& baseline, qreal pitch, QChar mark);
     const QImage& strip(qreal pitch);
+    static const QImage& cellPicture(const LedCell& cell, qreal pitch, int quarters);
 
     int leds_ = 5;
     QString text_;
