@@ -24,7 +24,8 @@ class QPainter;
 // and the next redraw restores just the parts its predecessor painted over.
 // Arcs, ellipses and texts on solid boxes, the dearest strokes, are kept as
 // the pixels they set once they keep coming back, in the same place or
-// moved whole, and set again when they do; wide arcs take bevel joins where
+// moved whole, even a control's sweep to its end and back later, and set
+// again when they do; wide arcs take bevel joins where
 // those set the pixels round ones set. Either way every pixel is the one the
 // strokes draw.
 class ImageCanvas : public Canvas {
@@ -150,8 +151,8 @@ private:
         quint64 frame = 0; // when it came last
     };
     mutable std::vector<Sighting> seen_; // the strokes drawn lately, made when the first comes
-    quint64 frames_ = 0;                         // begun so far
-    mutable QImage scratch_;          // transparent but while a stamp is taken
+    quint64 frames_ = 0;                 // begun so far
+    mutable QImage scratch_;             // transparent but while a stamp is taken
     std::function<void()> onChanged_;
     mutable bool changeTold_ = false; // since the picture was last looked at
 };
