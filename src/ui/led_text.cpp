@@ -2,6 +2,8 @@
 
 #include "ui/dot_matrix_font.h"
 
+#include <QDateTime>
+
 QVector<LedCell> LedCells(const QString& text)
 {
     QVector<LedCell> cells;
@@ -18,12 +20,14 @@ QVector<LedCell> LedCells(const QString& text)
 }
 
 LedMarquee::LedMarquee(int interval, QObject* parent)
-    : QObject(parent)
+    : QObject(parent), interval_(interval)
 {
-    timer_.setInterval(interval);
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
         ++offset_;
         emit stepped();
+        scheduleStep();
     });
 }
 
@@ -46,8 +50,17 @@ void LedMarquee::restart()
 
 void LedMarquee::update()
 {
-    if (needed_ && visible_)
-        timer_.start();
-    else
+    if (!needed_ || !visible_)
         timer_.stop();
+    else if (!timer_.isActive())
+        scheduleStep();
+}
+
+// Steps fall on the clock's multiples of the interval: every moving text
+// steps at the same moment, and with the status bar's clock on the full
+// second, so that one repaint serves them all.
+void LedMarquee::scheduleStep()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    timer_.start(int(interval_ - now % interval_));
 }

@@ -16,7 +16,8 @@ struct LedCell {
 QVector<LedCell> LedCells(const QString& text);
 
 // Moves an overlong text through its display: a step every `interval`
-// milliseconds, only while the display is visible and the text does not fit.
+// milliseconds, a divisor of a second, only while the display is visible and
+// the text does not fit.
 class LedMarquee : public QObject {
     Q_OBJECT
 
@@ -36,7 +37,9 @@ signals:
 
 private:
     void update();
+    void scheduleStep();
 
+    int interval_;
     QTimer timer_;
     int offset_ = 0;
     bool needed_ = false;

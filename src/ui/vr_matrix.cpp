@@ -15,7 +15,7 @@ const QColor kUnlit(0x00, 0x38, 0x00);
 constexpr int kCellColumns = 6; // five dots and a gap, where decimal marks stand
 constexpr int kRows = 8;        // seven dots and a row for the tail of a comma
 constexpr int kGapCells = 2;    // blank cells between the end and the new start of a moving text
-constexpr int kStepMs = 350;    // a moving text's pace: slow enough to read, and to let the program sleep
+constexpr int kStepMs = 500;    // a moving text's pace: slow enough to read, and to let the program sleep
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "ui/vr_progress_bar.h"
 #include "ui/vr_scroll_text.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -120,7 +121,7 @@ TEST(VrMatrix, AnimatesOnlyWhileShownAndOverlong)
     matrix.show();
     EXPECT_TRUE(matrix.isAnimating());
     const QImage before = matrix.grab().toImage();
-    QTest::qWait(400); // longer than one step of the marquee
+    QTest::qWait(600); // longer than one step of the marquee
     EXPECT_NE(matrix.grab().toImage(), before);
     matrix.hide();
     EXPECT_FALSE(matrix.isAnimating());
@@ -128,6 +129,25 @@ TEST(VrMatrix, AnimatesOnlyWhileShownAndOverlong)
     matrix.show();
     matrix.setText(QStringLiteral("NO"));
     EXPECT_FALSE(matrix.isAnimating());
+}
+
+// Moving texts started apart step at the same moments, so that one repaint
+// serves them all.
+TEST(LedMarquee, TextsStartedApartStepTogether)
+{
+    LedMarquee early(250), late(250);
+    QSignalSpy earlySteps(&early, &LedMarquee::stepped), lateSteps(&late, &LedMarquee::stepped);
+    early.setNeeded(true);
+    early.setVisible(true);
+    QTest::qWait(90);
+    late.setNeeded(true);
+    late.setVisible(true);
+    const qsizetype ahead = earlySteps.count() - lateSteps.count();
+    for (int sample = 0; sample < 10; ++sample) {
+        QTest::qWait(70);
+        EXPECT_EQ(earlySteps.count() - lateSteps.count(), ahead) << "sample " << sample;
+    }
+    EXPECT_GE(lateSteps.count(), 2);
 }
 
 TEST(RzLedDisplay, FitsAsManyCellsAsItsHeightAllows)
