@@ -60,10 +60,18 @@ void ModelSheet::AttachSideWindows(const SideWindows& windows)
 }
 
 // A side window off the screen is not drawn on, so it is drawn as it opens.
+// It is cleared as it closes: a redraw that fails as it opens again leaves it
+// empty, not showing a picture of controls set otherwise.
 bool ModelSheet::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Show)
+    if (event->type() == QEvent::Hide) {
+        for (TRxLabel* side : sideCanvases()) {
+            if (side->window() == watched)
+                side->Canvas().Refresh();
+        }
+    } else if (event->type() == QEvent::Show) {
         RunGuarded(wiring_.redraw);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -126,6 +126,35 @@ TEST_F(TwoSourceSheetTest, RayAlongTheScreenShowsTheErrorAndKeepsReadoutsAndScre
     EXPECT_EQ(dashed, 2);
 }
 
+// Closed, the screen is not drawn on; opened where the redraw fails, it
+// shows its empty white label, not the shadows of controls set otherwise.
+TEST_F(TwoSourceSheetTest, ScreenOpenedWhereTheRedrawFailsStaysEmpty)
+{
+    redraw();
+    screen.hide();
+    set("sTrackBar5", 50);
+    set("sScrollBar3", 50);
+    set("sTrackBar3", 45);
+    ASSERT_EQ(boxes, QStringList{"Invalid floating point operation."});
+
+    sheet.findChild<QAbstractButton*>("sBitBtn13")->click();
+    EXPECT_EQ(boxes.size(), 2);
+    const QImage picture = screen.screenLabel()->Canvas().Image();
+    EXPECT_EQ(picture.size(), QSize(285, 240));
+    QImage white(picture.size(), picture.format());
+    white.fill(Qt::white);
+    EXPECT_EQ(picture, white);
+
+    // Back where the rays meet the screen, the open screen shows both shadows.
+    set("sTrackBar3", 10);
+    EXPECT_EQ(screenOps.front().kind, CanvasOp::Kind::Refresh);
+    int circles = 0;
+    for (const CanvasOp& op : screenOps)
+        circles += op.kind == CanvasOp::Kind::Ellipse;
+    EXPECT_EQ(circles, 2);
+    screen.hide();
+}
+
 TEST_F(TwoSourceSheetTest, DefaultButtonRestoresAllSixControls)
 {
     set("sTrackBar3", -20);
