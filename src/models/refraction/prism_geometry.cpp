@@ -34,8 +34,3 @@ long double PrismIndex(int s)
     const long double n = static_cast<long double>(s) / 100 + 0.01L;
     return n == 1.01L ? 1 : n;
 }
-
-long double PrismDeviation(long double F, long double n)
-{
-    return (2 * ArcSin(std::sin(Radians(n * F / 2))) - Radians(F)) * 180 / Pi;
-}

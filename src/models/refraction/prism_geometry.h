@@ -21,7 +21,3 @@ QPoint PrismToCanvas(long double x, long double y);
 // The prism's index from the scroll bar position s (100..300): s / 100 + 0.01,
 // except at the lowest setting, which is exactly 1 (air).
 long double PrismIndex(int s);
-
-// The deviation in degrees from F (half the apex angle P) and n alone:
-// 2 arcsin(sin(n F / 2)) - F, the sine taken of n F / 2.
-long double PrismDeviation(long double F, long double n);

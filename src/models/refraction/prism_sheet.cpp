@@ -1,7 +1,6 @@
 #include "models/refraction/prism_sheet.h"
 
 #include "kit/number_text.h"
-#include "models/refraction/prism_geometry.h"
 #include "models/refraction/prism_picture.h"
 #include "models/refraction/side_window_names.h"
 #include "ui/glyphs.h"
@@ -33,37 +32,19 @@ void PrismSheet::sTrackBar12Change()
     const int alpha = ui->sTrackBar12->value();
     const int P = ui->sTrackBar13->value();
     const int s = ui->sScrollBar6->value();
-    const long double F = static_cast<long double>(P) / 2;
-    const long double n = PrismIndex(s);
+    const PrismTrace trace = TracePrism(alpha, P, s);
 
     ui->VrProgressBar4->setPosition(s);
     ui->VrMatrix23->setText(PlainNumberText(alpha));
-    ui->VrMatrix24->setText(PlainNumberText(F));
-    ui->VrMatrix27->setText(PlainNumberText(n));
-    ui->VrMatrix28->setText(FormatDecimalComma(double(PrismDeviation(F, n)), 2));
+    ui->VrMatrix24->setText(PlainNumberText(P));
+    ui->VrMatrix27->setText(PlainNumberText(trace.n));
+    DrawPrism(ui->RxLabel9->Canvas(), trace);
 
-    // Where the trace stops short of a verdict the indicators keep what the
-    // last redraw said of them.
-    switch (DrawPrism(ui->RxLabel9->Canvas(), alpha, P, s)) {
-    case PrismOutcome::NoRay:
-        break;
-    case PrismOutcome::Missed:
-        showMiss(true);
-        ui->VrMatrix28->setText(QStringLiteral("NO"));
-        showTotalReflection(false);
-        break;
-    case PrismOutcome::ThroughCorner:
-        showMiss(false);
-        break;
-    case PrismOutcome::Emerged:
-        showMiss(false);
-        showTotalReflection(false);
-        break;
-    case PrismOutcome::TotallyReflected:
-        showMiss(false);
-        showTotalReflection(true);
-        break;
-    }
+    // The deviation of a ray that leaves refracted twice; none for a ray
+    // that misses the prism or is totally reflected inside it.
+    ui->VrMatrix28->setText(trace.deviation ? FormatDecimalComma(double(*trace.deviation), 2) : QStringLiteral("NO"));
+    showMiss(trace.outcome == PrismOutcome::Missed);
+    showTotalReflection(trace.outcome == PrismOutcome::TotallyReflected);
 }
 
 void PrismSheet::showTotalReflection(bool shown)

@@ -1,4 +1,5 @@
 #include "models/refraction/prism_geometry.h"
+#include "models/refraction/prism_trace.h"
 
 #include <gtest/gtest.h>
 
@@ -61,36 +62,60 @@ TEST(PrismIndex, LowestSettingIsAirThenHundredthsFromOneAndTwo)
         EXPECT_GT(PrismIndex(s), 1.01L) << s;
 }
 
+// A ray that crosses both faces is turned by delta = i + e - P, where i is its
+// angle of incidence on the left face (alpha + P / 2), e its angle of
+// emergence from the right face, sin e = n sin(P - r) and sin r = sin i / n:
+// the textbook formula, independent of how the picture traces the ray.
+double TextbookDeviation(int alpha, int P, double n)
+{
+    const double i = (alpha + P / 2.0) * M_PI / 180;
+    const double r = std::asin(std::sin(i) / n);
+    const double e = std::asin(n * std::sin(P * M_PI / 180 - r));
+    return (i + e) * 180 / M_PI - P;
+}
+
 struct Deviation {
-    int P;
-    int s;
+    int alpha, P, s;
     double degrees;
 };
 
 class PrismDeviationTest : public ::testing::TestWithParam<Deviation> {};
 
-TEST_P(PrismDeviationTest, FromTheApexAngleAndTheIndexAlone)
+TEST_P(PrismDeviationTest, IsTheTurnFromTheIncidentToTheEmergentRay)
 {
     const Deviation& d = GetParam();
-    EXPECT_NEAR(double(PrismDeviation(d.P / 2.0L, PrismIndex(d.s))), d.degrees, 1e-9);
+    const PrismTrace trace = TracePrism(d.alpha, d.P, d.s);
+    ASSERT_EQ(trace.outcome, PrismOutcome::Emerged);
+    ASSERT_EQ(trace.hits.size(), 2u);
+    EXPECT_EQ(trace.hits[1].side, PrismSide::RightFace);
+    ASSERT_TRUE(trace.deviation);
+    EXPECT_NEAR(double(*trace.deviation), TextbookDeviation(d.alpha, d.P, double(PrismIndex(d.s))), 1e-9);
+    EXPECT_NEAR(double(*trace.deviation), d.degrees, 0.005);
 }
 
 INSTANTIATE_TEST_SUITE_P(Prism, PrismDeviationTest,
-                         ::testing::Values(Deviation{45, 133, 7.65},   // the defaults
-                                           Deviation{45, 100, 0},      // air bends nothing
-                                           Deviation{90, 133, 15.30},  // 0.34 * 45
-                                           Deviation{160, 300, 39.20}, // 360 - 4.01 * 80
-                                           Deviation{1, 300, 1.005}));
+                         ::testing::Values(Deviation{13, 45, 133, 16.815}, // the defaults
+                                           Deviation{20, 45, 133, 17.412},
+                                           Deviation{13, 45, 100, 0},      // air bends nothing
+                                           Deviation{10, 60, 150, 39.531},
+                                           Deviation{20, 10, 300, 20.814},
+                                           Deviation{5, 30, 250, 61.280}));
 
-TEST(PrismDeviation, IsNMinusOneTimesFUpToANinetyDegreeHalfAngleThenFoldsBack)
+// Whatever the ray does, the deviation is the angle between its first and its
+// last direction when it leaves refracted twice, and there is none otherwise.
+TEST(PrismTrace, DeviationOnlyForARayThatLeavesRefractedTwice)
 {
-    for (int P = 1; P <= 160; P += 3) {
-        for (int s = 100; s <= 300; s += 7) {
-            const double F = P / 2.0, n = double(PrismIndex(s));
-            const double expected = n * F / 2 <= 90 ? (n - 1) * F : 360 - (n + 1) * F;
-            EXPECT_NEAR(double(PrismDeviation(F, n)), expected, 1e-9) << "P=" << P << " s=" << s;
-        }
-    }
+    for (int alpha = 1; alpha <= 45; alpha += 4)
+        for (int P = 1; P <= 160; P += 9)
+            for (int s : {100, 133, 200, 300}) {
+                SCOPED_TRACE(::testing::Message() << "alpha=" << alpha << " P=" << P << " s=" << s);
+                const PrismTrace trace = TracePrism(alpha, P, s);
+                EXPECT_EQ(trace.deviation.has_value(), trace.outcome == PrismOutcome::Emerged);
+                if (trace.outcome == PrismOutcome::Emerged && trace.hits.front().side == PrismSide::LeftFace &&
+                    trace.hits.back().side == PrismSide::RightFace) {
+                    EXPECT_NEAR(double(*trace.deviation), TextbookDeviation(alpha, P, double(PrismIndex(s))), 1e-9);
+                }
+            }
 }
 
 } // namespace

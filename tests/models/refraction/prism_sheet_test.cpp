@@ -13,6 +13,8 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 class PrismSheetTest : public ::testing::Test {
@@ -73,13 +75,13 @@ protected:
     QStringList errors;
 };
 
-TEST_F(PrismSheetTest, DefaultsShowTheRayAngleHalfTheApexTheIndexAndTheDeviation)
+TEST_F(PrismSheetTest, DefaultsShowTheRayAngleTheApexTheIndexAndTheDeviation)
 {
     sheet.refreshButton()->click();
     EXPECT_EQ(text("VrMatrix23"), "13");
-    EXPECT_EQ(text("VrMatrix24"), "22,5");
+    EXPECT_EQ(text("VrMatrix24"), "45");
     EXPECT_EQ(text("VrMatrix27"), "1,34");
-    EXPECT_EQ(text("VrMatrix28"), "7,65");
+    EXPECT_EQ(text("VrMatrix28"), "16,82");
     EXPECT_EQ(text("VrMatrix25"), "1,00029");
     EXPECT_EQ(text("VrMatrix26"), "1,00029");
     EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar4")->position(), 133);
@@ -90,79 +92,50 @@ TEST_F(PrismSheetTest, DefaultsShowTheRayAngleHalfTheApexTheIndexAndTheDeviation
 
 struct Readouts {
     int alpha, P, s;
-    const char* F;
     const char* n;
     const char* deviation;
+    bool missed, reflected;
 };
 
 class PrismReadoutsTest : public PrismSheetTest, public ::testing::WithParamInterface<Readouts> {};
 
-TEST_P(PrismReadoutsTest, DeviationDependsOnTheApexAndTheIndexOnly)
+// Every redraw says what its own ray does, whatever the one before showed:
+// each row comes after a miss, after a total reflection and after the defaults.
+TEST_P(PrismReadoutsTest, DeviationOfTheTracedRayOrNoWithTheIndicatorsOfItsOutcome)
 {
     const Readouts& r = GetParam();
-    set(r.alpha, r.P, r.s);
-    EXPECT_EQ(text("VrMatrix23"), QString::number(r.alpha));
-    EXPECT_EQ(text("VrMatrix24"), r.F);
-    EXPECT_EQ(text("VrMatrix27"), r.n);
-    EXPECT_EQ(text("VrMatrix28"), r.deviation);
+    for (const std::array<int, 3>& before : {std::array{45, 45, 133}, std::array{2, 25, 300}, std::array{13, 45, 133}}) {
+        SCOPED_TRACE(::testing::Message() << "after alpha=" << before[0] << " P=" << before[1] << " s=" << before[2]);
+        set(before[0], before[1], before[2]);
+        set(r.alpha, r.P, r.s);
+        EXPECT_EQ(text("VrMatrix23"), QString::number(r.alpha));
+        EXPECT_EQ(text("VrMatrix24"), QString::number(r.P)) << "the readout is not the apex angle its arc marks";
+        EXPECT_EQ(text("VrMatrix27"), r.n);
+        EXPECT_EQ(text("VrMatrix28"), r.deviation);
+        EXPECT_EQ(missShown(), r.missed);
+        EXPECT_EQ(reflectionShown(), r.reflected);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Prism, PrismReadoutsTest,
-                         ::testing::Values(Readouts{13, 45, 100, "22,5", "1", "0,00"},
-                                           Readouts{1, 45, 101, "22,5", "1,02", "0,45"},
-                                           Readouts{1, 1, 300, "0,5", "3,01", "1,01"},
-                                           Readouts{13, 160, 300, "80", "3,01", "39,20"},
-                                           Readouts{5, 160, 300, "80", "3,01", "39,20"},
-                                           Readouts{45, 90, 133, "45", "1,34", "15,30"}));
+                         ::testing::Values(Readouts{13, 45, 100, "1", "0,00", false, false},
+                                           Readouts{1, 45, 101, "1,02", "0,95", false, false},
+                                           Readouts{1, 1, 300, "3,01", "2,01", false, false},
+                                           Readouts{20, 60, 150, "1,51", "38,06", false, false},
+                                           Readouts{45, 45, 133, "1,34", "NO", true, false},
+                                           Readouts{45, 90, 133, "1,34", "NO", true, false},
+                                           Readouts{45, 160, 133, "1,34", "8,38", false, false},
+                                           Readouts{5, 160, 300, "3,01", "NO", false, true},
+                                           Readouts{2, 25, 300, "3,01", "NO", false, true},
+                                           Readouts{5, 60, 300, "3,01", "NO", false, true}));
 
-TEST_F(PrismSheetTest, MissedPrismReadsNoAndShowsItsIndicatorAlone)
+TEST_F(PrismSheetTest, TotallyReflectedRayIsDrawnOnUntilItLeaves)
 {
-    set(2, 25, 300);
-    ASSERT_TRUE(reflectionShown());
-    set(45, 45, 133);
-    EXPECT_TRUE(missShown());
-    EXPECT_FALSE(reflectionShown());
-    EXPECT_EQ(text("VrMatrix28"), "NO");
-    EXPECT_EQ(yellowLines(), 1);
-
-    set(13, 45, 133);
-    EXPECT_FALSE(missShown());
-    EXPECT_EQ(text("VrMatrix28"), "7,65");
-}
-
-TEST_F(PrismSheetTest, TotalInternalReflectionAtTheFaceAndAtTheBase)
-{
+    // Reflected at the right face, at the base by the corner and at the left
+    // face, it leaves by the right face.
     set(2, 25, 300);
     EXPECT_TRUE(reflectionShown());
-    EXPECT_FALSE(missShown());
-    EXPECT_EQ(yellowLines(), 2);
-
-    set(13, 45, 133);
-    EXPECT_FALSE(reflectionShown());
-
-    set(5, 60, 300);
-    EXPECT_TRUE(reflectionShown());
-    EXPECT_EQ(text("VrMatrix28"), "60,30");
-}
-
-TEST_F(PrismSheetTest, RayAlongTheFaceLeavesBothIndicatorsAsTheyWere)
-{
-    set(45, 45, 133);
-    set(45, 90, 133);
-    EXPECT_TRUE(missShown());
-    EXPECT_FALSE(reflectionShown());
-    EXPECT_EQ(text("VrMatrix28"), "15,30") << "the deviation does not depend on the ray";
-    EXPECT_EQ(yellowLines(), 0);
-
-    set(2, 25, 300);
-    set(45, 90, 300);
-    EXPECT_TRUE(reflectionShown());
-    EXPECT_FALSE(missShown());
-
-    set(13, 45, 133);
-    set(45, 90, 133);
-    EXPECT_FALSE(reflectionShown());
-    EXPECT_FALSE(missShown());
+    EXPECT_EQ(yellowLines(), 6);
 }
 
 TEST_F(PrismSheetTest, DefaultButtonRestoresEveryPositionAndRedrawsOnlyOnChange)
@@ -172,7 +145,7 @@ TEST_F(PrismSheetTest, DefaultButtonRestoresEveryPositionAndRedrawsOnlyOnChange)
     EXPECT_EQ(slider("sTrackBar12")->value(), 13);
     EXPECT_EQ(slider("sTrackBar13")->value(), 45);
     EXPECT_EQ(indexBar()->value(), 133);
-    EXPECT_EQ(text("VrMatrix28"), "7,65");
+    EXPECT_EQ(text("VrMatrix28"), "16,82");
     EXPECT_EQ(yellowLines(), 3);
 
     ops.clear();
@@ -190,7 +163,7 @@ TEST_F(PrismSheetTest, EveryControlRedraws)
     ops.clear();
     slider("sTrackBar13")->setValue(61);
     EXPECT_FALSE(ops.empty());
-    EXPECT_EQ(text("VrMatrix24"), "30,5");
+    EXPECT_EQ(text("VrMatrix24"), "61");
     ops.clear();
     indexBar()->setValue(150);
     EXPECT_FALSE(ops.empty());
