@@ -2,18 +2,19 @@
 
 #include <cmath>
 
-double LensPower(double F)
+double LensPower(LensKind kind, double F)
 {
-    return (1 / F) * 100;
+    const double power = (1 / F) * 100;
+    return kind == LensKind::Converging ? power : -power;
 }
 
 LensNumbers ComputeLens(LensKind kind, double F, double d, double h1)
 {
     LensNumbers n{};
-    n.D = LensPower(F);
+    n.D = LensPower(kind, F);
     n.f = kind == LensKind::Converging ? d * F / (d - F) : -(d * F) / (d + F);
-    n.h2 = h1 * n.f / d;
-    n.G = n.h2 / h1;
+    n.G = -n.f / d;
+    n.h2 = n.G * h1;
     return n;
 }
 

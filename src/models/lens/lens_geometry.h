@@ -9,14 +9,14 @@
 enum class LensKind { Converging, Diverging };
 
 struct LensNumbers {
-    double D;  // optical power, dioptres, positive for both kinds
+    double D;  // optical power, dioptres: negative for a diverging lens
     double f;  // image distance: positive for a real image on the right
-    double h2; // signed image height
-    double G;  // magnification h2 / h1
+    double G;  // magnification -f / d: negative for an inverted image
+    double h2; // image height G h1: negative for an inverted image
 };
 
-// The optical power in dioptres, (1 / F) * 100 for both kinds.
-double LensPower(double F);
+// The optical power in dioptres, 100 / F, negative for a diverging lens.
+double LensPower(LensKind kind, double F);
 
 // Requires d != F for the converging lens, whose rays then leave parallel.
 LensNumbers ComputeLens(LensKind kind, double F, double d, double h1);

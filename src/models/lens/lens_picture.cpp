@@ -202,8 +202,8 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     canvas.SetPenWidth(3);
     Segment(canvas, {n.f, 0}, {n.f, yb});
     Segment(canvas, {n.f, 0}, {n.f, -yb});
-    Segment(canvas, {n.f, -n.h2}, {n.f - 10, -n.h2 - 10});
-    Segment(canvas, {n.f, -n.h2}, {n.f + 10, -n.h2 - 10});
+    Segment(canvas, {n.f, n.h2}, {n.f - 10, n.h2 - 10});
+    Segment(canvas, {n.f, n.h2}, {n.f + 10, n.h2 - 10});
 }
 
 } // namespace

@@ -3,12 +3,21 @@
 #include "kit/number_text.h"
 #include "models/lens/lens_geometry.h"
 #include "models/lens/lens_picture.h"
+#include "ui/led_text.h"
 #include "ui_lens_sheet.h"
 
 namespace {
 
 // What f, Г and h2 show when there is no image.
 const QString kUndefined = QStringLiteral("-");
+
+// A signed number with two decimals, or with one where two would not fit the
+// display and set it scrolling: an image far behind the lens reads -199,0.
+QString FittingText(const TVrMatrix* display, double value)
+{
+    const QString text = FormatDecimalComma(value, 2);
+    return LedCells(text).size() <= display->leds() ? text : FormatDecimalComma(value, 1);
+}
 
 } // namespace
 
@@ -50,7 +59,7 @@ void LensSheet::sTrackBar14Change()
     ui->VrJogMeter12->setValue(F);
     ui->VrNum28->setValue(d);
     ui->VrJogMeter11->setValue(d);
-    ui->VrMatrix29->setText(FormatDecimalComma(LensPower(F), 4));
+    ui->VrMatrix29->setText(FormatDecimalComma(LensPower(kind, F), 4));
     ui->VrNum27->setValue(h1);
     if (raysParallel) {
         for (TVrMatrix* undefined : {ui->VrMatrix30, ui->VrMatrix31, ui->VrMatrix32})
@@ -61,8 +70,8 @@ void LensSheet::sTrackBar14Change()
     const LensNumbers n = ComputeLens(kind, F, d, h1);
     DrawLens(canvas, LensScene{kind, figure, double(F), double(d), double(h1)});
     ui->VrMatrix30->setText(kind == LensKind::Converging ? PlainNumberText(n.f) : FormatDecimalComma(n.f, 2));
-    ui->VrMatrix31->setText(FormatDecimalComma(n.G, 2));
-    ui->VrMatrix32->setText(FormatDecimalComma(n.h2, 2));
+    ui->VrMatrix31->setText(FittingText(ui->VrMatrix31, n.G));
+    ui->VrMatrix32->setText(FittingText(ui->VrMatrix32, n.h2));
 }
 
 void LensSheet::sBitBtn27Click()

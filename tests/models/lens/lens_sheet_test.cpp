@@ -12,6 +12,9 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+
 namespace {
 
 using Ops = std::vector<CanvasOp>;
@@ -61,8 +64,8 @@ TEST_F(LensSheetTest, ConvergingDefaultsMakeARealMagnifiedImage)
     EXPECT_EQ(caseText(), "F<d<2F");
     EXPECT_EQ(text("VrMatrix29"), "1,0309");
     EXPECT_EQ(text("VrMatrix30"), "382,121212121212");
-    EXPECT_EQ(text("VrMatrix31"), "2,94");
-    EXPECT_EQ(text("VrMatrix32"), "158,73");
+    EXPECT_EQ(text("VrMatrix31"), "-2,94");
+    EXPECT_EQ(text("VrMatrix32"), "-158,73");
     EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
     EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum28")->value(), 130);
     EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum27")->value(), 54);
@@ -81,10 +84,10 @@ TEST_F(LensSheetTest, DivergingDefaultsMakeAVirtualUprightImage)
 {
     check("sRadioButton9");
     EXPECT_EQ(caseText(), "F<d<2F");
-    EXPECT_EQ(text("VrMatrix29"), "1,0309");
+    EXPECT_EQ(text("VrMatrix29"), "-1,0309");
     EXPECT_EQ(text("VrMatrix30"), "-55,55");
-    EXPECT_EQ(text("VrMatrix31"), "-0,43");
-    EXPECT_EQ(text("VrMatrix32"), "-23,07");
+    EXPECT_EQ(text("VrMatrix31"), "0,43");
+    EXPECT_EQ(text("VrMatrix32"), "23,07");
     // The image at f = -55.55 from -23.07 to 23.07, its arrowhead up at the top.
     const QString blue = "pen=#0000ff,3,solid";
     EXPECT_TRUE(hasSegment({427, 179}, {427, 202}, blue));
@@ -128,40 +131,87 @@ TEST_F(LensSheetTest, ObjectInTheFocusOfADivergingLensStillHasAVirtualImage)
     EXPECT_GT(ops.size(), 50u);
     // f = -dF / (d + F) = -F / 2, so the image is half the object's height.
     EXPECT_EQ(text("VrMatrix30"), "-65,00");
-    EXPECT_EQ(text("VrMatrix31"), "-0,50");
-    EXPECT_EQ(text("VrMatrix32"), "-27,00");
+    EXPECT_EQ(text("VrMatrix31"), "0,50");
+    EXPECT_EQ(text("VrMatrix32"), "27,00");
 }
 
-struct CaseRow {
+struct Row {
     const char* name;
-    int F, d;
+    bool diverging;
+    int F, d, h1;
     const char* caseText;
+    const char* D;
     const char* f;
     const char* G;
+    const char* h2;
 };
 
-void PrintTo(const CaseRow& row, std::ostream* os)
+void PrintTo(const Row& row, std::ostream* os)
 {
     *os << row.name;
 }
 
-class LensCases : public LensSheetTest, public ::testing::WithParamInterface<CaseRow> {};
+class LensReadouts : public LensSheetTest, public ::testing::WithParamInterface<Row> {
+protected:
+    // The tip of the drawn image, in model coordinates: the blue point both
+    // strokes of its arrowhead start from.
+    std::optional<QPointF> imageTip() const
+    {
+        std::map<std::pair<int, int>, int> starts;
+        for (const CanvasOp& op : ops)
+            if (op.kind == CanvasOp::Kind::MoveTo && op.pen.color == QColor(0, 0, 0xFF))
+                ++starts[{op.args[0], op.args[1]}];
+        for (const auto& [point, count] : starts)
+            if (count == 2 && point.second != 179)
+                return QPointF(point.first - 483, 179 - point.second);
+        return std::nullopt;
+    }
+};
 
-TEST_P(LensCases, NameTheObjectsPlace)
+// The readouts state what the picture shows: Г = -f/d from the thin-lens
+// formula 1/d + 1/f = 1/F (-1/F for a diverging lens), negative for an
+// inverted image; h2 = Г h1 is the height of the image drawn, its sign the
+// way the image's arrowhead points; D = 100/F is negative for a diverging
+// lens. Each text fits its display's cells.
+TEST_P(LensReadouts, FollowTheThinLensFormulaAndThePicture)
 {
-    setD(GetParam().d);
-    setF(GetParam().F);
+    const Row& r = GetParam();
+    if (r.diverging)
+        check("sRadioButton9");
+    setD(r.d);
+    setF(r.F);
+    sheet.findChild<QSlider*>("sTrackBar15")->setValue(r.h1);
+    ops.clear();
     redraw();
-    EXPECT_EQ(caseText(), GetParam().caseText);
-    EXPECT_EQ(text("VrMatrix30"), GetParam().f);
-    EXPECT_EQ(text("VrMatrix31"), GetParam().G);
+    EXPECT_EQ(caseText(), r.caseText);
+    EXPECT_EQ(text("VrMatrix29"), r.D);
+    EXPECT_EQ(text("VrMatrix30"), r.f);
+    EXPECT_EQ(text("VrMatrix31"), r.G);
+    EXPECT_EQ(text("VrMatrix32"), r.h2);
+    for (const char* display : {"VrMatrix29", "VrMatrix31", "VrMatrix32"})
+        EXPECT_FALSE(sheet.findChild<TVrMatrix*>(display)->isScrolling()) << display;
+
+    const double F = r.diverging ? -r.F : r.F;
+    const double f = 1 / (1 / F - 1.0 / r.d);
+    const double G = -f / r.d;
+    EXPECT_NEAR(QString(r.G).replace(',', '.').toDouble(), G, 0.05);
+    const std::optional<QPointF> tip = imageTip();
+    ASSERT_TRUE(tip) << "no image drawn";
+    EXPECT_NEAR(tip->x(), f, 1);
+    EXPECT_NEAR(tip->y(), G * r.h1, 1) << "the image drawn is not Г h1 high";
+    EXPECT_EQ(QString(r.h2).startsWith('-'), tip->y() < 0) << "the sign of h2 is not the way the image stands";
 }
 
-INSTANTIATE_TEST_SUITE_P(Converging, LensCases,
-                         ::testing::Values(CaseRow{"twiceTheFocus", 65, 130, "d=2F", "130", "1,00"},
-                                           CaseRow{"beyondTwiceTheFocus", 50, 150, "d>2F", "75", "0,50"},
-                                           CaseRow{"insideTheFocus", 150, 130, "d<F", "-975", "-7,50"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Lens, LensReadouts,
+    ::testing::Values(Row{"defaults", false, 97, 130, 54, "F<d<2F", "1,0309", "382,121212121212", "-2,94", "-158,73"},
+                      Row{"twiceTheFocus", false, 65, 130, 54, "d=2F", "1,5385", "130", "-1,00", "-54,00"},
+                      Row{"beyondTwiceTheFocus", false, 50, 150, 54, "d>2F", "2,0000", "75", "-0,50", "-27,00"},
+                      Row{"magnifier", false, 150, 100, 54, "d<F", "0,6667", "-300", "3,00", "162,00"},
+                      Row{"divergingDefaults", true, 97, 130, 54, "F<d<2F", "-1,0309", "-55,55", "0,43", "23,07"},
+                      Row{"divergingStrong", true, 10, 200, 150, "d>2F", "-10,0000", "-9,52", "0,05", "7,14"},
+                      Row{"justBeyondTheFocus", false, 199, 200, 10, "F<d<2F", "0,5025", "39800", "-199,0", "-1990,0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LensSheetTest, VirtualImageOfTheConvergingLensPointsUpAndCentralRaysHaveNoArrowheads)
 {
@@ -204,7 +254,7 @@ TEST_F(LensSheetTest, SchematicSymbolsPointOutwardsOrInwards)
     EXPECT_TRUE(hasSegment({483, 20}, {488, 10}, "pen=#ffffff,3,solid"));
     EXPECT_TRUE(hasSegment({483, 339}, {478, 349}, "pen=#ffffff,3,solid"));
     EXPECT_NE(text("VrMatrix30"), converging);
-    EXPECT_EQ(text("VrMatrix29"), "1,0309"); // the power does not change with the kind
+    EXPECT_EQ(text("VrMatrix29"), "-1,0309"); // a diverging lens has a negative power
 }
 
 TEST_F(LensSheetTest, MarksAreLabelledOnTheAxis)
@@ -226,7 +276,7 @@ TEST_F(LensSheetTest, DefaultButtonRedrawsOnlyForChangedPositions)
     setF(120);
     sheet.findChild<QAbstractButton*>("sBitBtn27")->click();
     EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
-    EXPECT_EQ(text("VrMatrix31"), "2,94");
+    EXPECT_EQ(text("VrMatrix31"), "-2,94");
 }
 
 } // namespace
