@@ -70,8 +70,8 @@ QHash<QChar, int> buildFont()
     add(u"Л", B | C | J | K);
     add(u"И", B | C | E | F | J | K);
     add(u"d", B | C | D | E | G1 | G2);
-    add(u"c", D | E | G1 | G2);
-    add(u"m", C | E | G1 | G2 | L);
+    add(u"cс", D | E | G1 | G2);
+    add(u"mм", C | E | G1 | G2 | L);
     add(u"-", G1 | G2);
     add(u"=", D | G1 | G2);
     add(u"+", G1 | G2 | I | L);

@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, RefractionSheetOpensTheIndexTableAndTheSpeedsWindow)
         if (readout->window() == windows->byName("TForm12"))
             speeds << readout->property("caption").toString();
     }
-    EXPECT_EQ(speeds, (QStringList{"296824215,84 m/c", "149150476,62 m/c"}));
+    EXPECT_EQ(speeds, (QStringList{"296824216 м/с", "149150477 м/с"}));
 
     windows->byName("TForm4")->findChild<QPushButton*>("sBitBtn1")->click();
     EXPECT_FALSE(windows->byName("TForm4")->isVisible());

@@ -57,9 +57,9 @@ expect "$out" VrNum19=60 VrNum20=150 VrNum21=37 VrNum22=300 sCheckBox1.enabled=1
 out=$("$probe" model refraction 2>/dev/null)
 expect "$out" VrMatrix13=45 VrMatrix14=135 VrMatrix11=45 VrMatrix12=45 VrMatrix3=NO VrMatrix4=NO \
   VrMatrix9=20,81 VrMatrix10=290,81 VrMatrix5=1,99 Image7.visible=0 \
-  "TForm12.RzLEDDisplay1=296824215,84 m/c" "TForm12.RzLEDDisplay2=149150476,62 m/c"
+  "TForm12.RzLEDDisplay1=296824216 м/с" "TForm12.RzLEDDisplay2=149150477 м/с"
 out=$("$probe" model refraction sScrollBar7=200 sScrollBar8=100 2>/dev/null)
-expect "$out" VrMatrix3=30,16 VrMatrix4=239,8
+expect "$out" VrMatrix3=30,16 VrMatrix4=120,2
 out=$("$probe" model refraction sScrollBar8=100 2>/dev/null)
 expect "$out" VrMatrix3=90,00
 out=$("$probe" model refraction sScrollBar7=200 sScrollBar8=100 sTrackBar9=120 2>/dev/null)

@@ -35,7 +35,7 @@ TEST(LedCells, DecimalMarksShareTheCellOfTheCharacterBefore)
 
     EXPECT_EQ(LedCells(QStringLiteral(",5")).size(), 2);
     EXPECT_EQ(LedCells(QStringLiteral("1,,2")).size(), 3);
-    EXPECT_EQ(LedCells(QStringLiteral("296824215,84 m/c")).size(), 15);
+    EXPECT_EQ(LedCells(QStringLiteral("296824216 м/с")).size(), 13);
 }
 
 struct FitCase {
@@ -160,7 +160,7 @@ TEST(RzLedDisplay, FitsAsManyCellsAsItsHeightAllows)
     EXPECT_FALSE(display.isScrolling());
 
     display.resize(481, 33);
-    display.setCaption(QStringLiteral("296824215,84 m/c"));
+    display.setCaption(QStringLiteral("296824216 м/с"));
     EXPECT_FALSE(display.isScrolling());
 
     display.resize(60, 41);

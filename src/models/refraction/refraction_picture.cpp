@@ -87,18 +87,24 @@ void drawContinuation(Canvas& canvas, long double A)
     canvas.SetPenColor(ModelColour::Yellow);
 }
 
-// The critical line at the limiting angle Ao, its arrowhead and triple arc.
+// The critical line in the upper medium, at the limiting angle Ao from the
+// normal on the lamp's side: light falling along it would leave grazing the
+// boundary. Its arrowhead points to the point of incidence; its triple arc
+// lies between it and the normal. The letter stands inside that angle, beside
+// the normal and beyond the letter and arc of A, where even the smallest Ao
+// (19,6 at n1 3,01, n2 1,01) leaves it room.
 void drawCriticalLine(Canvas& canvas, long double Ao)
 {
     canvas.SetPenWidth(1);
-    const ModelPoint C = Polar(200, 270 - Ao);
+    const ModelPoint C = Polar(200, 90 + Ao);
     RayFromOrigin(canvas, C);
     canvas.SetBrushColor(ModelColour::Black);
-    TextAt(canvas, Polar(45, 270 - Ao / 2), QStringLiteral("Ao"));
+    const QString letter = QStringLiteral("Ao");
+    TextAt(canvas, {-3.0L - canvas.TextWidth(letter), 85.0L + canvas.TextHeight()}, letter);
     canvas.SetBrushColor(ModelColour::Yellow);
-    DrawArrowHead(canvas, C.x / 2, C.y / 2, tanDegrees(270 - Ao));
-    for (int radius : {30, 35, 40})
-        ArcAroundOrigin(canvas, radius, 270 - Ao, 270);
+    DrawArrowHead(canvas, C.x / 2, C.y / 2, tanDegrees(90 + Ao));
+    for (int radius : {20, 24, 28})
+        ArcAroundOrigin(canvas, radius, 90, 90 + Ao);
 }
 
 // The refracted ray at B, its arrowhead and double arc.

@@ -17,6 +17,12 @@ QString decimalComma(long double value, int decimals)
     return FormatDecimalComma(double(Significant15(value)), decimals);
 }
 
+// The speed of light in a medium of index n, in whole metres per second.
+QString speedText(long double n)
+{
+    return QString::number(Round(LightSpeedIn(n))) + QStringLiteral(" м/с");
+}
+
 } // namespace
 
 RefractionSheet::RefractionSheet(QWidget* parent)
@@ -61,15 +67,14 @@ void RefractionSheet::sTrackBar9Change()
     ui->VrMatrix12->setText(PlainNumberText(90 - in.A));
     ui->VrMatrix5->setText(decimalComma(in.n2 / in.n1, 2));
     if (lightSpeedWindow_) {
-        lightSpeedWindow_->ShowSpeeds(decimalComma(LightSpeedIn(in.n1), 2) + QStringLiteral(" m/c"),
-                                      decimalComma(LightSpeedIn(in.n2), 2) + QStringLiteral(" m/c"));
+        lightSpeedWindow_->ShowSpeeds(speedText(in.n1), speedText(in.n2));
     }
 
     const std::optional<long double> Ao = LimitingAngle(in.n1, in.n2);
     ui->VrMatrix13->setText(PlainNumberText(in.A));
     ui->VrMatrix11->setText(PlainNumberText(in.A));
     ui->VrMatrix3->setText(Ao ? decimalComma(*Ao, 2) : QStringLiteral("NO"));
-    ui->VrMatrix4->setText(Ao ? decimalComma(270 - *Ao, 1) : QStringLiteral("NO"));
+    ui->VrMatrix4->setText(Ao ? decimalComma(90 + *Ao, 1) : QStringLiteral("NO"));
 
     // During total internal reflection there is no refracted ray to read.
     const std::optional<long double> B = RefractionAngle(in.A, in.n1, in.n2);

@@ -105,7 +105,9 @@ TEST_P(RefractionFigures, ContinuationGoesStraightOnThroughTheCentre)
     EXPECT_EQ(picture->arcsBetween({0, 0}, 70, 270, 270 + o.A, 0.6, true), 1);
 }
 
-TEST_P(RefractionFigures, CriticalLineOnlyFromTheDenserMedium)
+// The critical angle is an angle of incidence: its line stands in medium 1,
+// on the lamp's side, Ao from the normal, its arcs between it and the normal.
+TEST_P(RefractionFigures, CriticalLineOnlyInTheDenserMediumOneAtTheLimitingAngle)
 {
     const Optics o(GetParam());
     const auto thin = picture->lines(PenOf(Yellow, 1));
@@ -114,9 +116,21 @@ TEST_P(RefractionFigures, CriticalLineOnlyFromTheDenserMedium)
         return;
     }
     ASSERT_EQ(thin.size(), 1u);
-    EXPECT_TRUE(RayFrom(thin, {0, 0}, 270 - *o.Ao, 0.5));
-    for (int radius : {30, 35, 40})
-        EXPECT_EQ(picture->arcsBetween({0, 0}, radius, 270 - *o.Ao, 270, 0.6, true), 1) << radius;
+    EXPECT_TRUE(RayFrom(thin, {0, 0}, 90 + *o.Ao, 0.5));
+    EXPECT_GE(thin[0].to.y, -0.5);
+    EXPECT_GE(thin[0].from.y, -0.5);
+    int arcs = 0;
+    for (const DrawnArc& arc : picture->arcs())
+        arcs += arc.pen.width == 1 && arc.rx < 50 && std::fabs(arc.span() - *o.Ao) < 0.6 && arc.covers(90 + *o.Ao / 2);
+    EXPECT_EQ(arcs, 3);
+    // Its letter lies wholly inside the angle, clear of the line and the normal.
+    const DrawnText letter = picture->text("Ao");
+    const Pt size{double(canvas.TextWidth(letter.text)), double(canvas.TextHeight())};
+    for (Pt corner : {letter.topLeft, letter.topLeft + Pt{size.x, 0}, letter.topLeft + Pt{0, -size.y},
+                      letter.topLeft + Pt{size.x, -size.y}}) {
+        EXPECT_LT(corner.x, 0);
+        EXPECT_LT(DirectionOf(corner), 90 + *o.Ao);
+    }
 }
 
 TEST_P(RefractionFigures, EveryArrowheadPointsAlongItsRay)
@@ -142,7 +156,7 @@ TEST_P(RefractionFigures, EveryArrowheadPointsAlongItsRay)
         marked.push_back({"refracted", 200 * UnitAt(270 + *o.B), UnitAt(270 + *o.B)});
     // Light that would leave along the boundary comes up the critical line.
     if (o.Ao)
-        marked.push_back({"critical", 200 * UnitAt(270 - *o.Ao), -1 * UnitAt(270 - *o.Ao)});
+        marked.push_back({"critical", 200 * UnitAt(90 + *o.Ao), -1 * UnitAt(90 + *o.Ao)});
     EXPECT_EQ(heads.size(), marked.size());
     for (const Ray& ray : marked) {
         const auto head = headOn({0, 0}, ray.end);
@@ -164,7 +178,7 @@ TEST_P(RefractionFigures, ArcsAndLettersMarkTheirAngles)
         ExpectLabelInside(picture->text("B"), {0, 0}, 270, 270 + *o.B);
     }
     if (o.Ao)
-        ExpectLabelInside(picture->text("Ao"), {0, 0}, 270 - *o.Ao, 270);
+        ExpectLabelInside(picture->text("Ao"), {0, 0}, 90, 90 + *o.Ao);
 }
 
 TEST_P(RefractionFigures, MediaAreNamedOnTheirSidesOfTheBoundary)
@@ -226,10 +240,10 @@ TEST(RefractionPicture, DefaultsPutTheRefractedRayAtTheEdgeCasesCoordinates)
     DrawRefraction(canvas, 90, 200, 100);
     EXPECT_EQ(CenterX, 303);
     EXPECT_EQ(CenterY, 259);
-    // The critical line ends at 200 (cos 239.84, sin 239.84) = (-100.44, -172.95).
+    // The critical line ends at 200 (cos 120.16, sin 120.16) = (-100.44, 172.95).
     bool critical = false;
     for (const CanvasOp& op : canvas.Ops())
-        critical |= op.kind == CanvasOp::Kind::LineTo && op.args == std::vector<int>{203, 432} && op.pen.width == 1;
+        critical |= op.kind == CanvasOp::Kind::LineTo && op.args == std::vector<int>{203, 86} && op.pen.width == 1;
     EXPECT_TRUE(critical);
 }
 
