@@ -76,23 +76,23 @@ if grep -q '^error=' <<<"$out"; then
 fi
 
 out=$("$probe" model lens 2>/dev/null)
-expect "$out" "RzLEDDisplay1=F<d<2F" VrMatrix29=1,0309 VrMatrix30=382,121212121212 VrMatrix31=2,94 VrMatrix32=158,73
+expect "$out" "RzLEDDisplay1=F<d<2F" VrMatrix29=1,0309 VrMatrix30=382,121212121212 VrMatrix31=-2,94 VrMatrix32=-158,73
 out=$("$probe" model lens sRadioButton9=1 2>/dev/null)
-expect "$out" VrMatrix29=1,0309 VrMatrix30=-55,55 VrMatrix31=-0,43 VrMatrix32=-23,07
+expect "$out" VrMatrix29=-1,0309 VrMatrix30=-55,55 VrMatrix31=0,43 VrMatrix32=23,07
 out=$("$probe" model lens sTrackBar14=130 2>/dev/null)
 expect "$out" RzLEDDisplay1=d=F sLabel67.visible=1
 out=$("$probe" model lens sTrackBar14=129 sTrackBar14=130 2>/dev/null)
 expect "$out" VrNum26=130 VrMatrix30=- VrMatrix31=- VrMatrix32=-
 out=$("$probe" model lens sRadioButton9=1 sTrackBar14=130 2>/dev/null)
-expect "$out" VrMatrix30=-65,00 VrMatrix31=-0,50 VrMatrix32=-27,00 sLabel67.visible=0
+expect "$out" VrMatrix30=-65,00 VrMatrix31=0,50 VrMatrix32=27,00 sLabel67.visible=0
 
 out=$("$probe" model prism --ops 2>/dev/null)
-expect "$out" VrMatrix23=13 VrMatrix24=22,5 VrMatrix27=1,34 VrMatrix28=7,65 Image5.visible=0 Image6.visible=0 \
-  "LineTo(425,129) pen=#ffff00,3,solid" "PenPos(425,129)" "LineTo(533,124) pen=#ffff00,3,solid" "LineTo(930,147) pen=#ffff00,3,solid"
+expect "$out" VrMatrix23=13 VrMatrix24=45 VrMatrix27=1,34 VrMatrix28=16,82 Image5.visible=0 Image6.visible=0 \
+  "LineTo(425,129) pen=#ffff00,3,solid" "LineTo(533,124) pen=#ffff00,3,solid" "LineTo(930,147) pen=#ffff00,3,solid"
 out=$("$probe" model prism sTrackBar12=45 2>/dev/null)
 expect "$out" VrMatrix28=NO Image6.visible=1 sLabelFX6.visible=1 Image5.visible=0
 out=$("$probe" model prism sTrackBar12=2 sTrackBar13=25 sScrollBar6=300 2>/dev/null)
-expect "$out" Image5.visible=1 sLabelFX4.visible=1 Image6.visible=0
+expect "$out" VrMatrix28=NO Image5.visible=1 sLabelFX4.visible=1 Image6.visible=0
 
 right="1 2 2 2 3 3 2 3 2 3 2 1 2 2 1 1 2 1 2 1"
 out=$("$probe" quiz "$data/Test.ini" $right 2>/dev/null)
