@@ -1,6 +1,7 @@
 #include "learning/rtf_reader.h"
 #include "models/lens/lens_geometry.h"
 #include "models/reflection/reflection_geometry.h"
+#include "models/refraction/prism_trace.h"
 #include "models/refraction/refraction_geometry.h"
 
 #include <QCollator>
@@ -194,8 +195,7 @@ QString written(double value, int decimals)
         QLatin1Char('-'), QChar(0x2212));
 }
 
-// What the models not built yet compute, as their sheets will: the shadow
-// edges of the one-source model, the plate's shift and the prism's deviation.
+// The shadow edges of the one-source model, as its sheet computes them.
 double umbraEdge(double s, double h, double d, double L)
 {
     return ((h - s) * L) / d + s;
@@ -288,13 +288,13 @@ INSTANTIATE_TEST_SUITE_P(Problems, AnswersAgreeWithTheModels, ::testing::Values(
         return QStringList{"Не выйдет", "α0 ≈ " + written(limitingAngle(159, 132), 1) + "°"};
     }},
     ModelAnswer{15, [] {
-        EXPECT_EQ(lens(converging, 25, 50, 10).G, 1);
+        EXPECT_EQ(lens(converging, 25, 50, 10).G, -1); // real and inverted
         EXPECT_EQ(LensCaseText(25, 50), "d=2F");
         return QStringList{"d = 50 см"};
     }},
     ModelAnswer{16, [] {
         const auto r = lens(LensKind::Diverging, 40, 60, 10);
-        return QStringList{"f = " + written(r.f, 0) + " см", "мнимое, прямое, уменьшенное", "Г = f/d = " + written(r.G, 1)};
+        return QStringList{"f = " + written(r.f, 0) + " см", "мнимое, прямое, уменьшенное", "Г = −f/d = " + written(r.G, 1)};
     }},
     ModelAnswer{17, [] {
         return QStringList{"Радиус тени " + written(umbraEdge(20, 30, 300, 600), 0) + " см",
@@ -310,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(Problems, AnswersAgreeWithTheModels, ::testing::Values(
     ModelAnswer{19, [] {
         const auto r = lens(converging, 50, 30, 20);
         return QStringList{"f = " + written(r.f, 0) + " см", "H = " + written(std::fabs(r.h2), 0) + " см",
-                           "Г = f/d = " + written(r.G, 1)};
+                           "Г = −f/d = " + written(r.G, 1)};
     }},
     ModelAnswer{20, [] {
         const auto r = lens(converging, 30, 50, 10);
@@ -319,14 +319,14 @@ INSTANTIATE_TEST_SUITE_P(Problems, AnswersAgreeWithTheModels, ::testing::Values(
     }},
     ModelAnswer{21, [] {
         const auto r = lens(converging, 30, 40, 10);
-        EXPECT_EQ(r.G, 3); // the magnification the problem gives
+        EXPECT_EQ(r.G, -3); // the magnification the problem gives, of a real image
         return QStringList{"f = " + written(r.f, 0) + " см", "F = 30 см"};
     }},
     ModelAnswer{22, [] {
-        // The prism's sheet: deviation 2·arcsin(sin(n·F/2)) − F with F = 20, n = s/100 + 0.01 at s = 149.
-        const double pi = 3.14159265358979323846, F = 20, n = 149 / 100.0 + 0.01;
-        const double deviation = 2 * std::asin(std::sin(n * F / 2 * pi / 180)) * 180 / pi - F;
-        return QStringList{"δ = " + written(deviation, 0) + "°"};
+        // The prism of F = 20 at n = 1,50 (s = 149), the ray at its default angle.
+        const std::optional<long double> deviation = TracePrism(13, 20, 149).deviation;
+        EXPECT_TRUE(deviation);
+        return QStringList{"δ = " + written(double(deviation.value_or(0)), 0) + "°"};
     }},
     ModelAnswer{23, [] {
         EXPECT_NEAR(umbraEdge(60, 30, 100, 200), 0, 1e-9);
