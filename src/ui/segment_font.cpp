@@ -73,11 +73,10 @@ QHash<QChar, int> buildFont()
     add(u"cс", D | E | G1 | G2);
     add(u"mм", C | E | G1 | G2 | L);
     add(u"-", G1 | G2);
-    add(u"=", D | G1 | G2);
     add(u"+", G1 | G2 | I | L);
     add(u"*", G1 | G2 | H | I | J | K | L | M);
-    add(u"<(", J | M);
-    add(u">)", H | K);
+    add(u"(", J | M);
+    add(u")", H | K);
     add(u"/", J | K);
     add(u"_", D);
     add(u"°", A | B | F | G1 | G2);
@@ -130,6 +129,21 @@ void PaintFourteenSegments(QPainter& painter, const QRectF& cell, QChar c, QChar
     for (int i = 0; i < 14; ++i) {
         painter.setBrush(lit & (1 << i) ? on : off);
         painter.drawPolygon(segments[i]);
+    }
+    // The comparison signs of the lens's case texts ("F<d<2F", "d=F") made
+    // of segments would fill only half a cell and read as a slash or a "2",
+    // so they are lit strokes of their own across the whole cell.
+    painter.setBrush(on);
+    const qreal quarter = (bottom - top) / 4;
+    if (c == QLatin1Char('<') || c == QLatin1Char('>')) {
+        const bool less = c == QLatin1Char('<');
+        const QPointF vertex(less ? l : r, mid);
+        const qreal openSide = less ? r : l;
+        painter.drawPolygon(bar({openSide, mid - quarter}, vertex));
+        painter.drawPolygon(bar(vertex, {openSide, mid + quarter}));
+    } else if (c == QLatin1Char('=')) {
+        painter.drawPolygon(bar({l, mid - quarter / 2}, {r, mid - quarter / 2}));
+        painter.drawPolygon(bar({l, mid + quarter / 2}, {r, mid + quarter / 2}));
     }
     if (!point.isNull()) {
         painter.setBrush(on);

@@ -8,7 +8,8 @@ class QPainter;
 
 // A fourteen-segment character: the seven outer and middle segments of a
 // digit, two centre verticals and four diagonals, enough for digits, Latin
-// letters and the signs of the readouts ("м/с", "d>2F", "=1,33").
+// letters and the signs of the readouts ("м/с", "=1,33"). The signs '<',
+// '>' and '=' light no segment: they are drawn as strokes of their own.
 int SegmentsOf(QChar c);
 
 // Paints `c` into `cell`, lit segments in `on`, the rest in `off`; `point`

@@ -1,10 +1,12 @@
 #include "ui/led_text.h"
 #include "ui/rz_led_display.h"
+#include "ui/segment_font.h"
 #include "ui/vr_jog_meter.h"
 #include "ui/vr_matrix.h"
 #include "ui/vr_progress_bar.h"
 #include "ui/vr_scroll_text.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -36,6 +38,58 @@ TEST(LedCells, DecimalMarksShareTheCellOfTheCharacterBefore)
     EXPECT_EQ(LedCells(QStringLiteral(",5")).size(), 2);
     EXPECT_EQ(LedCells(QStringLiteral("1,,2")).size(), 3);
     EXPECT_EQ(LedCells(QStringLiteral("296824216 м/с")).size(), 13);
+}
+
+// The lit pixels of one fourteen-segment cell, 20 by 34, white on black.
+std::vector<QPoint> litSegmentPixels(QChar c)
+{
+    QImage image(20, 34, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    PaintFourteenSegments(painter, QRectF(0, 0, 20, 34), c, QChar(), Qt::white, Qt::black);
+    painter.end();
+    std::vector<QPoint> lit;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 128)
+                lit.push_back({x, y});
+    return lit;
+}
+
+// "F<d<2F" must not read as "F\d\2F": each comparison sign spans the cell.
+TEST(SegmentFont, ComparisonSignsPointTheWayTheyCompare)
+{
+    for (const QChar sign : {QLatin1Char('<'), QLatin1Char('>')}) {
+        SCOPED_TRACE(sign.toLatin1());
+        const std::vector<QPoint> lit = litSegmentPixels(sign);
+        ASSERT_FALSE(lit.empty());
+        const auto [leftmost, rightmost] = std::minmax_element(
+            lit.begin(), lit.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+        EXPECT_LE(leftmost->x(), 4);
+        EXPECT_GE(rightmost->x(), 15);
+        // The point of the sign lies at mid-height, its open ends above and below.
+        const QPoint point = sign == QLatin1Char('<') ? *leftmost : *rightmost;
+        EXPECT_NEAR(point.y(), 17, 3);
+        int above = 0, below = 0;
+        for (QPoint p : lit) {
+            const bool openSide = sign == QLatin1Char('<') ? p.x() >= 15 : p.x() <= 4;
+            above += openSide && p.y() < 12;
+            below += openSide && p.y() > 22;
+        }
+        EXPECT_GT(above, 0);
+        EXPECT_GT(below, 0);
+    }
+
+    // "=": two bars across the cell, nothing lit between them.
+    std::map<int, int> rows;
+    for (QPoint p : litSegmentPixels(QLatin1Char('=')))
+        ++rows[p.y()];
+    int bars = 0;
+    for (auto row = rows.begin(); row != rows.end(); ++row) {
+        EXPECT_FALSE(std::abs(row->first - 17) <= 1) << "lit at mid-height";
+        bars += row->second >= 14 && !rows.count(row->first - 1);
+    }
+    EXPECT_EQ(bars, 2);
 }
 
 struct FitCase {
