@@ -43,7 +43,7 @@ out=$("$probe" model shadow2 sTrackBar5=50 sScrollBar3=50 sTrackBar3=44 sTrackBa
 expect "$out" VrNum6=44 "error=Invalid floating point operation."
 
 out=$("$probe" model reflection 2>/dev/null)
-expect "$out" VrNum12=155 VrNum16=45 VrNum13=10 VrNum17=65 VrNum15=45 VrNum14=10
+expect "$out" VrNum12=155 VrNum16=45 VrNum13=10 VrNum17=65 VrNum15=45 VrNum14=10 VrNum29=55 VrNum30=55
 out=$("$probe" model reflection sTrackBar7=89 sTrackBar6=89 --ops 2>/dev/null)
 expect "$out" VrNum17=267 VrNum12=357 "LineTo(303,519) pen=#ffffff,1,solid"
 

@@ -4,6 +4,9 @@
 
 ReflectionReadouts ComputeReflectionReadouts(int A, int F)
 {
+    // The normal F + 90 makes A + F with the incident ray; a lamp behind the
+    // mirror line lights its other face, whose normal is F + 270.
+    const int fromNormal = LampBehindMirrorLine(A, F) ? 180 - (A + F) : A + F;
     return ReflectionReadouts{
         A,
         90 - A,
@@ -11,6 +14,8 @@ ReflectionReadouts ComputeReflectionReadouts(int A, int F)
         F,
         90 - (90 - A) + 2 * F,
         180 - (90 - A) + 2 * F,
+        fromNormal,
+        fromNormal,
     };
 }
 

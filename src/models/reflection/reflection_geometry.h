@@ -17,6 +17,10 @@ struct ReflectionReadouts {
     int mirrorOnProtractor; // VrNum14: F
     int reflectedAngle;    // VrNum17: A + 2F, from the vertical
     int reflectedOnProtractor; // VrNum12: 90 + A + 2F
+    // VrNum29 and VrNum30: the angles of incidence and reflection, from the
+    // normal on the lamp's side, which the arcs mark; always equal.
+    int incidenceAngle;
+    int reflectionAngle;
 };
 
 ReflectionReadouts ComputeReflectionReadouts(int A, int F);

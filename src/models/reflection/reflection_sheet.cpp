@@ -34,6 +34,8 @@ void ReflectionSheet::sTrackBar7Change()
     ui->VrNum17->setValue(r.reflectedAngle);
     ui->VrNum15->setValue(r.rayAngle);
     ui->VrNum14->setValue(r.mirrorOnProtractor);
+    ui->VrNum29->setValue(r.incidenceAngle);
+    ui->VrNum30->setValue(r.reflectionAngle);
 }
 
 void ReflectionSheet::sBitBtn17Click()
@@ -44,5 +46,5 @@ void ReflectionSheet::sBitBtn17Click()
 
 QList<QWidget*> ReflectionSheet::readouts() const
 {
-    return {ui->VrNum12, ui->VrNum16, ui->VrNum13, ui->VrNum17, ui->VrNum15, ui->VrNum14};
+    return {ui->VrNum12, ui->VrNum16, ui->VrNum13, ui->VrNum17, ui->VrNum15, ui->VrNum14, ui->VrNum29, ui->VrNum30};
 }

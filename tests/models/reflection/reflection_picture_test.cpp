@@ -1,6 +1,7 @@
 #include "kit/model_colours.h"
 #include "kit/recording_canvas.h"
 #include "kit/screen_mapping.h"
+#include "models/reflection/reflection_geometry.h"
 #include "models/reflection/reflection_picture.h"
 #include "picture_reading.h"
 
@@ -108,6 +109,13 @@ TEST_P(ReflectionLaw, ReflectedRayMakesTheSameAngleWithTheNormalOnItsOtherSide)
         << "both rays lie on one side of the normal";
     // The mirror image of the incident ray in the normal.
     EXPECT_NEAR(TurnBetween(reflected.direction(), 2 * normal - incident), 0, 0.6);
+
+    // The readouts of the two angles give what the picture shows: each ray's
+    // angle with the normal on the lamp's side.
+    const double lampSide = TurnBetween(incident, normal) <= 90 ? normal : normal + 180;
+    const ReflectionReadouts readouts = ComputeReflectionReadouts(A, F);
+    EXPECT_NEAR(readouts.incidenceAngle, TurnBetween(incident, lampSide), 0.6);
+    EXPECT_NEAR(readouts.reflectionAngle, TurnBetween(reflected.direction(), lampSide), 0.6);
 }
 
 // An angle arc runs from its ray round to the normal the short way; the arc

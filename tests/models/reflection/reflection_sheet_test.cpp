@@ -51,6 +51,8 @@ TEST_F(ReflectionSheetTest, RefreshButtonDrawsAndWritesTheReadouts)
     EXPECT_EQ(readout("VrNum17"), 65);
     EXPECT_EQ(readout("VrNum15"), 45);
     EXPECT_EQ(readout("VrNum14"), 10);
+    EXPECT_EQ(readout("VrNum29"), 55);
+    EXPECT_EQ(readout("VrNum30"), 55);
 }
 
 TEST_F(ReflectionSheetTest, EachTrackBarRedraws)
@@ -60,6 +62,7 @@ TEST_F(ReflectionSheetTest, EachTrackBarRedraws)
     slider("sTrackBar6")->setValue(89);
     EXPECT_EQ(readout("VrNum17"), 267);
     EXPECT_EQ(readout("VrNum12"), 357);
+    EXPECT_EQ(readout("VrNum29"), 2); // 178 from the normal F + 90: the lamp lights the other face
 }
 
 TEST_F(ReflectionSheetTest, DefaultButtonRedrawsOnlyForPositionsThatChange)
@@ -86,12 +89,12 @@ TEST_F(ReflectionSheetTest, PictureSurvivesARepaintOfTheLabel)
     EXPECT_NE(before.pixel(303, 10), qRgb(0, 0, 0)); // the vertical axis
 }
 
-TEST_F(ReflectionSheetTest, ReportsItsSixReadoutsInWritingOrder)
+TEST_F(ReflectionSheetTest, ReportsItsReadoutsInWritingOrder)
 {
     QStringList names;
     for (QWidget* readout : sheet.readouts())
         names << readout->objectName();
-    EXPECT_EQ(names, (QStringList{"VrNum12", "VrNum16", "VrNum13", "VrNum17", "VrNum15", "VrNum14"}));
+    EXPECT_EQ(names, (QStringList{"VrNum12", "VrNum16", "VrNum13", "VrNum17", "VrNum15", "VrNum14", "VrNum29", "VrNum30"}));
 }
 
 } // namespace
