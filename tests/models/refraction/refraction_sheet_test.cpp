@@ -10,6 +10,7 @@
 #include "side_windows_by_name.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
 #include <gtest/gtest.h>
@@ -201,6 +202,14 @@ TEST(IndexTable, ScrollingLineHasRoomForItsFont)
     const QFontMetrics metrics(line->font());
     EXPECT_GE(line->height(), metrics.ascent() + metrics.descent());
     EXPECT_EQ(line->font().pixelSize(), 19);
+}
+
+// The table agrees with the dictionary and the problems, which give diamond 2,42.
+TEST(IndexTable, DiamondIsTwoPointFourTwo)
+{
+    TForm4 table;
+    EXPECT_EQ(table.findChild<QLabel*>("sPanel9")->text(), "АЛМАЗ");
+    EXPECT_EQ(table.findChild<TRzLEDDisplay*>("RzLEDDisplay9")->caption(), "2,42");
 }
 
 } // namespace
