@@ -134,7 +134,7 @@ void TForm1::createTrayIcon()
     QAction* N4 = item("N4", QStringLiteral("Помощь"));
     QAction* N2 = item("N2", QStringLiteral("Автор программы"));
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
-    item("N4020091", QStringLiteral("Версия программы: 4.0a (2010)"));
+    item("N4020091", QStringLiteral("Версия программы: " OPTIKA_VERSION));
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N3"));
     QAction* N1 = item("N1", QStringLiteral("Закрыть"));
 

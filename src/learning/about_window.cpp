@@ -9,6 +9,7 @@ TForm16::TForm16(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm16>())
 {
     ui->setupUi(this);
+    ui->sLabelFX2->setText(QStringLiteral("VERSION " OPTIKA_VERSION));
     ShapeWindow(this, WindowShape::Centred());
     const QPixmap briefcase = StudyPicture(QStringLiteral("briefcase.png"));
     ui->Image1->setPixmap(briefcase);

@@ -318,6 +318,8 @@ TEST_F(StudyPicturesTest, TheAboutWindowHasABriefcaseInEitherTopCorner)
         EXPECT_EQ(picture->pixmap().size(), QSize(64, 64)) << name;
         EXPECT_EQ(picture->y(), 8);
     }
+    // The build's version, the one the tray menu shows too.
+    EXPECT_EQ(about.findChild<QLabel*>("sLabelFX2")->text(), "VERSION " OPTIKA_VERSION);
 }
 
 } // namespace
