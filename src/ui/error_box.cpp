@@ -58,17 +58,22 @@ void SetErrorSink(ErrorSink sink)
     errorSink() = std::move(sink);
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, ApplicationTitle(), shown, QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("MessageBox"));
+    return box;
+}
+
 void ShowMessage(const QString& text)
 {
     if (messageSink()) {
         messageSink()(text);
         return;
     }
-    QString shown = text;
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), shown, QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.exec();
+    MakeMessageBox(text)->exec();
 }
 
 void SetMessageSink(ErrorSink sink)

@@ -25,8 +25,10 @@ using ErrorSink = std::function<void(const QString& boxText)>;
 void SetErrorSink(ErrorSink sink);
 
 // A plain message box with the text and an OK button, the application title
-// as caption; carriage returns in the text break its lines. Waits for OK, or
-// hands the text to the message sink when one is set.
+// as caption; carriage returns in the text break its lines.
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text);
+// Shows that box and waits for OK, or hands the text to the message sink
+// when one is set.
 void ShowMessage(const QString& text);
 void SetMessageSink(ErrorSink sink);
 

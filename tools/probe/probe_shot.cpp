@@ -3,11 +3,14 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
+#include "ui/error_box.h"
 #include "ui/model_sheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QTextStream>
 
 #include <cstdio>
 #include <memory>
@@ -91,6 +94,11 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
         }
         sheet->refreshButton()->click();
     }
+    // A click that raises a message box (the test's result) would wait for
+    // its OK: the box is what a person sees then, so it is shot instead of
+    // the window, its text printed, and no further button is pressed.
+    QStringList messages;
+    SetMessageSink([&messages](const QString& text) { messages << text; });
     for (const QString& name : clicks) {
         QAbstractButton* button = buttonNamed(session, window, name);
         if (!button) {
@@ -99,9 +107,22 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
         }
         button->click();
         QApplication::processEvents();
+        if (!messages.isEmpty())
+            break;
     }
     QApplication::processEvents();
-    if (!window->grab().save(file)) {
+    std::unique_ptr<QMessageBox> box;
+    if (!messages.isEmpty()) {
+        QTextStream out(stdout);
+        for (const QString& message : std::as_const(messages))
+            for (const QString& line : message.split(QLatin1Char('\r')))
+                out << "message=" << line << '\n';
+        box = MakeMessageBox(messages.first());
+        box->show();
+        QApplication::processEvents();
+    }
+    QWidget* shown = box ? static_cast<QWidget*>(box.get()) : window;
+    if (!shown->grab().save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return 1;
     }
