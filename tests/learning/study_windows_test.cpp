@@ -320,6 +320,8 @@ TEST_F(StudyPicturesTest, TheAboutWindowHasABriefcaseInEitherTopCorner)
     }
     // The build's version, the one the tray menu shows too.
     EXPECT_EQ(about.findChild<QLabel*>("sLabelFX2")->text(), "VERSION " OPTIKA_VERSION);
+    EXPECT_EQ(about.findChild<QLabel*>("sLabelFX11")->text(),
+              "Свободная программа (GNU GPL 3 или новее), без каких-либо гарантий");
 }
 
 } // namespace
