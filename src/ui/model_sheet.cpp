@@ -14,6 +14,8 @@
 void ModelSheet::Wire(SheetWiring wiring)
 {
     wiring_ = std::move(wiring);
+    if (wiring_.canvas)
+        ConnectGuarded(wiring_.canvas, &TRxLabel::pictureLost, this, wiring_.redraw);
     for (QObject* control : wiring_.controls)
         connectControl(control);
     if (wiring_.refresh) {
@@ -55,8 +57,10 @@ void ModelSheet::AttachSideWindows(const SideWindows& windows)
 {
     sideWindows_ = &windows;
     sideWindowsAttached(windows);
-    for (TRxLabel* side : sideCanvases())
+    for (TRxLabel* side : sideCanvases()) {
         side->window()->installEventFilter(this);
+        ConnectGuarded(side, &TRxLabel::pictureLost, this, wiring_.redraw);
+    }
 }
 
 // A side window off the screen is not drawn on, so it is drawn as it opens.

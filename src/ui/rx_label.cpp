@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 
 #include <QPainter>
+#include <QTimer>
 
 TRxLabel::TRxLabel(QWidget* parent)
     : QWidget(parent)
@@ -47,6 +48,7 @@ ImageCanvas& TRxLabel::Canvas()
     const QSize wanted = size().expandedTo(QSize(1, 1));
     if (wanted != QSize(canvas_.Width(), canvas_.Height()))
         canvas_.Resize(wanted);
+    canvas_.SetDevicePixelRatio(devicePixelRatioF());
     return canvas_;
 }
 
@@ -65,6 +67,15 @@ void TRxLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, canvas_.Image());
+    // Moved to a screen of another ratio: the model draws anew, after this paint.
+    if (devicePixelRatioF() != canvas_.DevicePixelRatio() && !redrawAsked_) {
+        redrawAsked_ = true;
+        QTimer::singleShot(0, this, [this] {
+            redrawAsked_ = false;
+            if (devicePixelRatioF() != canvas_.DevicePixelRatio())
+                emit pictureLost();
+        });
+    }
 }
 
 void TRxLabel::resizeEvent(QResizeEvent*)

@@ -6,6 +6,7 @@
 
 // The label a model draws on. Its canvas keeps the picture, so the window
 // system's repaints show it again; only the model's own Refresh clears it.
+// The picture is drawn at the device pixel ratio of the label's screen.
 class TRxLabel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
@@ -17,9 +18,9 @@ class TRxLabel : public QWidget {
 public:
     explicit TRxLabel(QWidget* parent = nullptr);
 
-    // The canvas at the label's present size: a label laid out while its
-    // window is hidden gets its resize event only when shown, but a model
-    // may draw on it before that.
+    // The canvas at the label's present size and its screen's pixel ratio:
+    // a label laid out while its window is hidden gets its resize event only
+    // when shown, but a model may draw on it before that.
     ImageCanvas& Canvas();
 
     QColor backgroundColor() const { return background_; }
@@ -35,6 +36,11 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The label came to a screen of another pixel ratio: its picture must be
+    // drawn again, at that ratio.
+    void pictureLost();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -48,4 +54,5 @@ private:
     int pixelSize_ = 11;
     bool bold_ = false;
     QColor fontColor_ = Qt::white;
+    bool redrawAsked_ = false;
 };
