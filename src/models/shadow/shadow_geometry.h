@@ -14,6 +14,12 @@ struct OneSourceShadow {
     // Where the ray from the bottom of the source past the top of the
     // obstacle meets the screen: the upper edge of the penumbra.
     long double yP;
+
+    // Whether the screen stands no farther than the tip of the umbra's cone
+    // (a point there). Beyond the tip every point of the screen sees part of
+    // the source: there is no full shadow, and the middle of the penumbra is
+    // the antumbra, where a ring of the source shows round the obstacle.
+    bool hasUmbra() const { return yU >= 0; }
 };
 
 OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L);
