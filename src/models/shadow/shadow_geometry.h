@@ -24,6 +24,10 @@ struct OneSourceShadow {
 
 OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L);
 
+// The obstacle never overlaps the source: its centre stays at least s + h
+// from the source's, and at least 1, so that the shadow's edges never divide by 0.
+int NearestObstacleDistance(int s, int h);
+
 // The screen can never come nearer to the source than d + s + 10.
 int NearestScreenDistance(int s, int d);
 

@@ -255,8 +255,8 @@ const auto kShown =
                       OneSourceScene{60, 30, 100, 200, true}, // is a point there,
                       OneSourceScene{60, 30, 100, 201, true}, // and gone just beyond it
                       OneSourceScene{60, 30, 100, 300, true}, OneSourceScene{100, 10, 200, 790, true},
-                      OneSourceScene{5, 100, 60, 400, true},
-                      OneSourceScene{1, 1, 1, 200, true}, OneSourceScene{100, 100, 500, 610, true});
+                      OneSourceScene{5, 100, 105, 400, true}, // obstacle and source touch
+                      OneSourceScene{1, 1, 2, 200, true}, OneSourceScene{100, 100, 500, 610, true});
 const auto kRemoved = ::testing::Values(OneSourceScene{40, 0, 361, 800, false}, OneSourceScene{0, 0, 100, 200, false});
 
 INSTANTIATE_TEST_SUITE_P(Shown, OneSourceFigures, kShown);
