@@ -28,6 +28,11 @@ ModelPoint SourcePosition(int theta, int r)
     return {r * std::cos(alpha), r * std::sin(alpha)};
 }
 
+int NearestSourceDistance(int R)
+{
+    return std::max(50, R + 10);
+}
+
 SourceRays RaysPastObstacle(int theta, int r, int R, int L)
 {
     const ModelPoint S = SourcePosition(theta, r);

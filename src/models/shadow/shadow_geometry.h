@@ -51,6 +51,14 @@ struct SourceRays {
 
 ModelPoint SourcePosition(int theta, int r);
 
+// How near a source may come to the centre of an obstacle of radius R: 10
+// outside its rim, and no nearer than 50. Then at every angle up to 50
+// degrees both rays past the obstacle's edges head for the screen, since
+// r cos(theta) - R sin(theta) > 0 needs r > R tan 50 = 1.19 R, which R + 10
+// is for every R up to 50.
+int NearestSourceDistance(int R);
+
 // The rays of one source past the obstacle. A source so close to a large
-// obstacle that a ray runs parallel to the screen ends in a floating-point error.
+// obstacle that a ray runs parallel to the screen ends in a floating-point
+// error; no source at NearestSourceDistance or farther comes to that.
 SourceRays RaysPastObstacle(int theta, int r, int R, int L);
