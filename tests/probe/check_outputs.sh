@@ -37,8 +37,8 @@ expect "$out" VrNum6=10 VrNum8=-10 VrNum7=400 VrNum9=180 VrNum10=400 VrNum11=20 
   Image1.visible=0 Image2.visible=1 Image3.visible=1 Image4.visible=0 \
   "Ellipse(862,205,902,287) pen=#ffff00,2,solid brush=#ffff00,bdiagonal" \
   "Ellipse(849,37,915,169) pen=#ffff00,2,solid brush=#ffff00,fdiagonal" \
-  "TForm3.Ellipse(112,161,30,79) pen=#000000,1,solid brush=#000000,fdiagonal" \
-  "TForm3.Ellipse(148,186,280,54) pen=#000000,1,solid brush=#000000,bdiagonal"
+  "TForm3.Ellipse(101,150,183,232) pen=#000000,1,solid brush=#000000,fdiagonal" \
+  "TForm3.Ellipse(76,-18,208,114) pen=#000000,1,solid brush=#000000,bdiagonal"
 out=$("$probe" model shadow2 sScrollBar3=50 sTrackBar5=50 sTrackBar3=45 2>/dev/null)
 expect "$out" VrNum6=45 VrNum7=60 VrNum11=50 VrJogMeter4=60
 if grep -q '^error=' <<<"$out"; then

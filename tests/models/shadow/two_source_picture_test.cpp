@@ -56,6 +56,8 @@ protected:
     {
         DrawTwoSources(canvas, GetParam());
         picture.emplace(canvas.Ops(), CenterX, CenterY);
+        DrawTwoSourceScreen(screen, GetParam());
+        faceOn.emplace(screen.Ops(), CenterX, CenterY);
     }
 
     std::vector<SourceView> sources() const
@@ -67,6 +69,8 @@ protected:
 
     RecordingCanvas canvas{965, 351};
     std::optional<Picture> picture;
+    RecordingCanvas screen{285, 240};
+    std::optional<Picture> faceOn;
 };
 
 TEST_P(TwoSourceFigures, SourcesSitOnTheirDashedPathsNamedBesideThem)
@@ -160,6 +164,28 @@ TEST_P(TwoSourceFigures, EachShadowIsHatchedOnTheScreenBetweenItsRays)
     }
 }
 
+// Looking at the screen, each shadow is the disc whose diameter is the
+// shadow's span in the side view, at the same heights: one above the axis
+// in the side view lies above the centre face-on.
+TEST_P(TwoSourceFigures, FaceOnEachShadowIsACircleOnTheVerticalAxisAtItsHeight)
+{
+    const auto views = sources();
+    ASSERT_EQ(faceOn->ellipses().size(), views.size());
+    for (size_t i = 0; i < views.size(); ++i) {
+        SCOPED_TRACE(views[i].name);
+        const double top = views[i].light.onScreen(views[i].light.upper).y;
+        const double bottom = views[i].light.onScreen(views[i].light.lower).y;
+        const DrawnEllipse& disc = faceOn->ellipses()[i];
+        EXPECT_NEAR(disc.centre.x, 0, 0.5);
+        EXPECT_NEAR(disc.centre.y, (top + bottom) / 2, 1);
+        EXPECT_NEAR(disc.ry, (top - bottom) / 2, 1);
+        EXPECT_NEAR(disc.rx, disc.ry, 1);
+    }
+    // Face-on S1 is hatched '/' and S2 '\', the other way round from the side view.
+    EXPECT_EQ(faceOn->ellipses()[0].brush.style, BrushStyle::bsFDiagonal);
+    EXPECT_EQ(faceOn->ellipses()[1].brush.style, BrushStyle::bsBDiagonal);
+}
+
 TEST_P(TwoSourceFigures, EachSourceLightsTheHalfOfTheObstacleFacingIt)
 {
     const TwoSourceScene& s = GetParam();
@@ -223,7 +249,7 @@ TEST(TwoSourceCanvas, StartShadowsLieApartOnTheScreen)
     EXPECT_EQ(hatched, (std::vector<std::vector<int>>{{862, 205, 902, 287}, {849, 37, 915, 169}}));
 }
 
-TEST(TwoSourceScreen, StartShadowsAreCirclesLeftAndRightOfTheCentreUnderNoAxis)
+TEST(TwoSourceScreen, StartShadowsAreCirclesBelowAndAboveTheCentreUnderNoAxis)
 {
     RecordingCanvas screen(285, 240);
     DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
@@ -243,8 +269,8 @@ TEST(TwoSourceScreen, StartShadowsAreCirclesLeftAndRightOfTheCentreUnderNoAxis)
             lastLine = i;
         }
     }
-    // The screen's heights -111.8 .. -30.0 and 5.7 .. 138.0 run across it.
-    EXPECT_EQ(circles, (std::vector<std::vector<int>>{{112, 161, 30, 79}, {148, 186, 280, 54}}));
+    // The screen's heights -111.8 .. -30.0 and 5.7 .. 138.0 run up it.
+    EXPECT_EQ(circles, (std::vector<std::vector<int>>{{101, 150, 183, 232}, {76, -18, 208, 114}}));
     EXPECT_EQ(hatches, (std::vector<BrushStyle>{BrushStyle::bsFDiagonal, BrushStyle::bsBDiagonal}));
     EXPECT_LT(lastLine, screen.Ops().size() - 2) << "the axes are drawn over the circles";
 }
@@ -302,11 +328,11 @@ TEST(TwoSourceHatches, CoincidingShadowsShowACrossHatchInBothViews)
     EXPECT_GT(DiagonalPixels(screen.Image(), faceOn, Black, -1), 0);
 
     // Apart, as at the start, each shadow keeps its one hatch: S1's lies
-    // around (882, 246) on the side view and (71, 120) face-on, where the
+    // around (882, 246) on the side view and (142, 191) face-on, where the
     // patch keeps clear of the axis and its ticks.
     DrawTwoSources(canvas, {10, 400, -10, 180, 400, 20});
     DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
-    const QRect s1Side(876, 230, 12, 30), s1FaceOn(60, 88, 20, 16);
+    const QRect s1Side(876, 230, 12, 30), s1FaceOn(150, 182, 20, 16);
     EXPECT_GT(DiagonalPixels(canvas.Image(), s1Side, Yellow, 1), 0);
     EXPECT_EQ(DiagonalPixels(canvas.Image(), s1Side, Yellow, -1), 0);
     EXPECT_GT(DiagonalPixels(screen.Image(), s1FaceOn, Black, -1), 0);
