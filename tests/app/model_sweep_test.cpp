@@ -36,10 +36,7 @@ namespace {
 // no row here.
 const QHash<QString, QStringList>& ForeseenErrors()
 {
-    static const QHash<QString, QStringList> errors = {
-        {QStringLiteral("shadow2"),
-         {QStringLiteral("Floating point division by zero."), QStringLiteral("Invalid floating point operation.")}},
-    };
+    static const QHash<QString, QStringList> errors;
     return errors;
 }
 

@@ -82,7 +82,8 @@ void DrawOneSource(Canvas& canvas, const OneSourceScene& scene)
         // The umbra keeps the penumbra's outline: a point source's umbra
         // covers the penumbra exactly and would vanish, black on black.
         canvas.SetBrushColor(Black);
-        EllipseInBox(canvas, {L - shadow.yU / 2, shadow.yU}, {L + shadow.yU / 2, -shadow.yU});
+        if (shadow.hasUmbra())
+            EllipseInBox(canvas, {L - shadow.yU / 2, shadow.yU}, {L + shadow.yU / 2, -shadow.yU});
 
         canvas.SetPenColor(Yellow);
         drawRays(canvas, s, L, shadow);
@@ -115,7 +116,8 @@ void DrawOneSourceScreen(Canvas& screen, const OneSourceScene& scene)
         screen.SetPenColor(Gray);
         EllipseInBox(screen, {shadow.yP, -shadow.yP}, {-shadow.yP, shadow.yP});
         screen.SetBrushColor(Black);
-        EllipseInBox(screen, {shadow.yU, -shadow.yU}, {-shadow.yU, shadow.yU});
+        if (shadow.hasUmbra())
+            EllipseInBox(screen, {shadow.yU, -shadow.yU}, {-shadow.yU, shadow.yU});
     }
     screen.SetPenColor(Black);
     screen.SetPenWidth(1);

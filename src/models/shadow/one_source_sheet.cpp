@@ -44,9 +44,11 @@ void OneSourceShadowSheet::sTrackBar1Change()
     canvas.Refresh();
     const int s = pointSource ? 0 : ui->sTrackBar1->value();
     const int h = obstacleShown ? ui->sTrackBar2->value() : 0;
+    // An obstacle or a screen nearer than its new minimum moves back to it;
+    // its change redraws the whole model before this redraw goes on. The
+    // screen's minimum follows the obstacle once that has moved.
+    ui->sScrollBar1->setMinimum(NearestObstacleDistance(s, h));
     const int d = ui->sScrollBar1->value();
-    // A screen nearer than the new minimum moves back to it; its change
-    // redraws the whole model before this redraw goes on.
     ui->sScrollBar2->setMinimum(NearestScreenDistance(s, d));
     const int L = ui->sScrollBar2->value();
 

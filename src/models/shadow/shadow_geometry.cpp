@@ -2,6 +2,7 @@
 
 #include "kit/checked_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L)
@@ -9,6 +10,11 @@ OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L)
     const long double yU = Divide(static_cast<long double>(h - s) * L, d) + s;
     const long double yP = Divide(static_cast<long double>(h + s) * L, d) - s;
     return {yU, yP};
+}
+
+int NearestObstacleDistance(int s, int h)
+{
+    return std::max(1, s + h);
 }
 
 int NearestScreenDistance(int s, int d)
@@ -20,6 +26,11 @@ ModelPoint SourcePosition(int theta, int r)
 {
     const long double alpha = Radians(180 - theta);
     return {r * std::cos(alpha), r * std::sin(alpha)};
+}
+
+int NearestSourceDistance(int R)
+{
+    return std::max(50, R + 10);
 }
 
 SourceRays RaysPastObstacle(int theta, int r, int R, int L)

@@ -14,9 +14,19 @@ struct OneSourceShadow {
     // Where the ray from the bottom of the source past the top of the
     // obstacle meets the screen: the upper edge of the penumbra.
     long double yP;
+
+    // Whether the screen stands no farther than the tip of the umbra's cone
+    // (a point there). Beyond the tip every point of the screen sees part of
+    // the source: there is no full shadow, and the middle of the penumbra is
+    // the antumbra, where a ring of the source shows round the obstacle.
+    bool hasUmbra() const { return yU >= 0; }
 };
 
 OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L);
+
+// The obstacle never overlaps the source: its centre stays at least s + h
+// from the source's, and at least 1, so that the shadow's edges never divide by 0.
+int NearestObstacleDistance(int s, int h);
 
 // The screen can never come nearer to the source than d + s + 10.
 int NearestScreenDistance(int s, int d);
@@ -41,6 +51,14 @@ struct SourceRays {
 
 ModelPoint SourcePosition(int theta, int r);
 
+// How near a source may come to the centre of an obstacle of radius R: 10
+// outside its rim, and no nearer than 50. Then at every angle up to 50
+// degrees both rays past the obstacle's edges head for the screen, since
+// r cos(theta) - R sin(theta) > 0 needs r > R tan 50 = 1.19 R, which R + 10
+// is for every R up to 50.
+int NearestSourceDistance(int R);
+
 // The rays of one source past the obstacle. A source so close to a large
-// obstacle that a ray runs parallel to the screen ends in a floating-point error.
+// obstacle that a ray runs parallel to the screen ends in a floating-point
+// error; no source at NearestSourceDistance or farther comes to that.
 SourceRays RaysPastObstacle(int theta, int r, int R, int L);

@@ -53,13 +53,14 @@ void drawLight(Canvas& canvas, const Source& source, const TwoSourceScene& scene
     PieInBox(canvas, {-R, -R}, {R, R}, rays.edgePlus, Polar(R, 270 - source.theta));
 }
 
-// The shadow seen face-on: a circle whose horizontal span runs from
-// `from` to `to`, the shadow's two ends on the screen.
-void drawShadowDisc(Canvas& screen, long double from, long double to, long double diameter, BrushStyle hatch)
+// The shadow seen face-on: a circle on the vertical axis reaching from the
+// shadow's lower end to its upper end, at the heights the side view shows.
+void drawShadowDisc(Canvas& screen, const SourceRays& rays, BrushStyle hatch)
 {
+    const long double radius = (rays.yPlus - rays.yMinus) / 2;
     screen.SetBrushColor(Black);
     screen.SetBrushStyle(hatch);
-    EllipseInBox(screen, {from, -diameter / 2}, {to, diameter / 2});
+    EllipseInBox(screen, {-radius, rays.yPlus}, {radius, rays.yMinus});
 }
 
 } // namespace
@@ -112,8 +113,6 @@ void DrawTwoSourceScreen(Canvas& screen, const TwoSourceScene& scene)
 
     // Face-on S1 is hatched '/' and S2 '\', the other way round from the
     // side view; where the circles overlap the hatches cross.
-    const SourceRays first = RaysPastObstacle(scene.theta1, scene.r1, scene.R, scene.L);
-    drawShadowDisc(screen, first.yPlus, first.yMinus, first.yPlus - first.yMinus, BrushStyle::bsFDiagonal);
-    const SourceRays second = RaysPastObstacle(scene.theta2, scene.r2, scene.R, scene.L);
-    drawShadowDisc(screen, second.yMinus, second.yPlus, second.yPlus - second.yMinus, BrushStyle::bsBDiagonal);
+    drawShadowDisc(screen, RaysPastObstacle(scene.theta1, scene.r1, scene.R, scene.L), BrushStyle::bsFDiagonal);
+    drawShadowDisc(screen, RaysPastObstacle(scene.theta2, scene.r2, scene.R, scene.L), BrushStyle::bsBDiagonal);
 }

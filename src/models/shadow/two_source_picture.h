@@ -24,6 +24,7 @@ struct TwoSourceScene {
 void DrawTwoSources(Canvas& canvas, const TwoSourceScene& scene);
 
 // Refreshes the auxiliary screen and draws its axes and ticks, then each
-// source's shadow as a hatched circle whose horizontal span is the shadow's
-// span on the screen; where the two overlap the hatches cross.
+// source's shadow as a hatched circle on the vertical axis, spanning the
+// heights its shadow spans on the screen; where the two overlap the hatches
+// cross.
 void DrawTwoSourceScreen(Canvas& screen, const TwoSourceScene& scene);

@@ -1,5 +1,6 @@
 #include "models/shadow/two_source_sheet.h"
 
+#include "models/shadow/shadow_geometry.h"
 #include "models/shadow/side_window_names.h"
 #include "models/shadow/two_source_picture.h"
 #include "models/shadow/two_source_screen_window.h"
@@ -43,6 +44,11 @@ void TwoSourceShadowSheet::sideWindowsAttached(const SideWindows& windows)
 
 void TwoSourceShadowSheet::sTrackBar3Change()
 {
+    // A source nearer the obstacle than the new minimum moves back to it; its
+    // change redraws the whole model before this redraw goes on.
+    const int nearest = NearestSourceDistance(ui->sTrackBar5->value());
+    ui->sScrollBar3->setMinimum(nearest);
+    ui->sScrollBar4->setMinimum(nearest);
     const TwoSourceScene scene{ui->sTrackBar3->value(),  ui->sScrollBar3->value(), ui->sTrackBar4->value(),
                                ui->sScrollBar4->value(), ui->sScrollBar5->value(), ui->sTrackBar5->value()};
     DrawTwoSources(ui->RxLabel2->Canvas(), scene);

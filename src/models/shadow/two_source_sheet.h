@@ -22,8 +22,8 @@ public:
     ~TwoSourceShadowSheet() override;
 
     // The redraw, bound to every control of the sheet but the default button.
-    // A ray parallel to the screen ends it in the error box, with the
-    // readouts and the auxiliary screen as they were.
+    // It keeps both sources far enough from the obstacle for their rays to
+    // reach the screen at every angle.
     void sTrackBar3Change();
     // Restores the angles 10 and -10, the distances 180, 400 and 400 and the
     // obstacle's size 20, redrawing for each position that changes.

@@ -25,6 +25,22 @@ double OnScreen(double ys, double yh, const OneSourceScene& s)
     return ys + (yh - ys) * s.L / s.d;
 }
 
+// Where the rays from one edge of the source past the same edge of the
+// obstacle cross: the tip of the umbra's cone, by similar triangles
+// (s - h) / d = s / L_tip. Only a source larger than the obstacle has one.
+std::optional<double> UmbraTip(const OneSourceScene& s)
+{
+    if (s.s <= s.h)
+        return std::nullopt;
+    return double(s.d) * s.s / (s.s - s.h);
+}
+
+bool BeyondTheUmbrasTip(const OneSourceScene& s)
+{
+    const auto tip = UmbraTip(s);
+    return tip && s.L > *tip;
+}
+
 // A light ray from one edge of the source past one edge of the obstacle.
 struct Ray {
     const char* name;
@@ -146,31 +162,55 @@ TEST_P(ObstacleShown, RaysRunFromTheSourcesEdgesPastTheObstaclesEdgesToTheScreen
     }
 }
 
-TEST_P(ObstacleShown, UmbraLiesInsideThePenumbraWhereTheRaysSay)
+TEST_P(ObstacleShown, UmbraLiesInsideThePenumbraUpToTheTipOfItsCone)
 {
     const OneSourceScene& s = GetParam();
     // The rays from one edge of the source past both edges of the obstacle
     // bound the full shadow; the crossed rays bound the half shadow.
-    const double umbra = std::fabs(OnScreen(s.s, s.h, s));
-    const double penumbra = std::fabs(OnScreen(-s.s, s.h, s));
+    const double umbra = OnScreen(s.s, s.h, s);
+    const double penumbra = OnScreen(-s.s, s.h, s);
     const auto gray = ellipsesFilled(Gray);
     std::vector<DrawnEllipse> black;
     for (const DrawnEllipse& e : picture->ellipses())
         if (e.brush.style == BrushStyle::bsSolid && e.brush.color == Black)
             black.push_back(e);
     ASSERT_EQ(gray.size(), 1u);
+    EXPECT_LE(Distance(gray[0].centre, {double(s.L), 0}), 0.5);
+    EXPECT_NEAR(gray[0].ry, penumbra, 0.5);
+    EXPECT_NEAR(gray[0].rx, penumbra / 2, 0.5);
+    if (BeyondTheUmbrasTip(s)) {
+        // Every point of the screen sees part of the source: no full shadow.
+        EXPECT_TRUE(black.empty()) << "a full shadow beyond the umbra's tip at " << *UmbraTip(s);
+        return;
+    }
     ASSERT_EQ(black.size(), 1u);
     // Its edge shows on the black canvas even where it covers the penumbra
     // exactly, as a point source's sharp shadow does.
     EXPECT_EQ(black[0].pen.color, Gray);
-    EXPECT_LE(Distance(gray[0].centre, {double(s.L), 0}), 0.5);
-    EXPECT_NEAR(gray[0].ry, penumbra, 0.5);
-    EXPECT_NEAR(gray[0].rx, penumbra / 2, 0.5);
     EXPECT_LE(Distance(black[0].centre, {double(s.L), 0}), 0.5);
     EXPECT_NEAR(black[0].ry, umbra, 0.5);
     EXPECT_NEAR(black[0].rx, umbra / 2, 0.5);
     EXPECT_LT(gray[0].order, black[0].order) << "the penumbra covers the umbra";
     EXPECT_GE(gray[0].ry + 0.5, black[0].ry);
+}
+
+TEST_P(ObstacleShown, FaceOnThePenumbraAndTheUmbraUpToItsTipAreDiscsRoundTheCentre)
+{
+    const OneSourceScene& s = GetParam();
+    RecordingCanvas screen(289, 245);
+    DrawOneSourceScreen(screen, s);
+    const Picture faceOn(screen.Ops(), CenterX, CenterY);
+    std::vector<std::pair<double, QColor>> expected{{OnScreen(-s.s, s.h, s), Gray}};
+    if (!BeyondTheUmbrasTip(s))
+        expected.push_back({OnScreen(s.s, s.h, s), Black});
+    ASSERT_EQ(faceOn.ellipses().size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const DrawnEllipse& disc = faceOn.ellipses()[i];
+        EXPECT_LE(Length(disc.centre), 0.5);
+        EXPECT_NEAR(disc.rx, expected[i].first, 0.5);
+        EXPECT_NEAR(disc.ry, expected[i].first, 0.5);
+        EXPECT_EQ(disc.brush.color, expected[i].second);
+    }
 }
 
 TEST_P(ObstacleShown, EveryRayIsMarkedHalfwayAlongTowardsTheScreen)
@@ -182,7 +222,10 @@ TEST_P(ObstacleShown, EveryRayIsMarkedHalfwayAlongTowardsTheScreen)
         const Pt middle = 0.5 * (ray.start + ray.end);
         bool marked = false;
         for (const DrawnArrowHead& head : heads) {
-            if (Distance(head.tip, middle) <= 1) {
+            // With the screen at twice the obstacle's distance two rays cross
+            // halfway, at the obstacle's edge: each head there marks its own.
+            const double turn = TurnBetween(DirectionOf(head.pointing()), DirectionOf(ray.end - ray.start));
+            if (Distance(head.tip, middle) <= 1 && turn < 10) {
                 marked = true;
                 ExpectHeadMarksRay(head, ray.start, ray.end, ray.end - ray.start, ray.name);
             }
@@ -208,9 +251,12 @@ const auto kShown =
     ::testing::Values(OneSourceScene{40, 30, 361, 800, true}, // start values
                       OneSourceScene{0, 30, 361, 800, true},  // point source: a sharp shadow
                       OneSourceScene{40, 40, 361, 800, true}, // level inner rays
-                      OneSourceScene{60, 30, 100, 300, true}, // the umbra's rays cross before the screen
-                      OneSourceScene{100, 10, 200, 790, true}, OneSourceScene{5, 100, 60, 400, true},
-                      OneSourceScene{1, 1, 1, 200, true}, OneSourceScene{100, 100, 500, 610, true});
+                      OneSourceScene{60, 30, 100, 170, true}, // the umbra narrows towards its tip at 200,
+                      OneSourceScene{60, 30, 100, 200, true}, // is a point there,
+                      OneSourceScene{60, 30, 100, 201, true}, // and gone just beyond it
+                      OneSourceScene{60, 30, 100, 300, true}, OneSourceScene{100, 10, 200, 790, true},
+                      OneSourceScene{5, 100, 105, 400, true}, // obstacle and source touch
+                      OneSourceScene{1, 1, 2, 200, true}, OneSourceScene{100, 100, 500, 610, true});
 const auto kRemoved = ::testing::Values(OneSourceScene{40, 0, 361, 800, false}, OneSourceScene{0, 0, 100, 200, false});
 
 INSTANTIATE_TEST_SUITE_P(Shown, OneSourceFigures, kShown);
@@ -247,11 +293,13 @@ TEST_F(OneSourceCanvas, StartValuesGiveANarrowUmbraInAWidePenumbra)
     EXPECT_EQ(ellipses(ops, Black), (std::vector<std::vector<int>>{{851, 161, 869, 197}}));
 }
 
-TEST_F(OneSourceCanvas, UmbraRaysCrossBeforeTheScreenOfALargeSource)
+TEST_F(OneSourceCanvas, BeyondTheUmbrasTipOnlyThePenumbraReachesTheScreen)
 {
-    // s = 60, h = 30, d = 100, L = 300: yU = -30, the umbra's box turned over.
+    // s = 60, h = 30, d = 100, L = 300: the umbra's rays cross at 200, and
+    // yP = 210 round the screen's centre at canvas (360, 179).
     const auto ops = draw({60, 30, 100, 300, true});
-    EXPECT_EQ(ellipses(ops, Black), (std::vector<std::vector<int>>{{375, 209, 345, 149}}));
+    EXPECT_TRUE(ellipses(ops, Black).empty());
+    EXPECT_EQ(ellipses(ops, Gray), (std::vector<std::vector<int>>{{255, -31, 465, 389}}));
     const Picture picture(ops, 60, 179);
     const auto top = RayFrom(picture.lines(PenOf(Yellow, 2)), {0, 60}, DirectionOf({300, -90}));
     const auto bottom = RayFrom(picture.lines(PenOf(Yellow, 2)), {0, -60}, DirectionOf({300, 90}));

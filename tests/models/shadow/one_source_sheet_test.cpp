@@ -154,6 +154,44 @@ TEST_F(OneSourceSheetTest, ScreenIsPushedBackBehindObstacleAndSource)
     EXPECT_EQ(screensDrawn(), 1);
 }
 
+// The obstacle's disc never reaches into the source's: their centres stay
+// at least the sum of the two radii apart, and the screen stays behind both.
+TEST_F(OneSourceSheetTest, ObstacleIsPushedBackClearOfTheSourceAndTheScreenBehindIt)
+{
+    scrollBar("sScrollBar1")->setValue(1);
+    scrollBar("sScrollBar2")->setValue(1);
+    EXPECT_EQ(number("VrNum3"), 40 + 30);
+    EXPECT_EQ(number("VrNum5"), 70 + 40 + 10);
+
+    // A larger obstacle moves back, and the screen then behind it.
+    trackBar("sTrackBar2")->setValue(100);
+    EXPECT_EQ(scrollBar("sScrollBar1")->value(), 140);
+    EXPECT_EQ(number("VrNum3"), 140);
+    EXPECT_EQ(scrollBar("sScrollBar2")->minimum(), 140 + 40 + 10);
+    EXPECT_EQ(number("VrNum5"), 190);
+    EXPECT_EQ(number("VrNum4"), 50);
+    EXPECT_EQ(dial("VrJogMeter2"), 140);
+
+    // Without extent (a point source, a removed obstacle) a radius counts 0;
+    // the centres stay 1 apart at least.
+    trackBar("sTrackBar1")->setValue(100);
+    const struct {
+        const char* source;
+        const char* obstacle;
+        int nearest;
+    } rows[] = {{"sRadioButton2", "sRadioButton4", 200},
+                {"sRadioButton1", "sRadioButton4", 100},
+                {"sRadioButton2", "sRadioButton3", 100},
+                {"sRadioButton1", "sRadioButton3", 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.source) + " " + row.obstacle);
+        check(row.source);
+        check(row.obstacle);
+        EXPECT_EQ(scrollBar("sScrollBar1")->minimum(), row.nearest);
+        EXPECT_EQ(number("VrNum3"), 200) << "the obstacle stays where it was pushed";
+    }
+}
+
 TEST_F(OneSourceSheetTest, DefaultButtonRestoresPositionsAndRedrawsOnlyForChanges)
 {
     restoreDefaults();

@@ -3,11 +3,13 @@
 #include "kit/model_colours.h"
 #include "kit/recording_canvas.h"
 #include "kit/screen_mapping.h"
+#include "models/shadow/shadow_geometry.h"
 #include "models/shadow/two_source_picture.h"
 #include "picture_reading.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 // Names a scene in the test output; gtest finds it beside the type.
@@ -54,6 +56,8 @@ protected:
     {
         DrawTwoSources(canvas, GetParam());
         picture.emplace(canvas.Ops(), CenterX, CenterY);
+        DrawTwoSourceScreen(screen, GetParam());
+        faceOn.emplace(screen.Ops(), CenterX, CenterY);
     }
 
     std::vector<SourceView> sources() const
@@ -65,6 +69,8 @@ protected:
 
     RecordingCanvas canvas{965, 351};
     std::optional<Picture> picture;
+    RecordingCanvas screen{285, 240};
+    std::optional<Picture> faceOn;
 };
 
 TEST_P(TwoSourceFigures, SourcesSitOnTheirDashedPathsNamedBesideThem)
@@ -158,6 +164,28 @@ TEST_P(TwoSourceFigures, EachShadowIsHatchedOnTheScreenBetweenItsRays)
     }
 }
 
+// Looking at the screen, each shadow is the disc whose diameter is the
+// shadow's span in the side view, at the same heights: one above the axis
+// in the side view lies above the centre face-on.
+TEST_P(TwoSourceFigures, FaceOnEachShadowIsACircleOnTheVerticalAxisAtItsHeight)
+{
+    const auto views = sources();
+    ASSERT_EQ(faceOn->ellipses().size(), views.size());
+    for (size_t i = 0; i < views.size(); ++i) {
+        SCOPED_TRACE(views[i].name);
+        const double top = views[i].light.onScreen(views[i].light.upper).y;
+        const double bottom = views[i].light.onScreen(views[i].light.lower).y;
+        const DrawnEllipse& disc = faceOn->ellipses()[i];
+        EXPECT_NEAR(disc.centre.x, 0, 0.5);
+        EXPECT_NEAR(disc.centre.y, (top + bottom) / 2, 1);
+        EXPECT_NEAR(disc.ry, (top - bottom) / 2, 1);
+        EXPECT_NEAR(disc.rx, disc.ry, 1);
+    }
+    // Face-on S1 is hatched '/' and S2 '\', the other way round from the side view.
+    EXPECT_EQ(faceOn->ellipses()[0].brush.style, BrushStyle::bsFDiagonal);
+    EXPECT_EQ(faceOn->ellipses()[1].brush.style, BrushStyle::bsBDiagonal);
+}
+
 TEST_P(TwoSourceFigures, EachSourceLightsTheHalfOfTheObstacleFacingIt)
 {
     const TwoSourceScene& s = GetParam();
@@ -186,8 +214,11 @@ TEST_P(TwoSourceFigures, ArrowheadsPointFromEachSourceTowardsTheScreen)
             const Pt end = view.light.onScreen(edge);
             const Pt middle = 0.5 * (edge + end);
             bool marked = false;
+            // Rays of sources mirrored in the axis may cross there halfway:
+            // each head at that spot marks its own ray.
             for (const DrawnArrowHead& head : heads)
-                if (Distance(head.tip, middle) <= 1.5) {
+                if (Distance(head.tip, middle) <= 1.5
+                    && TurnBetween(DirectionOf(head.pointing()), DirectionOf(end - view.light.source)) < 10) {
                     marked = true;
                     ExpectHeadMarksRay(head, view.light.source, end, end - view.light.source, view.name);
                 }
@@ -201,7 +232,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TwoSourceScene{10, 400, -10, 180, 400, 20}, // start values
                       TwoSourceScene{0, 400, 0, 400, 400, 20},    // shadows coincide
                       TwoSourceScene{0, 300, 30, 120, 250, 35}, TwoSourceScene{-50, 50, 50, 60, 50, 1},
-                      TwoSourceScene{50, 400, -50, 400, 400, 50}, TwoSourceScene{25, 80, -35, 100, 150, 45}));
+                      TwoSourceScene{50, 400, -50, 400, 400, 50}, TwoSourceScene{25, 80, -35, 100, 150, 45},
+                      TwoSourceScene{50, 60, -50, 60, 400, 50})); // as near and steep as the controls allow
 
 // Canvas boxes of the start values: S1 at (-393.9, 69.5) shadows the screen
 // from -111.8 to -30.0, S2 at (-177.3, -31.3) from 5.7 to 138.0.
@@ -217,7 +249,7 @@ TEST(TwoSourceCanvas, StartShadowsLieApartOnTheScreen)
     EXPECT_EQ(hatched, (std::vector<std::vector<int>>{{862, 205, 902, 287}, {849, 37, 915, 169}}));
 }
 
-TEST(TwoSourceScreen, StartShadowsAreCirclesLeftAndRightOfTheCentreUnderNoAxis)
+TEST(TwoSourceScreen, StartShadowsAreCirclesBelowAndAboveTheCentreUnderNoAxis)
 {
     RecordingCanvas screen(285, 240);
     DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
@@ -237,8 +269,8 @@ TEST(TwoSourceScreen, StartShadowsAreCirclesLeftAndRightOfTheCentreUnderNoAxis)
             lastLine = i;
         }
     }
-    // The screen's heights -111.8 .. -30.0 and 5.7 .. 138.0 run across it.
-    EXPECT_EQ(circles, (std::vector<std::vector<int>>{{112, 161, 30, 79}, {148, 186, 280, 54}}));
+    // The screen's heights -111.8 .. -30.0 and 5.7 .. 138.0 run up it.
+    EXPECT_EQ(circles, (std::vector<std::vector<int>>{{101, 150, 183, 232}, {76, -18, 208, 114}}));
     EXPECT_EQ(hatches, (std::vector<BrushStyle>{BrushStyle::bsFDiagonal, BrushStyle::bsBDiagonal}));
     EXPECT_LT(lastLine, screen.Ops().size() - 2) << "the axes are drawn over the circles";
 }
@@ -296,15 +328,45 @@ TEST(TwoSourceHatches, CoincidingShadowsShowACrossHatchInBothViews)
     EXPECT_GT(DiagonalPixels(screen.Image(), faceOn, Black, -1), 0);
 
     // Apart, as at the start, each shadow keeps its one hatch: S1's lies
-    // around (882, 246) on the side view and (71, 120) face-on, where the
+    // around (882, 246) on the side view and (142, 191) face-on, where the
     // patch keeps clear of the axis and its ticks.
     DrawTwoSources(canvas, {10, 400, -10, 180, 400, 20});
     DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
-    const QRect s1Side(876, 230, 12, 30), s1FaceOn(60, 88, 20, 16);
+    const QRect s1Side(876, 230, 12, 30), s1FaceOn(150, 182, 20, 16);
     EXPECT_GT(DiagonalPixels(canvas.Image(), s1Side, Yellow, 1), 0);
     EXPECT_EQ(DiagonalPixels(canvas.Image(), s1Side, Yellow, -1), 0);
     EXPECT_GT(DiagonalPixels(screen.Image(), s1FaceOn, Black, -1), 0);
     EXPECT_EQ(DiagonalPixels(screen.Image(), s1FaceOn, Black, 1), 0);
+}
+
+// Every angle and distance the controls reach, each source at least 10
+// outside the obstacle's rim and 50 from its centre: both rays head for the
+// screen and meet it where the lines through source and edge points do.
+TEST(TwoSourceRays, EveryReachableSourceCastsItsShadowOnTheScreen)
+{
+    const int L = 400; // the heights on any other screen scale with L + r cos(theta)
+    int wrong = 0;
+    for (int R = 1; R <= 50; ++R) {
+        for (int r = std::max(50, R + 10); r <= 400; ++r) {
+            for (int theta = -50; theta <= 50; ++theta) {
+                const Light light(theta, r, R, L);
+                const bool towardsTheScreen = light.upper.x > light.source.x && light.lower.x > light.source.x;
+                const double top = light.onScreen(light.upper).y, bottom = light.onScreen(light.lower).y;
+                try {
+                    const SourceRays rays = RaysPastObstacle(theta, r, R, L);
+                    if (towardsTheScreen && std::fabs(double(rays.yPlus) - top) <= 1e-6 * (1 + std::fabs(top))
+                        && std::fabs(double(rays.yMinus) - bottom) <= 1e-6 * (1 + std::fabs(bottom)))
+                        continue;
+                } catch (const FloatError& error) {
+                    ADD_FAILURE() << error.text().toStdString();
+                }
+                if (++wrong <= 5)
+                    ADD_FAILURE() << "theta " << theta << ", r " << r << ", R " << R << ": shadow from " << bottom
+                                  << " to " << top;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
 }
 
 struct FailingScene {
@@ -323,7 +385,8 @@ class TwoSourceFailures : public ::testing::TestWithParam<FailingScene> {};
 
 // A source on the edge of an obstacle as large as its distance, at 45
 // degrees, sends one ray along the screen: the height where it would arrive
-// is beyond any number, and the drawing stops at that ray.
+// is beyond any number, and the drawing stops at that ray. The sheet keeps
+// its sources farther out; the drawing itself still refuses such a scene.
 TEST_P(TwoSourceFailures, RayAlongTheScreenStopsTheDrawingThere)
 {
     RecordingCanvas canvas(965, 351);

@@ -13,6 +13,8 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Ops = std::vector<CanvasOp>;
@@ -93,60 +95,57 @@ INSTANTIATE_TEST_SUITE_P(Angles, TwoSourceArrows,
                                            ArrowRow{-50, 50, {true, false, false, true}},
                                            ArrowRow{50, 1, {false, true, false, true}}));
 
-TEST_F(TwoSourceSheetTest, RayAlongTheScreenShowsTheErrorAndKeepsReadoutsAndScreen)
+// A source keeps 10 outside the obstacle's rim, and 50 from its centre at
+// least: at up to 50 degrees both its rays then still head for the screen.
+TEST_F(TwoSourceSheetTest, SourcesKeepClearOfTheObstacleSoEveryAngleIsDrawn)
 {
-    set("sTrackBar5", 50);
     set("sScrollBar3", 50);
-    set("sTrackBar3", 44);
-    ASSERT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(number("VrNum6"), 44);
-    const Ops screenBefore = screenOps;
-    const QImage screenPicture = screen.screenLabel()->Canvas().Image();
+    set("sScrollBar4", 50);
+    for (const int R : {1, 20, 40, 41, 50}) {
+        SCOPED_TRACE(R);
+        set("sTrackBar5", R);
+        const int nearest = std::max(50, R + 10);
+        for (const char* distance : {"sScrollBar3", "sScrollBar4"})
+            EXPECT_EQ(sheet.findChild<QAbstractSlider*>(distance)->minimum(), nearest) << distance;
+    }
+    // The sources were pushed back to 60 and stay there.
+    EXPECT_EQ(number("VrNum7"), 60);
+    EXPECT_EQ(number("VrNum9"), 60);
+    EXPECT_EQ(dial("VrJogMeter4"), 60);
+    EXPECT_EQ(number("VrNum11"), 50);
 
-    set("sTrackBar3", 45);
-    EXPECT_EQ(boxes, QStringList{"Invalid floating point operation."});
-    EXPECT_EQ(number("VrNum6"), 44);
-    EXPECT_EQ(arrows(), (std::vector<bool>{false, true, true, false}));
-    EXPECT_EQ(screenOps.size(), screenBefore.size());
-    EXPECT_EQ(screen.screenLabel()->Canvas().Image(), screenPicture);
-    // The picture stays as far as it got: S1 and its first ray.
-    int texts = 0;
-    for (const CanvasOp& op : ops)
-        texts += op.kind == CanvasOp::Kind::TextOut;
-    EXPECT_EQ(texts, 2); // "S1" and "P"
-
-    // Past 45 degrees the rays miss the parallel and the model draws again,
-    // its sources' paths dashed as ever.
-    set("sTrackBar3", 46);
-    EXPECT_EQ(boxes.size(), 1);
-    EXPECT_EQ(number("VrNum6"), 46);
-    int dashed = 0;
-    for (const CanvasOp& op : ops)
-        dashed += op.kind == CanvasOp::Kind::Ellipse && op.pen.style == PenStyle::psDash && op.pen.width == 1;
-    EXPECT_EQ(dashed, 2);
+    // Where a source on the rim sent a ray along the screen, the picture is drawn.
+    for (const int theta : {45, -45, 50, -50}) {
+        SCOPED_TRACE(theta);
+        set("sTrackBar3", theta);
+        set("sTrackBar4", -theta);
+        EXPECT_EQ(number("VrNum6"), theta);
+        EXPECT_EQ(number("VrNum8"), -theta);
+        int shadows = 0;
+        for (const CanvasOp& op : ops)
+            shadows += op.kind == CanvasOp::Kind::Ellipse
+                       && (op.brush.style == BrushStyle::bsBDiagonal || op.brush.style == BrushStyle::bsFDiagonal);
+        EXPECT_EQ(shadows, 2);
+    }
+    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(' ').toStdString();
 }
 
-// Closed, the screen is not drawn on; opened where the redraw fails, it
-// shows its empty white label, not the shadows of controls set otherwise.
-TEST_F(TwoSourceSheetTest, ScreenOpenedWhereTheRedrawFailsStaysEmpty)
+// Closed, the screen is cleared and not drawn on; opened, it shows both
+// shadows as the controls cast them.
+TEST_F(TwoSourceSheetTest, ClosedScreenIsClearedAndDrawnAgainAsItOpens)
 {
     redraw();
     screen.hide();
-    set("sTrackBar5", 50);
-    set("sScrollBar3", 50);
-    set("sTrackBar3", 45);
-    ASSERT_EQ(boxes, QStringList{"Invalid floating point operation."});
-
-    sheet.findChild<QAbstractButton*>("sBitBtn13")->click();
-    EXPECT_EQ(boxes.size(), 2);
     const QImage picture = screen.screenLabel()->Canvas().Image();
     EXPECT_EQ(picture.size(), QSize(285, 240));
     QImage white(picture.size(), picture.format());
     white.fill(Qt::white);
     EXPECT_EQ(picture, white);
+    screenOps.clear();
+    set("sTrackBar3", 20);
+    EXPECT_TRUE(screenOps.empty()) << "the closed screen was drawn on";
 
-    // Back where the rays meet the screen, the open screen shows both shadows.
-    set("sTrackBar3", 10);
+    sheet.findChild<QAbstractButton*>("sBitBtn13")->click();
     EXPECT_EQ(screenOps.front().kind, CanvasOp::Kind::Refresh);
     int circles = 0;
     for (const CanvasOp& op : screenOps)
