@@ -101,17 +101,22 @@ double angleOnScreen(const QPointF& centre, const QPoint& through)
     return std::atan2(-(through.y() - centre.y()), through.x() - centre.x());
 }
 
-// The chords along the ellipse in `box`, counterclockwise on the screen from
-// where the ray from the box's centre through `start` meets it to where the
-// ray through `end` does; coinciding rays give the whole ellipse.
-QPolygonF arcChords(const QRect& box, const QPoint& start, const QPoint& end)
+// Where on the ellipse that Ellipse draws in `box` an arc begins and how far
+// it runs, in degrees of the ellipse's own parameter (as QPainterPath takes
+// them), counterclockwise on the screen from where the ray from the box's
+// centre through `start` meets it to where the ray through `end` does;
+// coinciding rays give the whole ellipse.
+struct ArcAngles {
+    double start;
+    double span;
+};
+
+ArcAngles arcAngles(const QRect& box, const QPoint& start, const QPoint& end)
 {
     // The radial points are taken from the centre of the box as given; the
     // curve itself follows the ellipse that Ellipse draws in the same box.
     const QPointF centre(box.x() + box.width() / 2.0, box.y() + box.height() / 2.0);
-    const QRectF drawn(box.x(), box.y(), box.width() - 1, box.height() - 1);
-    const QPointF mid = drawn.center();
-    const double a = drawn.width() / 2, b = drawn.height() / 2;
+    const double a = (box.width() - 1) / 2.0, b = (box.height() - 1) / 2.0;
 
     // A ray's screen angle becomes the ellipse's own parameter, so that the
     // arc ends exactly where the ray meets an elongated ellipse.
@@ -128,20 +133,12 @@ QPolygonF arcChords(const QRect& box, const QPoint& start, const QPoint& end)
         span = 2 * M_PI;
     else if (span <= 0)
         span += 2 * M_PI;
-
-    const int segments = std::clamp(int(span * std::max(a, b) / 2) + 8, 8, 20000);
-    QPolygonF chords;
-    chords.reserve(segments + 1);
-    for (int i = 0; i <= segments; ++i) {
-        const double t = t1 + span * i / segments;
-        chords.append(QPointF(mid.x() + a * std::cos(t), mid.y() - b * std::sin(t)));
-    }
-    return chords;
+    return {t1 * 180 / M_PI, span * 180 / M_PI};
 }
 
-QPointF boxCentre(const QRect& box)
+QRectF drawnBox(const QRect& box)
 {
-    return QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1).center();
+    return QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1);
 }
 
 } // namespace
@@ -170,6 +167,7 @@ void ImageCanvas::SetDevicePixelRatio(qreal ratio)
 
 void ImageCanvas::startPicture()
 {
+    painter_.end();
     image_ = QImage((QSizeF(size_) * ratio_).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio_);
     image_.fill(Background());
@@ -177,47 +175,59 @@ void ImageCanvas::startPicture()
 
 void ImageCanvas::paintBackground()
 {
+    keepCopiesApart();
     image_.fill(Background());
     changed();
 }
 
-// The painter draws in canvas pixels. On an image of more pixels, strokes are
-// moved to the middle of the canvas pixels they name, where a painter on an
-// image of one pixel each draws them.
-void ImageCanvas::beginPainter(QPainter& painter)
+// The painter writes straight into the image's pixels: a copy of the picture
+// taken since shares them, so the painter starts again on a picture of its
+// own before it draws on.
+void ImageCanvas::keepCopiesApart()
 {
-    painter.begin(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    if (ratio_ != 1)
-        painter.translate(0.5, 0.5);
-    painter.setPen(outlinePen(Pen(), ratio_));
-    painter.setBrush(fillBrush(Brush()));
+    if (painter_.isActive() && !image_.isDetached())
+        painter_.end();
+}
+
+// One painter draws a redraw's strokes, in canvas pixels. On an image of more
+// pixels, strokes are moved to the middle of the canvas pixels they name,
+// where a painter on an image of one pixel each draws them.
+QPainter& ImageCanvas::painter()
+{
+    keepCopiesApart();
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        if (ratio_ != 1)
+            painter_.translate(0.5, 0.5);
+    }
+    painter_.setPen(outlinePen(Pen(), ratio_));
+    painter_.setBrush(fillBrush(Brush()));
     // Gaps between dashes take the brush colour only while the brush is solid.
     if (Brush().style == BrushStyle::bsSolid) {
-        painter.setBackgroundMode(Qt::OpaqueMode);
-        painter.setBackground(Brush().color);
+        painter_.setBackgroundMode(Qt::OpaqueMode);
+        painter_.setBackground(Brush().color);
     } else {
-        painter.setBackgroundMode(Qt::TransparentMode);
+        painter_.setBackgroundMode(Qt::TransparentMode);
     }
+    return painter_;
 }
 
 void ImageCanvas::paintLine(const QPoint& from, const QPoint& to)
 {
     QPoint a = from, b = to;
     if (drawnPart(a, b, size_)) {
-        QPainter painter;
         if (!isThin(Pen())) {
-            beginPainter(painter);
-            painter.drawLine(a, b);
+            painter().drawLine(a, b);
         } else if (ratio_ == 1) {
+            keepCopiesApart();
             plotThinLine(a, b);
         } else {
             // From the start pixel's near edge to the end pixel's: the end
             // pixel is left out, as one image pixel per canvas pixel has it.
-            beginPainter(painter);
             const QLineF line(a, b);
             const QPointF back = line.length() > 0 ? (line.p2() - line.p1()) / line.length() / 2 : QPointF();
-            painter.drawLine(QLineF(line.p1() - back, line.p2() - back));
+            painter().drawLine(QLineF(line.p1() - back, line.p2() - back));
         }
     }
     changed();
@@ -225,49 +235,47 @@ void ImageCanvas::paintLine(const QPoint& from, const QPoint& to)
 
 void ImageCanvas::paintEllipse(const QRect& box)
 {
-    QPainter painter;
-    beginPainter(painter);
-    painter.drawEllipse(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));
+    painter().drawEllipse(drawnBox(box));
     changed();
 }
 
 void ImageCanvas::paintRectangle(const QRect& box)
 {
-    QPainter painter;
-    beginPainter(painter);
-    painter.drawRect(QRectF(box.x(), box.y(), box.width() - 1, box.height() - 1));
+    painter().drawRect(drawnBox(box));
     changed();
 }
 
 void ImageCanvas::paintArc(const QRect& box, const QPoint& start, const QPoint& end, bool pie)
 {
-    const QPolygonF chords = arcChords(box, start, end);
-    QPainter painter;
-    beginPainter(painter);
+    const ArcAngles angles = arcAngles(box, start, end);
+    const QRectF drawn = drawnBox(box);
+    QPainter& p = painter();
     QPainterPath path;
     if (pie) {
-        path.moveTo(boxCentre(box));
-        path.lineTo(chords.first());
-        for (qsizetype i = 1; i < chords.size(); ++i)
-            path.lineTo(chords[i]);
+        path.moveTo(drawn.center());
+        path.arcTo(drawn, angles.start, angles.span);
         path.closeSubpath();
     } else {
-        path.addPolygon(chords);
-        painter.setBrush(Qt::NoBrush);
+        path.arcMoveTo(drawn, angles.start);
+        path.arcTo(drawn, angles.start, angles.span);
+        p.setBrush(Qt::NoBrush);
     }
-    painter.drawPath(path);
+    p.drawPath(path);
     changed();
 }
 
 void ImageCanvas::paintText(const QPoint& topLeft, const QString& text)
 {
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPainter& p = painter();
+    p.save();
+    p.resetTransform(); // a text's box covers whole canvas pixels
     if (Brush().style == BrushStyle::bsSolid)
-        painter.fillRect(QRect(topLeft, QSize(TextWidth(text), TextHeight())), Brush().color);
-    painter.setFont(Font());
-    painter.setPen(FontColor());
-    painter.drawText(topLeft + QPoint(0, TextAscent()), text);
+        p.fillRect(QRect(topLeft, QSize(TextWidth(text), TextHeight())), Brush().color);
+    p.setFont(Font());
+    p.setPen(FontColor());
+    p.setBackgroundMode(Qt::TransparentMode); // the box above is the only background
+    p.drawText(topLeft + QPoint(0, TextAscent()), text);
+    p.restore();
     changed();
 }
 

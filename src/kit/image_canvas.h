@@ -3,16 +3,15 @@
 #include "kit/canvas.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
 #include <utility>
 
-class QPainter;
-
 // A canvas whose pixels live in one retained image, drawn without
 // antialiasing so that lines, dashes and hatches land on exact pixels. Each
-// operation paints at once with QPainter; a label widget shows the image,
-// and `onChanged` tells it to repaint.
+// operation paints at once, with one QPainter kept open on the image; a
+// label widget shows the image, and `onChanged` tells it to repaint.
 //
 // The canvas draws in its own pixels; its image may have more of them (the
 // device pixel ratio of the screen it is shown on), so that a 2x screen gets
@@ -42,8 +41,9 @@ protected:
     void paintText(const QPoint& topLeft, const QString& text) override;
 
 private:
-    // A painter on the image set up for the canvas's pen and brush.
-    void beginPainter(QPainter& painter);
+    // The painter on the image, set up for the canvas's pen and brush.
+    QPainter& painter();
+    void keepCopiesApart();
     void plotThinLine(QPoint from, QPoint to);
     void startPicture();
     void changed();
@@ -51,5 +51,6 @@ private:
     QSize size_;
     qreal ratio_;
     QImage image_;
+    QPainter painter_; // after the image: it ends before the image goes
     std::function<void()> onChanged_;
 };
