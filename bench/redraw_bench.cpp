@@ -1,99 +1,90 @@
-// Each model's redraw as a pupil drives it, a control dragged through its
-// range, beside a bare clear of a canvas of the same size; then the same
-// redraw with the sheet on the screen, its repaint included; the redraw of a
-// model left as it is; and the start-up after the splash. The last lines
-// give, per model, the CPU time of a dragged and of a refreshed redraw over
-// that of the clear, each the median of five runs.
+// The step a pupil sees, per model: a control moved by one position and the
+// model's picture redrawn and repainted on the screen. Google Benchmark
+// times a model dragged to and fro once warmed up, and the start-up after
+// the splash; then every control of a freshly made sheet is swept once
+// through its range, nothing warmed up, and each step's CPU time gives the
+// lines `step MODEL MEDIAN_US P95_US` at the end.
 
 #include "app/main_window.h"
 #include "app/model_catalogue.h"
 #include "app/program_windows.h"
 #include "app/startup.h"
-#include "kit/image_canvas.h"
 #include "ui/model_sheet.h"
 #include "ui/rx_label.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QCheckBox>
 #include <QRadioButton>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <map>
+#include <ctime>
+#include <functional>
 #include <vector>
 
 namespace {
 
 struct BenchedModel {
-    QString name;   // as the probe spells it
-    ModelSheet* sheet;
+    QString name;      // as the probe spells it, and "lens-schematic"
+    QString model;     // the model's own name in the catalogue
     const char* setUp; // a radio button to check first, or nullptr
 };
 
+// The models, the lens in both of its figures (the outline is its default).
+std::vector<BenchedModel> benchedModels()
+{
+    std::vector<BenchedModel> models;
+    for (const ModelEntry& entry : ModelCatalogue()) {
+        if (entry.name == QLatin1String("lens")) {
+            models.push_back({entry.name, entry.name, "sRadioButton13"});
+            models.push_back({QStringLiteral("lens-schematic"), entry.name, "sRadioButton12"});
+        } else {
+            models.push_back({entry.name, entry.name, nullptr});
+        }
+    }
+    return models;
+}
+
+// The program's windows made afresh, the model's sheet shown in the main
+// window and set up as the benched variant asks.
+struct ShownModel {
+    explicit ShownModel(const BenchedModel& benched)
+    {
+        windows.CreateAll();
+        sheet = windows.form1->modelSheet(FindModel(benched.model)->sheet);
+        windows.form1->show();
+        windows.form1->ShowModelSheet(sheet);
+        if (benched.setUp)
+            sheet->findChild<QRadioButton*>(benched.setUp)->setChecked(true);
+        QApplication::processEvents();
+    }
+
+    // One step: the change, its redraw, and the repaint it asks for.
+    void step(const std::function<void()>& change) const
+    {
+        change();
+        sheet->modelCanvas()->repaint();
+    }
+
+    ProgramWindows windows;
+    ModelSheet* sheet = nullptr;
+};
+
 // Drags the sheet's first slider one position further, to its end and back
-// again, as a pupil does; the control's change event redraws the model.
-void drag(ModelSheet* sheet, int& direction)
+// again, as a pupil does.
+void ShownRedraw(benchmark::State& state, BenchedModel benched)
 {
-    auto* slider = sheet->findChild<QAbstractSlider*>();
-    if (slider->value() + direction > slider->maximum() || slider->value() + direction < slider->minimum())
-        direction = -direction;
-    slider->setValue(slider->value() + direction);
-}
-
-// Sets the model up with no window on the screen: the redraw alone is
-// measured, whatever variant shown on the screen ran before.
-void prepare(const BenchedModel& model)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->hide();
-    QApplication::processEvents();
-    if (model.setUp)
-        model.sheet->findChild<QRadioButton*>(model.setUp)->setChecked(true);
-}
-
-void Redraw(benchmark::State& state, BenchedModel model)
-{
-    prepare(model);
-    ImageCanvas& canvas = model.sheet->modelCanvas()->Canvas();
+    const ShownModel shown(benched);
+    auto* slider = shown.sheet->findChild<QAbstractSlider*>();
     int direction = 1;
     for (auto _ : state) {
-        drag(model.sheet, direction);
-        benchmark::DoNotOptimize(canvas.Image().constBits());
-    }
-}
-
-// The redraw of a model whose controls stand still, as the refresh button asks.
-void Refresh(benchmark::State& state, BenchedModel model)
-{
-    prepare(model);
-    ImageCanvas& canvas = model.sheet->modelCanvas()->Canvas();
-    for (auto _ : state) {
-        model.sheet->refreshButton()->click();
-        benchmark::DoNotOptimize(canvas.Image().constBits());
-    }
-}
-
-void Clear(benchmark::State& state, BenchedModel model)
-{
-    const ImageCanvas& shown = model.sheet->modelCanvas()->Canvas();
-    ImageCanvas canvas(QSize(shown.Width(), shown.Height()));
-    for (auto _ : state) {
-        canvas.Refresh();
-        benchmark::DoNotOptimize(canvas.Image().constBits());
-    }
-}
-
-void ShownRedraw(benchmark::State& state, BenchedModel model, TForm1* mainWindow)
-{
-    prepare(model);
-    mainWindow->show();
-    mainWindow->ShowModelSheet(model.sheet);
-    QApplication::processEvents();
-    TRxLabel* label = model.sheet->modelCanvas();
-    int direction = 1;
-    for (auto _ : state) {
-        drag(model.sheet, direction);
-        label->repaint();
+        shown.step([&] {
+            if (slider->value() + direction > slider->maximum() || slider->value() + direction < slider->minimum())
+                direction = -direction;
+            slider->setValue(slider->value() + direction);
+        });
     }
 }
 
@@ -108,20 +99,48 @@ void CreateAllWindows(benchmark::State& state)
     }
 }
 
-// Keeps the CPU time of every benchmark, the median of its repetitions where
-// it has several, for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration ? run.repetitions <= 1 : run.aggregate_name == "median")
-                cpu[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
+double threadCpuMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
+}
+
+// Every control of a fresh sheet once: each slider from its minimum to its
+// maximum, each radio button checked (but the variant's own), each check
+// box on and off. The CPU time of every step, in microseconds.
+std::vector<double> sweepSteps(const BenchedModel& benched)
+{
+    const ShownModel shown(benched);
+    std::vector<double> steps;
+    const auto timed = [&](const std::function<void()>& change) {
+        const double start = threadCpuMicroseconds();
+        shown.step(change);
+        steps.push_back(threadCpuMicroseconds() - start);
+    };
+    for (QAbstractSlider* slider : shown.sheet->findChildren<QAbstractSlider*>()) {
+        for (int value = slider->minimum(); value <= slider->maximum(); ++value)
+            timed([slider, value] { slider->setValue(value); });
     }
-    std::map<std::string, double> cpu;
-};
+    const bool lens = benched.model == QLatin1String("lens");
+    for (QRadioButton* radio : shown.sheet->findChildren<QRadioButton*>()) {
+        const bool figure = radio->objectName() == QLatin1String("sRadioButton12")
+                            || radio->objectName() == QLatin1String("sRadioButton13");
+        if (!(lens && figure))
+            timed([radio] { radio->setChecked(true); });
+    }
+    for (QCheckBox* check : shown.sheet->findChildren<QCheckBox*>()) {
+        timed([check] { check->toggle(); });
+        timed([check] { check->toggle(); });
+    }
+    return steps;
+}
+
+double percentile(std::vector<double> values, double share)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(share * double(values.size())))];
+}
 
 } // namespace
 
@@ -131,63 +150,27 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     PrepareApplication(application);
-    ProgramWindows windows;
-    windows.CreateAll();
 
-    std::vector<BenchedModel> models;
-    for (const ModelEntry& entry : ModelCatalogue()) {
-        if (ModelSheet* sheet = windows.form1->modelSheet(entry.sheet))
-            models.push_back({entry.name, sheet, nullptr});
-    }
-    // The lens in both of its figures; the outline is drawn by default.
-    for (size_t i = 0; i < models.size(); ++i) {
-        if (models[i].name == QLatin1String("lens")) {
-            models.insert(models.begin() + long(i) + 1, {QStringLiteral("lens-schematic"), models[i].sheet, "sRadioButton12"});
-            models[i].setUp = "sRadioButton13";
-            break;
-        }
-    }
-    // The machine's own noise moves a single measurement by a tenth or more:
-    // the redraws and clears behind the ratios are each measured five times
-    // and their medians taken.
-    constexpr int kRepetitions = 5;
+    const std::vector<BenchedModel> models = benchedModels();
+    // The sweeps come before the benchmarks that warm everything up.
+    std::vector<std::vector<double>> sweeps;
+    for (const BenchedModel& model : models)
+        sweeps.push_back(sweepSteps(model));
+
     for (const BenchedModel& model : models) {
-        const std::string name = model.name.toStdString();
-        using Measured = void (*)(benchmark::State&, BenchedModel);
-        const std::pair<std::string, Measured> measured[] = {
-            {"redraw/", Redraw}, {"refresh/", Refresh}, {"clear/", Clear}};
-        for (const auto& [kind, function] : measured) {
-            benchmark::RegisterBenchmark((kind + name).c_str(), function, model)
-                ->Unit(benchmark::kMicrosecond)
-                ->Repetitions(kRepetitions)
-                ->ReportAggregatesOnly(true);
-        }
-        benchmark::RegisterBenchmark(("shown/" + name).c_str(), ShownRedraw, model, windows.form1.get())
+        benchmark::RegisterBenchmark(("shown/" + model.name.toStdString()).c_str(), ShownRedraw, model)
             ->Unit(benchmark::kMicrosecond);
     }
-
     benchmark::RegisterBenchmark("startup/create-all-windows", CreateAllWindows)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
-
-    // Repetitions in a shuffled order, so that a redraw and the clear it is
-    // set against are measured through the same spells of a busy machine.
-    std::vector<char*> arguments(argv, argv + argc);
-    char interleaved[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleaved);
-    int count = int(arguments.size());
-    benchmark::Initialize(&count, arguments.data());
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    // A model dragged, then a model refreshed, against a bare clear.
-    for (const char* kind : {"ratio", "refresh-ratio"}) {
-        const std::string measured = kind == std::string("ratio") ? "redraw/" : "refresh/";
-        for (const BenchedModel& model : models) {
-            const std::string name = model.name.toStdString();
-            if (reporter.cpu.count(measured + name) && reporter.cpu.count("clear/" + name))
-                std::printf("%s %s %.1f\n", kind, name.c_str(), reporter.cpu[measured + name] / reporter.cpu["clear/" + name]);
-        }
+
+    for (size_t i = 0; i < models.size(); ++i) {
+        std::printf("step %s %.0f %.0f\n", models[i].name.toStdString().c_str(), percentile(sweeps[i], 0.5),
+                    percentile(sweeps[i], 0.95));
     }
     return 0;
 }
