@@ -10,9 +10,21 @@ TForm7::TForm7(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::At(121, 112));
-    ui->Image1->setPixmap(StudyPicture(QStringLiteral("reference_1.png")));
-    ui->Image2->setPixmap(StudyPicture(QStringLiteral("reference_2.png")));
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }
 
 TForm7::~TForm7() = default;
+
+void TForm7::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ui->Image1->setPixmap(StudyPicture(QStringLiteral("reference_1.png")));
+    ui->Image2->setPixmap(StudyPicture(QStringLiteral("reference_2.png")));
+}
+
+void TForm7::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    ui->Image1->clear();
+    ui->Image2->clear();
+}

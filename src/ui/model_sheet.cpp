@@ -8,7 +8,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QCheckBox>
-#include <QEvent>
+#include <QHideEvent>
 #include <QRadioButton>
 
 void ModelSheet::Wire(SheetWiring wiring)
@@ -88,4 +88,14 @@ void ModelSheet::showEvent(QShowEvent* event)
         return;
     drawnOnShow_ = true;
     RunGuarded(wiring_.redraw);
+}
+
+void ModelSheet::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A hide that only minimises the window keeps the picture.
+    if (event->spontaneous() || !wiring_.canvas)
+        return;
+    wiring_.canvas->ReleasePicture();
+    drawnOnShow_ = false;
 }

@@ -68,9 +68,12 @@ protected:
     // For a sheet that writes into a side window: look it up here.
     virtual void sideWindowsAttached(const SideWindows& windows);
 
-    // The first showing of a sheet draws its model once, so that a sheet is
-    // never seen with an empty canvas beside readouts of nothing.
+    // A sheet is drawn as it is shown, so that it is never seen with an
+    // empty canvas beside readouts of nothing. A hidden sheet lets its
+    // picture go: eight canvases of a megabyte and more each would otherwise
+    // stand in memory for the one a pupil sees (scripts/peak-memory).
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -78,5 +81,5 @@ private:
 
     SheetWiring wiring_;
     const SideWindows* sideWindows_ = nullptr;
-    bool drawnOnShow_ = false;
+    bool drawnOnShow_ = false; // since the sheet was last hidden
 };

@@ -52,6 +52,11 @@ ImageCanvas& TRxLabel::Canvas()
     return canvas_;
 }
 
+void TRxLabel::ReleasePicture()
+{
+    canvas_.Resize(QSize(1, 1));
+}
+
 QSize TRxLabel::sizeHint() const
 {
     return QSize(canvas_.Width(), canvas_.Height());

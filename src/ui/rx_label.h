@@ -22,6 +22,9 @@ public:
     // a label laid out while its window is hidden gets its resize event only
     // when shown, but a model may draw on it before that.
     ImageCanvas& Canvas();
+    // Lets the picture's pixels go while the label is off the screen; the
+    // next drawing makes them again at the label's size.
+    void ReleasePicture();
 
     QColor backgroundColor() const { return background_; }
     void setBackgroundColor(const QColor& color);
