@@ -89,8 +89,9 @@ void drawIncidentRay(Canvas& canvas, long double A, ModelPoint S, ModelPoint Q)
     canvas.SetBrushColor(ModelColour::Black);
     DrawArrowHead(canvas, S.x / 2, S.y / 2, -tanDegrees(90 - A));
 
-    // Dashed, which at width 2 draws solid.
-    canvas.SetPenWidth(2);
+    // A construction line, so one pixel wide: a wider pen draws dashes solid.
+    // The gaps take the black brush.
+    canvas.SetPenWidth(1);
     canvas.SetPenStyle(PenStyle::psDash);
     Segment(canvas, {0, 0}, Q);
     arcAround(canvas, {0, 0}, 50, {0, -50}, Q);

@@ -94,14 +94,22 @@ TEST_P(PlateFigures, SourceShinesOnOAtTheAngleOfIncidence)
     EXPECT_TRUE(RayFrom(rays(), {0, 0}, 90 + o.A, 0.5)) << "no incident ray from the source to O";
 }
 
-TEST_P(PlateFigures, ContinuationGoesStraightOnAsIfThereWereNoPlate)
+TEST_P(PlateFigures, ContinuationGoesStraightOnAsIfThereWereNoPlateDashed)
 {
     const PlateOptics o(GetParam());
-    const auto continuation = picture->lines(PenOf(Yellow, 2));
+    // A construction line: dashed and one pixel wide, as a wider dashed pen draws solid.
+    const auto continuation = picture->lines(PenOf(Yellow, 1, PenStyle::psDash));
     ASSERT_EQ(continuation.size(), 1u);
+    EXPECT_EQ(picture->lines(PenOf(Yellow, 2)).size(), 0u);
     const auto straight = RayFrom(continuation, {0, 0}, 270 + o.A, 0.5);
     ASSERT_TRUE(straight);
     EXPECT_NEAR(straight->length(), 400, 1);
+    for (const DrawnArc& arc : picture->arcs()) {
+        if (Length(arc.centre) <= 1 && std::fabs(arc.rx - 50) <= 1) {
+            EXPECT_EQ(arc.pen.width, 1) << "the mark of the continuation";
+            EXPECT_EQ(arc.pen.style, PenStyle::psDash);
+        }
+    }
 }
 
 TEST_P(PlateFigures, RefractedRayBendsTowardsTheNormalAndMeetsTheLowerFace)
