@@ -9,6 +9,7 @@
 #include "side_windows_by_name.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -141,17 +142,29 @@ TEST_F(PlateSheetTest, IndexButtonShowsTheTableOfIndices)
     indexTable.hide();
 }
 
-TEST_F(PlateSheetTest, CaptionsAreDarkAndReadoutCaptionsUnderlined)
+TEST_F(PlateSheetTest, CaptionsTakeTheSkinsCaptionColourAndReadoutCaptionsAreUnderlined)
 {
-    SkinManager skin; // the start skin's captions are light on other sheets
+    // Every skin's caption colour reads on its group ground (see the skins' tests).
+    SkinManager skins;
     sheet.show();
+    const QList<QLabel*> captions = sheet.findChildren<QLabel*>();
+    ASSERT_GT(captions.size(), 20);
+    for (const Skin& skin : BuiltInSkins()) {
+        skins.setSkinName(skin.name);
+        for (QLabel* caption : captions) {
+            if (!qobject_cast<QGroupBox*>(caption->parentWidget()))
+                continue;
+            caption->ensurePolished();
+            EXPECT_EQ(caption->palette().color(QPalette::WindowText), skin.caption)
+                << caption->objectName().toStdString() << " in " << skin.name.toStdString();
+        }
+    }
     for (const char* name : {"thicknessCaption", "shiftCaption", "refractedCaption1"}) {
         auto* caption = sheet.findChild<QLabel*>(name);
-        caption->ensurePolished();
-        EXPECT_EQ(caption->palette().color(QPalette::WindowText), QColor(0x07, 0x1C, 0x23)) << name;
         EXPECT_TRUE(caption->font().underline()) << name;
         EXPECT_TRUE(caption->font().bold()) << name;
     }
+    skins.setSkinName(StartSkinName());
 }
 
 } // namespace
