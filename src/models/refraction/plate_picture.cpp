@@ -37,6 +37,54 @@ void arcAround(Canvas& canvas, ModelPoint centre, long double radius, ModelPoint
     ArcInBox(canvas, centre + ModelPoint{-radius, radius}, centre + ModelPoint{radius, -radius}, from, to);
 }
 
+// p turned counterclockwise about the origin by `quarterTurns` right angles,
+// exactly, so that whole pixels stay whole.
+ModelPoint turned(ModelPoint p, int quarterTurns)
+{
+    for (int k = 0; k < quarterTurns; ++k)
+        p = {-p.y, p.x};
+    return p;
+}
+
+// Where the ray leaves the plate, and what stands there: the normal to the
+// face, the protractor laid along the face on the side of the air, the
+// emergent ray's arrowhead and the mark of A".
+struct ExitSite {
+    int protractorTurns; // the upper protractor turned by this many right angles about X, to lie in the air
+    ModelPoint normalFrom, normalTo;
+    ModelPoint arcFrom, arcTo; // the rays the mark of A" runs between, counterclockwise
+    ModelPoint letterAt;
+    ModelPoint arrowTip;
+    long double arrowSlope;
+};
+
+ExitSite exitSiteOf(const PlateGeometry& g, long double A, int t)
+{
+    const ModelPoint X = g.X;
+    if (g.exit == PlateExit::LowerFace) {
+        // The normals are as long as the raw thickness setting says, so they
+        // reach well past the plate.
+        return {2,
+                {X.x, 0},
+                {X.x, -10.0L * t - 200},
+                X + ModelPoint{0, -60},
+                g.emergentEnd,
+                X - Polar(60, A / 2 + 90),
+                {X.x - g.S.x / 2, X.y - g.S.y / 2},
+                -tanDegrees(90 - A)};
+    }
+    // The side face's normal runs back across the plate and as far into the air.
+    const long double emergence = g.emergence;
+    return {3,
+            {-200, X.y},
+            {X.x + 200, X.y},
+            g.emergentEnd,
+            X + ModelPoint{60, 0},
+            X + Polar(60, -emergence / 2),
+            {(X.x + g.emergentEnd.x) / 2, (X.y + g.emergentEnd.y) / 2},
+            -tanDegrees(emergence)};
+}
+
 // The row of O, with whatever pen width the last redraw left.
 void drawOriginRow(Canvas& canvas)
 {
@@ -110,45 +158,45 @@ void drawRefractedRay(Canvas& canvas, long double B, ModelPoint X)
         arcAround(canvas, {0, 0}, r, {0, -r}, X);
 }
 
-// The protractor about X, the upper one turned through 180 degrees: 10 at the
-// lower left, 90 straight below X, 180 at the right. Its numbers stand on
-// black boxes.
-void drawLowerProtractor(Canvas& canvas, ModelPoint X)
+// The protractor about X, the upper one turned to lie along the face the ray
+// leaves by, on the side of the air: under the lower face it reads 10 at the
+// lower left, 90 straight below X and 180 at the right; beside the side face
+// 90 along its normal. Its numbers stand on black boxes.
+void drawExitProtractor(Canvas& canvas, ModelPoint X, int turns)
 {
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(1);
     for (const ProtractorTick& tick : ProtractorTicks(18, 10)) {
         const ModelPoint inner{static_cast<long double>(tick.x1), static_cast<long double>(tick.y1)};
         const ModelPoint outer{static_cast<long double>(tick.x2), static_cast<long double>(tick.y2)};
-        Segment(canvas, X - inner, X - outer);
-        TextAt(canvas, X - outer + ModelPoint{-10, 5}, tick.label);
+        Segment(canvas, X + turned(inner, turns), X + turned(outer, turns));
+        TextAt(canvas, X + turned(outer, turns) + ModelPoint{-10, 5}, tick.label);
     }
     for (long double r : {200, 195})
-        arcAround(canvas, X, r, X + ModelPoint{-r, 0}, X + ModelPoint{r, 0});
+        arcAround(canvas, X, r, X + turned({r, 0}, turns), X + turned({-r, 0}, turns));
 }
 
-// The normals at O and at X. They are as long as the raw thickness setting
-// says, so they reach well past the plate.
-void drawNormals(Canvas& canvas, int t, ModelPoint X)
+// The normals at O and at X. The one at O is as long as the raw thickness
+// setting says, so it reaches well past the plate.
+void drawNormals(Canvas& canvas, int t, const ExitSite& exit)
 {
     canvas.SetPenColor(ModelColour::Gray);
     canvas.SetPenWidth(2);
     canvas.SetPenStyle(PenStyle::psDash);
     Segment(canvas, {0, -10.0L * t}, {0, 200});
-    Segment(canvas, {X.x, 0}, {X.x, -10.0L * t - 200});
+    Segment(canvas, exit.normalFrom, exit.normalTo);
 }
 
-// The emergent ray from X, parallel to the incident one, with the mark of A".
-void drawEmergentRay(Canvas& canvas, long double A, ModelPoint S, ModelPoint X)
+// The emergent ray from X with the mark of A".
+void drawEmergentRay(Canvas& canvas, const PlateGeometry& g, const ExitSite& exit)
 {
     canvas.SetPenColor(ModelColour::Yellow);
     canvas.SetPenWidth(3);
     canvas.SetPenStyle(PenStyle::psSolid);
-    TextAt(canvas, X - Polar(60, A / 2 + 90), QStringLiteral(" A\" "));
-    Segment(canvas, X, X - S);
-    const ModelPoint middle{X.x - S.x / 2, X.y - S.y / 2};
-    DrawArrowHead(canvas, middle.x, middle.y, -tanDegrees(90 - A));
-    arcAround(canvas, X, 60, X + ModelPoint{0, -60}, X - S);
+    TextAt(canvas, exit.letterAt, QStringLiteral(" A\" "));
+    Segment(canvas, g.X, g.emergentEnd);
+    DrawArrowHead(canvas, exit.arrowTip.x, exit.arrowTip.y, exit.arrowSlope);
+    arcAround(canvas, g.X, 60, exit.arcFrom, exit.arcTo);
 }
 
 } // namespace
@@ -160,13 +208,14 @@ void DrawPlate(Canvas& canvas, const PlateSettings& settings)
     CenterY = canvas.Height() / 2 - 25;
     const PlateGeometry g = PlateGeometryOf(settings);
     const long double A = settings.A;
+    const ExitSite exit = exitSiteOf(g, A, settings.t);
 
     drawOriginRow(canvas);
     drawPlate(canvas, g.d);
     drawUpperProtractor(canvas);
     drawIncidentRay(canvas, A, g.S, g.Q);
     drawRefractedRay(canvas, g.B, g.X);
-    drawLowerProtractor(canvas, g.X);
-    drawNormals(canvas, settings.t, g.X);
-    drawEmergentRay(canvas, A, g.S, g.X);
+    drawExitProtractor(canvas, g.X, exit.protractorTurns);
+    drawNormals(canvas, settings.t, exit);
+    drawEmergentRay(canvas, g, exit);
 }
