@@ -9,5 +9,5 @@ class Canvas;
 // from the source with its straight continuation, the refracted ray to the
 // exit point X on the lower or the side face, the protractor about X laid
 // along that face, both normals and the emergent ray, with the marks of A, B
-// and A".
+// and A" clear of the rays.
 void DrawPlate(Canvas& canvas, const PlateSettings& settings);
