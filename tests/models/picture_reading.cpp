@@ -276,6 +276,47 @@ std::optional<DrawnSegment> RayFrom(const std::vector<DrawnSegment>& lines, Pt s
     return std::nullopt;
 }
 
+namespace {
+
+// How far p lies from the segment from a to b.
+double distanceFromSegment(Pt p, Pt a, Pt b)
+{
+    const Pt ab = b - a;
+    const double along = std::clamp(Dot(p - a, ab) / std::max(Dot(ab, ab), 1e-12), 0.0, 1.0);
+    return Distance(p, a + along * ab);
+}
+
+bool inside(Pt p, Pt low, Pt high)
+{
+    return p.x >= low.x && p.x <= high.x && p.y >= low.y && p.y <= high.y;
+}
+
+} // namespace
+
+double DistanceFromBox(Pt a, Pt b, const TextArea& box)
+{
+    const Pt low{box.topLeft.x, box.topLeft.y - box.height}, high{box.topLeft.x + box.width, box.topLeft.y};
+    const Pt corners[] = {low, {high.x, low.y}, high, {low.x, high.y}};
+    // A segment that crosses an edge or ends inside is at no distance from
+    // the box; one that only touches it is at none from a corner or an end.
+    if (inside(a, low, high) || inside(b, low, high))
+        return 0;
+    double distance = INFINITY;
+    for (int i = 0; i < 4; ++i) {
+        const Pt c = corners[i], next = corners[(i + 1) % 4];
+        if (Cross(b - a, c - a) * Cross(b - a, next - a) < 0 && Cross(next - c, a - c) * Cross(next - c, b - c) < 0)
+            return 0;
+        distance = std::min({distance, distanceFromSegment(c, a, b), distanceFromSegment(a, c, next),
+                             distanceFromSegment(b, c, next)});
+    }
+    return distance;
+}
+
+bool Covers(const DrawnSegment& segment, const TextArea& box)
+{
+    return DistanceFromBox(segment.from, segment.to, box) < segment.pen.width / 2.0;
+}
+
 void ExpectLabelInside(const DrawnText& label, Pt vertex, double lo, double hi)
 {
     const double d = DirectionOf(label.topLeft - vertex);

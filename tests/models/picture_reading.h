@@ -154,6 +154,20 @@ private:
 std::optional<DrawnSegment> RayFrom(const std::vector<DrawnSegment>& lines, Pt start, double direction,
                                     double turn = 1.0, double slack = 1.5);
 
+// The box a text covers: its top left corner and its size on the canvas.
+struct TextArea {
+    Pt topLeft;
+    double width = 0;
+    double height = 0;
+
+    Pt centre() const { return topLeft + Pt{width / 2, -height / 2}; }
+};
+
+// How far the segment from a to b (a point when a = b) lies from the box; 0 when it crosses it.
+double DistanceFromBox(Pt a, Pt b, const TextArea& box);
+// True when the segment, as wide as its pen, covers part of the box.
+bool Covers(const DrawnSegment& segment, const TextArea& box);
+
 // Checks that a label's anchor lies inside the angle it names: at `vertex`,
 // from direction lo counterclockwise to hi.
 void ExpectLabelInside(const DrawnText& label, Pt vertex, double lo, double hi);

@@ -2,10 +2,14 @@
 
 #include "kit/model_drawing.h"
 
+#include <optional>
+
 // The numbers of the plane-parallel plate model, in extended precision and
 // stored as doubles where a readout or the picture takes them. The plate
 // lies in air (n1 = 1) with its upper face through O, where the ray meets it;
-// lengths are in model pixels, one pixel per millimetre of the plate.
+// lengths are in model pixels, one pixel per millimetre of the plate. It is
+// drawn from x = -200 to 200, so a steep ray through a thick plate can reach
+// its right side face before the lower face.
 
 // The positions of the sheet's three controls.
 struct PlateSettings {
@@ -14,14 +18,29 @@ struct PlateSettings {
     int t; // thickness setting, 0..200
 };
 
+// The face through which the ray leaves the plate.
+enum class PlateExit {
+    LowerFace, // parallel to the incident ray, shifted sideways
+    SideFace,  // the right side face x = 200, refracted there
+};
+
 struct PlateGeometry {
-    double n2;      // index of the plate
-    long double d;  // thickness in centimetres
-    double B;       // angle of refraction in degrees
-    double shift;   // lateral shift of the emergent ray in centimetres
-    ModelPoint S;   // the source, 200 from O, A to the left of the upward normal
-    ModelPoint Q;   // where the incident ray would go on without the plate
-    ModelPoint X;   // the exit point on the lower face
+    double n2;     // index of the plate
+    long double d; // thickness in centimetres
+    double B;      // angle of refraction in degrees
+    ModelPoint S;  // the source, 200 from O, A to the left of the upward normal
+    ModelPoint Q;  // where the incident ray would go on without the plate
+    PlateExit exit;
+    // Where the refracted ray from O leaves the plate: the exit point on the
+    // lower face, or on the right side face when the lower face's line lies
+    // beyond the plate's end.
+    ModelPoint X;
+    double emergence;       // A": the emergent ray's angle to the normal at X, degrees
+    double reading;         // its direction on the protractor about X, which reads 90 along the normal
+    ModelPoint emergentEnd; // 200 from X along the emergent ray
+    // The lateral shift of the emergent ray in centimetres; none for a ray
+    // that leaves through the side face, not parallel to the incident one.
+    std::optional<double> shift;
 };
 
 // n2 = s / 100 + 0.01: never exactly 1, so the ray always bends.

@@ -37,12 +37,14 @@ void PlateSheet::sTrackBar10Change()
     ui->VrMatrix17->setText(PlainNumberText(g.n2));
     ui->VrMatrix7->setText(PlainNumberText(Round(10 * g.d)));
     ui->VrMatrix6->setText(PlainNumberText(g.d));
-    ui->VrMatrix19->setText(PlainNumberText(A));
+    ui->VrMatrix19->setText(PlainNumberText(g.emergence));
     ui->VrNum23->setValue(A);
     ui->VrNum24->setValue(A + 90);
-    ui->VrMatrix21->setText(PlainNumberText(A + 90));
+    ui->VrMatrix21->setText(PlainNumberText(g.reading));
     ui->VrProgressBar3->setPosition(settings.s);
-    ui->VrMatrix18->setText(FormatDecimalComma(g.shift, 3));
+    // A ray that leaves through the side face is not parallel to the incident
+    // one: there is no shift between them to show.
+    ui->VrMatrix18->setText(g.shift ? FormatDecimalComma(*g.shift, 3) : QStringLiteral("NO"));
     ui->VrMatrix20->setText(PlainNumberText(g.B));
     ui->VrMatrix22->setText(FormatDecimalComma(g.B + 270, 3));
 }
