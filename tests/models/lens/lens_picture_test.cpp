@@ -175,8 +175,9 @@ TEST_P(LensFigures, RealRaysAreSolidAndOnlyTheirExtensionsDashed)
     const auto refracted = through(solid(), atLens, lens.tip);
     ASSERT_TRUE(refracted) << "no solid refracted ray";
     EXPECT_GT(refracted->to.x, 0) << "the refracted ray is drawn towards the object";
-    if (s.kind == LensKind::Diverging)
+    if (s.kind == LensKind::Diverging) {
         EXPECT_GT(refracted->to.y, s.h1) << "the diverging lens's rays converge";
+    }
     // Only their backward extensions, dashed, reach the virtual image.
     const auto reachesImage = [this, &lens](Pt start) {
         bool extended = false;
@@ -260,8 +261,9 @@ TEST_P(LensFigures, LensIsThickInTheMiddleOnlyWhenItConverges)
         bulgingRight += middleRight;
         // A convex lens is 40 thick at the axis, a concave one 20, and 100 at its edges.
         EXPECT_NEAR(std::fabs(middle.x), converging ? 20 : 10, 1);
-        if (!converging)
+        if (!converging) {
             EXPECT_LT(std::fabs(middle.x), std::fabs(face.centre.x)) << "a concave face bulges outwards";
+        }
     }
     EXPECT_EQ(bulgingLeft, 1);
     EXPECT_EQ(bulgingRight, 1);
