@@ -89,13 +89,21 @@ void TRzLEDDisplay::paintEvent(QPaintEvent*)
 // A cell's picture, drawn once per character, size and colour.
 const QImage& TRzLEDDisplay::glyph(const LedCell& cell) const
 {
+    // Drawn in the screen's own pixels, so that a 2x screen gets sharp segments.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != glyphRatio_) {
+        glyphs_.clear();
+        glyphRatio_ = ratio;
+    }
     const QString key = QString(cell.character) + cell.mark;
     const auto known = glyphs_.constFind(key);
     if (known != glyphs_.constEnd())
         return *known;
     // The picture reaches into the gap after the cell and the margin below
     // it, where a decimal mark stands; it is transparent around the segments.
-    QImage image(int(std::ceil(cellPitch() + kMargin)), std::max(1, height()), QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSizeF(std::ceil(cellPitch() + kMargin) * ratio, std::max(1, height()) * ratio).toSize(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     const QColor off = QColor::fromHsv(on_.hsvHue(), on_.hsvSaturation() / 2, 24);

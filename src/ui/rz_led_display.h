@@ -52,4 +52,5 @@ private:
     Qt::Alignment alignment_ = Qt::AlignLeft;
     LedMarquee marquee_;
     mutable QHash<QString, QImage> glyphs_;
+    mutable qreal glyphRatio_ = 1; // the pixel ratio the glyphs are drawn at
 };

@@ -64,7 +64,10 @@ void TVrMatrix::paintEvent(QPaintEvent*)
     const int columns = leds_ * kCellColumns - 1;
     const qreal pitch = std::min(qreal(width() - 4) / columns, qreal(height() - 4) / kRows);
     const QPointF origin((width() - columns * pitch) / 2, (height() - kRows * pitch) / 2);
-    const QImage& strip = this->strip(pitch);
+    // The strip is made in the screen's own pixels, so that a 2x screen gets
+    // round dots, not enlarged ones.
+    const qreal ratio = devicePixelRatioF();
+    const QImage& strip = this->strip(pitch * ratio);
 
     // A moving text advances a character per step through the text followed
     // by a short blank gap, as a ticker does; the strip holds one round of it.
@@ -73,10 +76,10 @@ void TVrMatrix::paintEvent(QPaintEvent*)
     const int first = std::min(columns, period - shift);
     const qreal rows = kRows * pitch;
     painter.drawImage(QRectF(origin, QSizeF(first * pitch, rows)), strip,
-                      QRectF(shift * pitch, 0, first * pitch, rows));
+                      QRectF(shift * pitch * ratio, 0, first * pitch * ratio, rows * ratio));
     if (first < columns)
         painter.drawImage(QRectF(origin + QPointF(first * pitch, 0), QSizeF((columns - first) * pitch, rows)), strip,
-                          QRectF(0, 0, (columns - first) * pitch, rows));
+                          QRectF(0, 0, (columns - first) * pitch * ratio, rows * ratio));
 }
 
 // Every dot column the display can show, set once per text and size from
