@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The step a pupil sees, per model: a control moved by one position and the
 // model's picture redrawn and repainted on the screen. Google Benchmark
 // times a model dragged to and fro once warmed up, and the start-up after

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The checked build (`make test-sanitize`, `make fuzz`): clang with
 # AddressSanitizer and UndefinedBehaviorSanitizer, floating-point division by
 # zero and float-to-integer overflow included, since the program must raise

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the running program through the accessibility bus as a pupil
 would: opens every model through the chooser, moves each of its track bars
 and scroll bars through its range and back, sets each of its radio buttons

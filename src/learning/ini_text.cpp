@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/ini_text.h"
 
 #include "learning/code_pages.h"

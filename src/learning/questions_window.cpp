@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/questions_window.h"
 
 #include "learning/rtf_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/test_window.h"
 
 #include "learning/grading_window.h"

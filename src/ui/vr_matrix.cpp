@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vr_matrix.h"
 
 #include "ui/dot_matrix_font.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vr_scroll_text.h"
 
 #include <QFontMetrics>

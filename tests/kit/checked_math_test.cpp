@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/checked_math.h"
 #include "kit/float_error.h"
 #include "kit/screen_mapping.h"

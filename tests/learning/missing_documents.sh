@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program's windows in a folder with its pictures but no txt/:
 # exactly the three file-open errors of the study windows are raised, and the
 # program goes on (the dictionary window can still be shown and grabbed).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference_diagrams.h"
 #include "reference_sheet.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/rtf_reader.h"
 #include "models/lens/lens_geometry.h"
 #include "models/reflection/reflection_geometry.h"

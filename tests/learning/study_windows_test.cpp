@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/about_window.h"
 #include "learning/dictionary_window.h"
 #include "learning/formulas_window.h"

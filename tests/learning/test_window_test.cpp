@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/cards_window.h"
 #include "learning/test_window.h"
 #include "ui/error_box.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a staging folder and starts the installed
 # launcher from an unrelated folder on the offscreen platform, with the
 # window-report plugin loaded into it, and checks what a person would see:

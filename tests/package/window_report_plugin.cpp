@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt generic plugin that the installed-launcher test loads into the real
 // program through QT_PLUGIN_PATH and QT_QPA_GENERIC_PLUGINS. Qt reads both
 // itself, so the program needs no option of its own for it. The plugin

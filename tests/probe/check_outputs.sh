@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs optika-probe as an outside check would and compares the lines it
 # prints with the expected readouts and messages.
 # usage: check_outputs.sh PROBE DATA_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/led_text.h"
 #include "ui/rz_led_display.h"
 #include "ui/segment_font.h"

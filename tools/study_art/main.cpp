@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // optika-study-art SOURCE_DIR OUT_DIR
 // Renders the pictures of the study windows into OUT_DIR: the two pages of
 // the reference sheet from SOURCE_DIR/reference_sheet_1.html and _2.html,

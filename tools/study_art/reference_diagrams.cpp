@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference_diagrams.h"
 
 #include "kit/arrow_head.h"

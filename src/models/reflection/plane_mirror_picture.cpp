@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/reflection/plane_mirror_picture.h"
 
 #include "kit/canvas.h"

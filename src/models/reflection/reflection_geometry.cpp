@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/reflection/reflection_geometry.h"
 
 #include "kit/checked_math.h"

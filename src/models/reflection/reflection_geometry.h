@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The numbers of the law-of-reflection model. A is the angle of the incident

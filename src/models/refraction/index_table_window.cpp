@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/refraction/index_table_window.h"
 
 #include "ui/error_box.h"

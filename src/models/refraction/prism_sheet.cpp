@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/refraction/prism_sheet.h"
 
 #include "kit/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/refraction/refraction_graph_window.h"
 
 #include "ui/window_placement.h"

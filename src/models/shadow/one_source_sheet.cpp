@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/shadow/one_source_sheet.h"
 
 #include "models/shadow/one_source_picture.h"

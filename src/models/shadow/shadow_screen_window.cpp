@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/shadow/shadow_screen_window.h"
 
 #include "ui/window_placement.h"

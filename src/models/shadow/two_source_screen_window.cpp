@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/shadow/two_source_screen_window.h"
 
 #include "ui/window_placement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/shadow/two_source_sheet.h"
 
 #include "models/shadow/shadow_geometry.h"

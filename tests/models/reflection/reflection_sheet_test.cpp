@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/reflection/reflection_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/vr_num.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/checked_math.h"
 #include "models/refraction/plate_geometry.h"
 

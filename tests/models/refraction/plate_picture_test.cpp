@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/model_colours.h"
 #include "kit/recording_canvas.h"
 #include "kit/screen_mapping.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/canvas_op.h"
 #include "models/refraction/plate_sheet.h"
 #include "ui/error_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/canvas_op.h"
 #include "models/refraction/index_table_window.h"
 #include "models/refraction/light_speed_window.h"

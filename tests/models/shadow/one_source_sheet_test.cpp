@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/canvas_op.h"
 #include "models/shadow/one_source_sheet.h"
 #include "models/shadow/shadow_screen_window.h"
