@@ -168,7 +168,8 @@ void ImageCanvas::SetDevicePixelRatio(qreal ratio)
 
 void ImageCanvas::startPicture()
 {
-    painter_.end();
+    if (painter_.isActive())
+        painter_.end();
     image_ = QImage((QSizeF(size_) * ratio_).toSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio_);
     image_.fill(Background());

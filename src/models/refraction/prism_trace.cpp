@@ -116,12 +116,19 @@ PrismTrace TracePrism(int alpha, int P, int s)
     const Side right{PrismSide::RightFace, t.V, t.R, Unit({5, t.R.x})};
     const Side base{PrismSide::Base, t.R, t.L, {0, -1}};
 
-    // The light comes from O. A prism wider than the grid (P from 2 arctan 2)
-    // stands with its base over O, and the ray enters through the base at O;
-    // otherwise it enters where it meets the left face ahead of O from outside,
-    // at an angle of incidence alpha + P / 2 below 90 degrees, or passes the prism.
+    // The light comes from O. It enters where it meets the left face ahead of
+    // O from outside, at an angle of incidence alpha + P / 2 below 90 degrees,
+    // or passes the prism. A prism wider than the grid (P from 2 arctan 2)
+    // stands with its base over O, and a ray that could meet the left face
+    // enters through the base at O; one that could not is not drawn at all,
+    // as it would run through the glass unbent.
     const Side* entrySide = &left;
     if (t.L.x <= t.O.x) {
+        if (2 * alpha + P >= 180) {
+            t.outcome = PrismOutcome::Missed;
+            t.incidentEnd = t.O;
+            return t;
+        }
         entrySide = &base;
         t.incidentEnd = t.O;
     } else {

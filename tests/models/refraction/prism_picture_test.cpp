@@ -93,12 +93,14 @@ struct Optics {
         // The light enters where it meets the left face between its corner and
         // the apex, going on from O, at an angle of incidence alpha + F below
         // 90 degrees; otherwise it passes the prism. A prism wider than the
-        // grid has O on its base: there the light enters.
+        // grid has O on its base: there the light enters, if it could meet
+        // the left face; if not, no ray is drawn through the glass.
         const std::optional<Pt> E = Intersection(O, O + incident, L, V);
         const int entry = L.x <= O.x ? 2 : 0;
-        missed = entry == 0 && (s.alpha + F >= 90 || !E || Dot(*E - O, incident) <= 0 || E->y > 5 || E->y < 0);
+        missed = s.alpha + F >= 90
+                 || (entry == 0 && (!E || Dot(*E - O, incident) <= 0 || E->y > 5 || E->y < 0));
         if (missed) {
-            incidentEnd = GridEdge(O, incident);
+            incidentEnd = entry == 2 ? O : GridEdge(O, incident);
             return;
         }
         incidentEnd = entry == 2 ? O : *E;
@@ -502,9 +504,12 @@ TEST(PrismPicture, AirBendsNothing)
 TEST(PrismPicture, WidePrismHasItsCornersBeyondTheGridAndTakesTheRayInAtO)
 {
     // P = 140: the corners lie at x = -+5 tan 70 = -+13.7, O on the base
-    // between them: the ray enters through the base at O, turned towards the
-    // base's normal, sin r = cos 5 degrees / n.
-    for (int alpha : {5, 45}) {
+    // between them: a ray that could meet the left face from outside
+    // (alpha + 70 below 90) enters through the base at O, turned towards the
+    // base's normal, sin r = cos alpha / n; a steeper one is no ray at all.
+    EXPECT_EQ(TracePrism(45, 140, 133).outcome, PrismOutcome::Missed);
+    EXPECT_EQ(TracePrism(45, 140, 133).incidentEnd.x, -10);
+    for (int alpha : {5, 15}) {
         SCOPED_TRACE(alpha);
         const PrismTrace trace = TracePrism(alpha, 140, 133);
         RecordingCanvas canvas{967, 362};

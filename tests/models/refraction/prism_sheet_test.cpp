@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Prism, PrismReadoutsTest,
                                            Readouts{20, 60, 150, "1,51", "38,06", false, false},
                                            Readouts{45, 45, 133, "1,34", "NO", true, false},
                                            Readouts{45, 90, 133, "1,34", "NO", true, false},
-                                           Readouts{45, 160, 133, "1,34", "8,38", false, false},
+                                           Readouts{45, 160, 133, "1,34", "NO", true, false},
                                            Readouts{5, 160, 300, "3,01", "NO", false, true},
                                            Readouts{2, 25, 300, "3,01", "NO", false, true},
                                            Readouts{5, 60, 300, "3,01", "NO", false, true}));
