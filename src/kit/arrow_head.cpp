@@ -38,9 +38,10 @@ void DrawArrowHead(Canvas& canvas, long double x, long double y, long double k)
         p2y = by + halfWidth * std::cos(a);
     }
 
-    const int tipX = ToScreenX(double(x)), tipY = ToScreenY(double(y));
-    const int x1 = ToScreenX(double(p1x)), y1 = ToScreenY(double(p1y));
-    const int x2 = ToScreenX(double(p2x)), y2 = ToScreenY(double(p2y));
+    const ScreenMapping& mapping = canvas.Mapping();
+    const int tipX = mapping.ToScreenX(double(x)), tipY = mapping.ToScreenY(double(y));
+    const int x1 = mapping.ToScreenX(double(p1x)), y1 = mapping.ToScreenY(double(p1y));
+    const int x2 = mapping.ToScreenX(double(p2x)), y2 = mapping.ToScreenY(double(p2y));
     canvas.MoveTo(tipX, tipY);
     canvas.LineTo(x1, y1);
     canvas.MoveTo(tipX, tipY);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kit/canvas_op.h"
+#include "kit/screen_mapping.h"
 
 #include <QColor>
 #include <QFont>
@@ -28,6 +29,11 @@ public:
 
     virtual int Width() const = 0;
     virtual int Height() const = 0;
+
+    // Where the model drawn now stands on the canvas; each redraw sets it
+    // before it converts a point.
+    void SetMapping(const ScreenMapping& mapping) { mapping_ = mapping; }
+    const ScreenMapping& Mapping() const { return mapping_; }
 
     // What the label looks like when it is refreshed: its background and its font.
     void SetLabelAppearance(const QColor& background, const QFont& font, const QColor& fontColor);
@@ -96,6 +102,7 @@ private:
     QFont font_;
     QColor fontColor_ = Qt::black;
     QPoint penPos_;
+    ScreenMapping mapping_;
     std::vector<CanvasOp>* log_ = nullptr;
     mutable std::optional<QFontMetrics> metrics_;
     mutable QFont metricsFont_;

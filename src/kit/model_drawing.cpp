@@ -15,14 +15,25 @@ ModelPoint Polar(long double radius, long double degrees)
     return {radius * std::cos(t), radius * std::sin(t)};
 }
 
+namespace {
+
+// The canvas pixel of a model point on this canvas.
+QPoint at(const Canvas& canvas, ModelPoint p)
+{
+    const ScreenMapping& mapping = canvas.Mapping();
+    return {mapping.ToScreenX(double(p.x)), mapping.ToScreenY(double(p.y))};
+}
+
+} // namespace
+
 void MoveTo(Canvas& canvas, ModelPoint p)
 {
-    canvas.MoveTo(ToScreenX(double(p.x)), ToScreenY(double(p.y)));
+    canvas.MoveTo(at(canvas, p).x(), at(canvas, p).y());
 }
 
 void LineTo(Canvas& canvas, ModelPoint p)
 {
-    canvas.LineTo(ToScreenX(double(p.x)), ToScreenY(double(p.y)));
+    canvas.LineTo(at(canvas, p).x(), at(canvas, p).y());
 }
 
 void Segment(Canvas& canvas, ModelPoint from, ModelPoint to)
@@ -48,13 +59,13 @@ void CircleAround(Canvas& canvas, ModelPoint centre, long double radius)
 
 void EllipseInBox(Canvas& canvas, ModelPoint corner1, ModelPoint corner2)
 {
-    canvas.Ellipse(ToScreenX(double(corner1.x)), ToScreenY(double(corner1.y)), ToScreenX(double(corner2.x)),
-                   ToScreenY(double(corner2.y)));
+    const QPoint a = at(canvas, corner1), b = at(canvas, corner2);
+    canvas.Ellipse(a.x(), a.y(), b.x(), b.y());
 }
 
 void TextAt(Canvas& canvas, ModelPoint p, const QString& text)
 {
-    canvas.TextOut(ToScreenX(double(p.x)), ToScreenY(double(p.y)), text);
+    canvas.TextOut(at(canvas, p).x(), at(canvas, p).y(), text);
 }
 
 namespace {
@@ -64,9 +75,8 @@ using ArcOperation = void (Canvas::*)(int, int, int, int, int, int, int, int);
 void sectorInBox(Canvas& canvas, ArcOperation operation, ModelPoint corner1, ModelPoint corner2, ModelPoint from,
                  ModelPoint to)
 {
-    (canvas.*operation)(ToScreenX(double(corner1.x)), ToScreenY(double(corner1.y)), ToScreenX(double(corner2.x)),
-                        ToScreenY(double(corner2.y)), ToScreenX(double(from.x)), ToScreenY(double(from.y)),
-                        ToScreenX(double(to.x)), ToScreenY(double(to.y)));
+    const QPoint a = at(canvas, corner1), b = at(canvas, corner2), start = at(canvas, from), end = at(canvas, to);
+    (canvas.*operation)(a.x(), a.y(), b.x(), b.y(), start.x(), start.y(), end.x(), end.y());
 }
 
 void sectorAroundOrigin(Canvas& canvas, ArcOperation operation, long double radius, long double from, long double to)
@@ -118,9 +128,9 @@ const std::vector<ProtractorTick>& ProtractorTicks(int count, int stepDegrees)
 void ProtractorScale(Canvas& canvas, int count, int stepDegrees, bool labelled)
 {
     for (const ProtractorTick& tick : ProtractorTicks(count, stepDegrees)) {
-        canvas.MoveTo(ToScreenX(double(tick.x1)), ToScreenY(double(tick.y1)));
-        canvas.LineTo(ToScreenX(double(tick.x2)), ToScreenY(double(tick.y2)));
+        MoveTo(canvas, {static_cast<long double>(tick.x1), static_cast<long double>(tick.y1)});
+        LineTo(canvas, {static_cast<long double>(tick.x2), static_cast<long double>(tick.y2)});
         if (labelled)
-            canvas.TextOut(ToScreenX(double(tick.x2 - 10)), ToScreenY(double(tick.y2 + 5)), tick.label);
+            TextAt(canvas, {static_cast<long double>(tick.x2 - 10), static_cast<long double>(tick.y2 + 5)}, tick.label);
     }
 }

@@ -8,8 +8,8 @@
 
 class Canvas;
 
-// Drawing in model coordinates: every point goes through ToScreenX/ToScreenY
-// with the CenterX/CenterY in force. Angles are directions in degrees,
+// Drawing in model coordinates: every point goes through the canvas's own
+// mapping (Canvas::Mapping), which the redraw sets first. Angles are directions in degrees,
 // counterclockwise from the positive x axis, as on the models' protractors.
 
 struct ModelPoint {

@@ -3,9 +3,6 @@
 
 #include "kit/checked_math.h"
 
-std::int32_t CenterX = 0;
-std::int32_t CenterY = 0;
-
 namespace {
 
 // Wrapping arithmetic on the low 32 bits, as the canvas takes 32-bit coordinates.
@@ -16,12 +13,12 @@ std::int32_t low32(std::uint64_t value)
 
 } // namespace
 
-std::int32_t ToScreenX(double x)
+std::int32_t ScreenMapping::ToScreenX(double x) const
 {
-    return low32(static_cast<std::uint64_t>(CenterX) + static_cast<std::uint64_t>(Round(x)));
+    return low32(static_cast<std::uint64_t>(centerX) + static_cast<std::uint64_t>(Round(x * scaleX)));
 }
 
-std::int32_t ToScreenY(double y)
+std::int32_t ScreenMapping::ToScreenY(double y) const
 {
-    return low32(static_cast<std::uint64_t>(CenterY) - static_cast<std::uint64_t>(Round(y)));
+    return low32(static_cast<std::uint64_t>(centerY) - static_cast<std::uint64_t>(Round(y * scaleY)));
 }

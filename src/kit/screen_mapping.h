@@ -3,13 +3,17 @@
 
 #include <cstdint>
 
-// The canvas pixel of the current model origin. One pair serves every model:
-// each redraw sets it for its canvas before it converts any point.
-extern std::int32_t CenterX;
-extern std::int32_t CenterY;
+// Where a model stands on its canvas: the canvas pixel of its origin, and
+// how many canvas pixels one model unit takes across and down (1 but for
+// the prism, whose unit is a square of its grid). Model coordinates have y
+// upwards; each coordinate is rounded on its own, ties to even, and only the
+// low 32 bits of a rounded value are used, as the canvas takes 32-bit pixels.
+struct ScreenMapping {
+    std::int32_t centerX = 0;
+    std::int32_t centerY = 0;
+    long double scaleX = 1;
+    long double scaleY = 1;
 
-// Model coordinates (pixels, y upwards, origin at CenterX/CenterY) to canvas
-// pixels, each coordinate rounded on its own, ties to even. Only the low
-// 32 bits of a rounded value are used.
-std::int32_t ToScreenX(double x);
-std::int32_t ToScreenY(double y);
+    std::int32_t ToScreenX(double x) const;
+    std::int32_t ToScreenY(double y) const;
+};

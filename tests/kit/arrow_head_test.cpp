@@ -26,11 +26,7 @@ std::vector<Stroke> strokesOf(const RecordingCanvas& canvas)
 
 class ArrowHead : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        CenterX = 60;
-        CenterY = 179;
-    }
+    void SetUp() override { canvas.SetMapping({60, 179}); }
     RecordingCanvas canvas{965, 359};
 };
 

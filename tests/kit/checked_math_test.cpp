@@ -75,22 +75,20 @@ TEST(CheckedMath, PassesOrdinaryResults)
 
 TEST(ScreenMapping, RoundsEachCoordinateAroundTheOrigin)
 {
-    CenterX = 60;
-    CenterY = 179;
-    EXPECT_EQ(ToScreenX(2.5), 62);
-    EXPECT_EQ(ToScreenX(3.5), 64);
-    EXPECT_EQ(ToScreenY(2.5), 177);
-    EXPECT_EQ(ToScreenY(-10.2), 189);
-    EXPECT_EQ(ToScreenX(-60), 0);
+    const ScreenMapping mapping{60, 179};
+    EXPECT_EQ(mapping.ToScreenX(2.5), 62);
+    EXPECT_EQ(mapping.ToScreenX(3.5), 64);
+    EXPECT_EQ(mapping.ToScreenY(2.5), 177);
+    EXPECT_EQ(mapping.ToScreenY(-10.2), 189);
+    EXPECT_EQ(mapping.ToScreenX(-60), 0);
 }
 
 TEST(ScreenMapping, KeepsOnlyTheLow32BitsOfAHugeCoordinate)
 {
-    CenterX = 0;
-    CenterY = 0;
-    EXPECT_EQ(ToScreenX(4294967296.0 + 5), 5);
-    EXPECT_EQ(ToScreenY(4294967296.0 + 5), -5);
-    EXPECT_EQ(ToScreenX(2147483648.0), -2147483648LL);
+    const ScreenMapping mapping;
+    EXPECT_EQ(mapping.ToScreenX(4294967296.0 + 5), 5);
+    EXPECT_EQ(mapping.ToScreenY(4294967296.0 + 5), -5);
+    EXPECT_EQ(mapping.ToScreenX(2147483648.0), -2147483648LL);
 }
 
 } // namespace

@@ -130,6 +130,11 @@ PenTest PenOf(const QColor& color, int width, std::optional<PenStyle> style)
     };
 }
 
+Picture::Picture(const RecordingCanvas& canvas)
+    : Picture(canvas.Ops(), canvas.Mapping().centerX, canvas.Mapping().centerY)
+{
+}
+
 Picture::Picture(const std::vector<CanvasOp>& ops, int centerX, int centerY)
     : centerX_(centerX), centerY_(centerY)
 {

@@ -7,6 +7,7 @@
 // what the physics requires of these figures and compute it themselves.
 
 #include "kit/canvas_op.h"
+#include "kit/recording_canvas.h"
 
 #include <QString>
 
@@ -114,6 +115,8 @@ PenTest PenOf(const QColor& color, int width = 0, std::optional<PenStyle> style 
 class Picture {
 public:
     Picture(const std::vector<CanvasOp>& ops, int centerX, int centerY);
+    // The last redraw on the canvas, round the origin its mapping gives.
+    explicit Picture(const RecordingCanvas& canvas);
 
     const std::vector<DrawnSegment>& segments() const { return segments_; }
     std::vector<DrawnSegment> segments(const PenTest& pen) const;

@@ -32,13 +32,6 @@ QFont wordFont()
     return font;
 }
 
-// Puts the model origin at canvas pixel (x, y).
-void centreOn(int x, int y)
-{
-    CenterX = x;
-    CenterY = y;
-}
-
 long double degrees(long double radians)
 {
     return radians * 180 / Pi;
@@ -165,7 +158,8 @@ void lowerMedium(Canvas& canvas, long double left, long double right, long doubl
     pen(canvas, kWater, 1);
     canvas.SetBrushColor(kWater);
     canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
-    canvas.Rectangle(ToScreenX(double(left)), ToScreenY(0), ToScreenX(double(right)), ToScreenY(double(-depth)));
+    const ScreenMapping& m = canvas.Mapping();
+    canvas.Rectangle(m.ToScreenX(double(left)), m.ToScreenY(0), m.ToScreenX(double(right)), m.ToScreenY(double(-depth)));
     canvas.SetBrushStyle(BrushStyle::bsClear);
     pen(canvas, DiagramInk::Optics, 2);
     segment(canvas, {left, 0}, {right, 0});
@@ -175,7 +169,7 @@ void lowerMedium(Canvas& canvas, long double left, long double right, long doubl
 
 void DrawReflectionDiagram(Canvas& canvas, double incidence)
 {
-    centreOn(canvas.Width() / 2, canvas.Height() - 34);
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() - 34});
     horizontalMirror(canvas, 170);
     normal(canvas, {0, 0}, {0, 150});
     const long double a = incidence;
@@ -193,7 +187,7 @@ void DrawReflectionDiagram(Canvas& canvas, double incidence)
 
 void DrawPlaneMirrorDiagram(Canvas& canvas, double height)
 {
-    centreOn(canvas.Width() / 2, canvas.Height() / 2);
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
     horizontalMirror(canvas, 180);
     const long double h = height;
     const ModelPoint source{-90, h};
@@ -218,7 +212,7 @@ void DrawPlaneMirrorDiagram(Canvas& canvas, double height)
 
 void DrawRefractionDiagram(Canvas& canvas, double n, double incidence)
 {
-    centreOn(canvas.Width() / 2, canvas.Height() / 2);
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
     lowerMedium(canvas, -190, 190, canvas.Height() / 2 - 4);
     normal(canvas, {0, -95}, {0, 95});
     const long double a = incidence;
@@ -236,7 +230,7 @@ void DrawRefractionDiagram(Canvas& canvas, double n, double incidence)
 void DrawTotalReflectionDiagram(Canvas& canvas, double n)
 {
     // The origin is where the ray at the limiting angle meets the surface.
-    centreOn(canvas.Width() / 2 + 10, 104);
+    canvas.SetMapping({canvas.Width() / 2 + 10, 104});
     const long double depth = 80;
     const long double limit = degrees(ArcSin(1 / static_cast<long double>(n)));
     const ModelPoint source{-depth * std::tan(Radians(limit)), -depth};
@@ -275,17 +269,13 @@ void lensOutline(Canvas& canvas, LensType type, long double half)
 {
     pen(canvas, DiagramInk::Optics, 2);
     if (type == LensType::Converging) {
-        canvas.Ellipse(ToScreenX(-12), ToScreenY(double(half)), ToScreenX(12), ToScreenY(double(-half)));
+        EllipseInBox(canvas, {-12, half}, {12, -half});
         return;
     }
     // Two faces curved towards the centre, joined by the edges.
     const long double a = 24, gap = 5, edge = half * std::sqrt(1 - (16.0L / 24) * (16.0L / 24));
-    canvas.Arc(ToScreenX(double(-gap - 2 * a)), ToScreenY(double(half)), ToScreenX(double(-gap)),
-               ToScreenY(double(-half)), ToScreenX(double(-gap - 8)), ToScreenY(double(-half)),
-               ToScreenX(double(-gap - 8)), ToScreenY(double(half)));
-    canvas.Arc(ToScreenX(double(gap)), ToScreenY(double(half)), ToScreenX(double(gap + 2 * a)),
-               ToScreenY(double(-half)), ToScreenX(double(gap + 8)), ToScreenY(double(half)),
-               ToScreenX(double(gap + 8)), ToScreenY(double(-half)));
+    ArcInBox(canvas, {-gap - 2 * a, half}, {-gap, -half}, {-gap - 8, -half}, {-gap - 8, half});
+    ArcInBox(canvas, {gap, half}, {gap + 2 * a, -half}, {gap + 8, half}, {gap + 8, -half});
     segment(canvas, {-gap - 8, edge}, {gap + 8, edge});
     segment(canvas, {-gap - 8, -edge}, {gap + 8, -edge});
 }
@@ -320,7 +310,7 @@ void focusMarks(Canvas& canvas, long double focus, bool doubled)
 
 void DrawLensFocusDiagram(Canvas& canvas, LensType type, double focus)
 {
-    centreOn(canvas.Width() / 2, canvas.Height() / 2);
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
     const long double F = focus, reach = canvas.Width() / 2.0L - 15;
     axis(canvas, -reach, reach);
     lensOutline(canvas, type, 60);
@@ -353,7 +343,7 @@ void DrawImageConstruction(Canvas& canvas, LensType type, double focus, double d
     long double left = -std::max(d, 2 * F) - 25;
     if (hasImage && f < 0)
         left = std::min(left, f - 25);
-    centreOn(int(std::lround(canvas.Width() / 2.0L - (left + rayEnd + 10) / 2)), canvas.Height() / 2);
+    canvas.SetMapping({int(std::lround(canvas.Width() / 2.0L - (left + rayEnd + 10) / 2)), canvas.Height() / 2});
 
     axis(canvas, left, rayEnd + 10);
     const long double half = std::max<long double>(std::max(h, std::fabs(Y)), 40) + 14;

@@ -12,7 +12,7 @@ class Canvas;
 
 // The diagrams of the reference sheet, drawn with the drawing kit on a white
 // canvas: model coordinates in pixels, y upwards, each diagram setting its
-// own CenterX/CenterY. Rays travel from left to right, so that every
+// own origin. Rays travel from left to right, so that every
 // direction mark is a kit arrowhead.
 
 // The inks of the diagrams, by what they draw.

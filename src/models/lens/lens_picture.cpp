@@ -14,8 +14,8 @@ void drawAxis(Canvas& canvas)
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(3);
     canvas.SetPenStyle(PenStyle::psSolid);
-    canvas.MoveTo(0, CenterY);
-    canvas.LineTo(canvas.Width(), CenterY);
+    canvas.MoveTo(0, canvas.Mapping().centerY);
+    canvas.LineTo(canvas.Width(), canvas.Mapping().centerY);
 }
 
 // The schematic symbol: a vertical line with arrowheads pointing outwards
@@ -25,15 +25,16 @@ void drawSymbol(Canvas& canvas, bool outwards)
     const int top = 20, bottom = canvas.Height() - 20;
     const int tipTop = outwards ? 30 : 10;
     const int tipBottom = outwards ? canvas.Height() - 30 : canvas.Height() - 10;
-    canvas.MoveTo(CenterX, top);
-    canvas.LineTo(CenterX, bottom);
+    const int x = canvas.Mapping().centerX;
+    canvas.MoveTo(x, top);
+    canvas.LineTo(x, bottom);
     for (int side : {5, -5}) {
-        canvas.MoveTo(CenterX, top);
-        canvas.LineTo(CenterX + side, tipTop);
+        canvas.MoveTo(x, top);
+        canvas.LineTo(x + side, tipTop);
     }
     for (int side : {5, -5}) {
-        canvas.MoveTo(CenterX, bottom);
-        canvas.LineTo(CenterX + side, tipBottom);
+        canvas.MoveTo(x, bottom);
+        canvas.LineTo(x + side, tipBottom);
     }
 }
 
@@ -50,9 +51,10 @@ void drawConcaveOutline(Canvas& canvas)
     const long double h = LensHalfHeight();
     ArcInBox(canvas, {-120, h}, {-10, -h}, {-50, -h}, {-50, h});
     ArcInBox(canvas, {10, h}, {120, -h}, {50, h}, {50, -h});
-    for (int y : {ToScreenY(double(h)) + 5, ToScreenY(double(-h)) - 5}) {
-        canvas.MoveTo(ToScreenX(-50), y);
-        canvas.LineTo(ToScreenX(50), y);
+    const ScreenMapping& m = canvas.Mapping();
+    for (int y : {m.ToScreenY(double(h)) + 5, m.ToScreenY(double(-h)) - 5}) {
+        canvas.MoveTo(m.ToScreenX(-50), y);
+        canvas.LineTo(m.ToScreenX(50), y);
     }
 }
 
@@ -92,7 +94,7 @@ void drawMarkTexts(Canvas& canvas, double F)
     const std::pair<double, const char*> texts[] = {{F, "F"},      {-F, "F"},      {2 * F, "2F"},
                                                     {-2 * F, "2F"}, {3 * F, "3F"}, {-3 * F, "3F"}};
     for (const auto& [x, text] : texts)
-        canvas.TextOut(ToScreenX(x), ToScreenY(0.5), QString::fromLatin1(text));
+        TextAt(canvas, {x, 0.5L}, QString::fromLatin1(text));
 }
 
 // What both lens kinds draw before their rays: the focal marks and the
@@ -212,8 +214,7 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
 void DrawLens(Canvas& canvas, const LensScene& s)
 {
     canvas.Refresh();
-    CenterX = canvas.Width() / 2;
-    CenterY = canvas.Height() / 2;
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
 
     const bool converging = s.kind == LensKind::Converging;
     drawAxis(canvas);

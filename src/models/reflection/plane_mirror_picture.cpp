@@ -28,8 +28,8 @@ void drawMirror(Canvas& canvas)
 {
     canvas.SetPenColor(White);
     canvas.SetPenWidth(2);
-    canvas.MoveTo(CenterX, 0);
-    canvas.LineTo(CenterX, canvas.Height());
+    canvas.MoveTo(canvas.Mapping().centerX, 0);
+    canvas.LineTo(canvas.Mapping().centerX, canvas.Height());
     // Its back: 45-degree strokes 10 apart on the right, far beyond the canvas.
     for (int i = 0; i <= 100; ++i) {
         Segment(canvas, {0, 10.0L * i}, {10, 10.0L * i + 10});
@@ -104,8 +104,7 @@ void drawLuminousPoint(Canvas& canvas, ModelPoint centre, const QString& label)
     canvas.SetBrushColor(Yellow);
     const ModelPoint topLeft = offset(centre, -10, 10);
     const ModelPoint bottomRight = offset(centre, 10, -10);
-    canvas.Ellipse(ToScreenX(double(topLeft.x)), ToScreenY(double(topLeft.y)), ToScreenX(double(bottomRight.x)),
-                   ToScreenY(double(bottomRight.y)));
+    EllipseInBox(canvas, topLeft, bottomRight);
     canvas.SetBrushColor(Black);
     TextAt(canvas, offset(centre, -10, 40), label);
 }
@@ -160,8 +159,7 @@ void DrawPlaneMirror(Canvas& canvas, const MirrorScene& scene)
 {
     const ObjectPlacement& p = scene.placement;
     canvas.Refresh();
-    CenterY = canvas.Height() / 2;
-    CenterX = canvas.Width() / 2;
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
 
     drawMirror(canvas);
     if (scene.object == MirrorObject::Arrow) {

@@ -18,5 +18,5 @@ struct MirrorScene {
 // Refreshes the canvas and draws the plane mirror with its hatched back, the
 // object and its image, the rays from the object with their continuations
 // behind the mirror, and the ruler and extra rays asked for. Sets
-// CenterX/CenterY to the canvas centre.
+// its model origin at the canvas centre.
 void DrawPlaneMirror(Canvas& canvas, const MirrorScene& scene);

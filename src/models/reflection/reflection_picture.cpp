@@ -13,15 +13,14 @@
 void DrawReflection(Canvas& canvas, int A, int F)
 {
     canvas.Refresh();
-    CenterX = canvas.Width() / 2;
-    CenterY = canvas.Height() / 2;
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
 
     // Axes across the whole canvas.
     canvas.SetPenColor(ModelColour::White);
-    canvas.MoveTo(CenterX, 0);
-    canvas.LineTo(CenterX, canvas.Height());
-    canvas.MoveTo(0, CenterY);
-    canvas.LineTo(canvas.Width(), CenterY);
+    canvas.MoveTo(canvas.Mapping().centerX, 0);
+    canvas.LineTo(canvas.Mapping().centerX, canvas.Height());
+    canvas.MoveTo(0, canvas.Mapping().centerY);
+    canvas.LineTo(canvas.Width(), canvas.Mapping().centerY);
 
     // Protractor.
     CircleAroundOrigin(canvas, 200);

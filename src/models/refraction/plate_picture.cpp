@@ -159,8 +159,8 @@ Letters placeLetters(const Canvas& canvas, const PictureStrokes& picture, const 
 void drawOriginRow(Canvas& canvas)
 {
     canvas.SetPenColor(ModelColour::White);
-    canvas.MoveTo(0, CenterY);
-    canvas.LineTo(kMainWindowWidth, CenterY);
+    canvas.MoveTo(0, canvas.Mapping().centerY);
+    canvas.LineTo(kMainWindowWidth, canvas.Mapping().centerY);
 }
 
 // Both faces, the names of the media and the hatched section.
@@ -177,7 +177,8 @@ void drawPlate(Canvas& canvas, long double d)
 
     canvas.SetBrushColor(ModelColour::Blue);
     canvas.SetBrushStyle(BrushStyle::bsFDiagonal);
-    canvas.Rectangle(ToScreenX(-200), ToScreenY(0), ToScreenX(200), ToScreenY(double(-10 * d)));
+    const ScreenMapping& m = canvas.Mapping();
+    canvas.Rectangle(m.ToScreenX(-200), m.ToScreenY(0), m.ToScreenX(200), m.ToScreenY(double(-10 * d)));
 }
 
 // A protractor of radius 200 about `centre`: the upper one, reading 10 at
@@ -268,8 +269,7 @@ void drawEmergentRay(Canvas& canvas, const PlateGeometry& g, const ExitSite& exi
 void DrawPlate(Canvas& canvas, const PlateSettings& settings)
 {
     canvas.Refresh();
-    CenterX = canvas.Width() / 2 - 30;
-    CenterY = canvas.Height() / 2 - 25;
+    canvas.SetMapping({canvas.Width() / 2 - 30, canvas.Height() / 2 - 25});
     const PlateGeometry g = PlateGeometryOf(settings);
     const long double A = settings.A;
     const ExitSite exit = exitSiteOf(g, A, settings.t);

@@ -17,31 +17,10 @@ constexpr int GridTop = 10;
 constexpr int GridWidth = 900;
 constexpr int GridHeight = 400;
 
-void moveTo(Canvas& canvas, ModelPoint p)
-{
-    const QPoint c = PrismToCanvas(p.x, p.y);
-    canvas.MoveTo(c.x(), c.y());
-}
-
-void lineTo(Canvas& canvas, ModelPoint p)
-{
-    const QPoint c = PrismToCanvas(p.x, p.y);
-    canvas.LineTo(c.x(), c.y());
-}
-
 void pen(Canvas& canvas, const QColor& colour, int width)
 {
     canvas.SetPenColor(colour);
     canvas.SetPenWidth(width);
-}
-
-// An arc of the ellipse in the box from corner1 to corner2, counterclockwise
-// on the screen from the ray through `from` to the ray through `to`.
-void arc(Canvas& canvas, ModelPoint corner1, ModelPoint corner2, ModelPoint from, ModelPoint to)
-{
-    const QPoint c1 = PrismToCanvas(corner1.x, corner1.y), c2 = PrismToCanvas(corner2.x, corner2.y);
-    const QPoint f = PrismToCanvas(from.x, from.y), t = PrismToCanvas(to.x, to.y);
-    canvas.Arc(c1.x(), c1.y(), c2.x(), c2.y(), f.x(), f.y(), t.x(), t.y());
 }
 
 // The grid of squares, the numbers -10 .. 10 under the axis and the axis.
@@ -73,16 +52,15 @@ void drawGridAndAxis(Canvas& canvas)
 void drawPrism(Canvas& canvas, ModelPoint V, ModelPoint L, ModelPoint R)
 {
     pen(canvas, ModelColour::Blue, 4);
-    moveTo(canvas, V);
-    lineTo(canvas, L);
-    moveTo(canvas, V);
-    lineTo(canvas, R);
-    lineTo(canvas, L);
+    MoveTo(canvas, V);
+    LineTo(canvas, L);
+    MoveTo(canvas, V);
+    LineTo(canvas, R);
+    LineTo(canvas, L);
 
     pen(canvas, ModelColour::White, 2);
-    arc(canvas, {-1, 6}, {1, 4}, L, R);
-    const QPoint letter = PrismToCanvas(0, 4);
-    canvas.TextOut(letter.x(), letter.y(), QStringLiteral("F"));
+    ArcInBox(canvas, {-1, 6}, {1, 4}, L, R);
+    TextAt(canvas, {0, 4}, QStringLiteral("F"));
 }
 
 // The double arc at the ray's start O, from the axis up to the ray. Both arcs
@@ -91,8 +69,8 @@ void drawRayAngle(Canvas& canvas, const PrismTrace& trace)
 {
     const ModelPoint along{trace.O.x + 20 * trace.incident.x, trace.O.y + 20 * trace.incident.y};
     pen(canvas, ModelColour::White, 2);
-    arc(canvas, {-13, 3}, {-7, -3}, {-7, 0}, along);
-    arc(canvas, {-13.2L, 3}, {-7.2L, -3}, {-7.2L, 0}, along);
+    ArcInBox(canvas, {-13, 3}, {-7, -3}, {-7, 0}, along);
+    ArcInBox(canvas, {-13.2L, 3}, {-7.2L, -3}, {-7.2L, 0}, along);
 }
 
 // The normal where the ray meets a side: through the point at right angles
@@ -101,14 +79,14 @@ void drawNormal(Canvas& canvas, const PrismTrace& trace, const PrismHit& hit)
 {
     pen(canvas, ModelColour::Silver, 1);
     if (hit.side == PrismSide::Base) {
-        moveTo(canvas, {hit.at.x, -1});
-        lineTo(canvas, {hit.at.x, 1});
+        MoveTo(canvas, {hit.at.x, -1});
+        LineTo(canvas, {hit.at.x, 1});
         return;
     }
     // A face through the apex and a corner at (c, 0) has the slope -5 / c, its normal c / 5.
     const long double k = (hit.side == PrismSide::LeftFace ? trace.L.x : trace.R.x) / 5;
-    moveTo(canvas, {hit.at.x - 1, hit.at.y - k});
-    lineTo(canvas, {hit.at.x + 1, hit.at.y + k});
+    MoveTo(canvas, {hit.at.x - 1, hit.at.y - k});
+    LineTo(canvas, {hit.at.x + 1, hit.at.y + k});
 }
 
 } // namespace
@@ -116,12 +94,13 @@ void drawNormal(Canvas& canvas, const PrismTrace& trace, const PrismHit& hit)
 void DrawPrism(Canvas& canvas, const PrismTrace& trace)
 {
     canvas.Refresh();
+    canvas.SetMapping(PrismMapping());
     drawGridAndAxis(canvas);
     drawPrism(canvas, trace.V, trace.L, trace.R);
 
     pen(canvas, ModelColour::Yellow, 3);
-    moveTo(canvas, trace.O);
-    lineTo(canvas, trace.incidentEnd);
+    MoveTo(canvas, trace.O);
+    LineTo(canvas, trace.incidentEnd);
     drawRayAngle(canvas, trace);
 
     // The ray inside from side to side, each point with its normal.
@@ -129,14 +108,14 @@ void DrawPrism(Canvas& canvas, const PrismTrace& trace)
         drawNormal(canvas, trace, trace.hits[i]);
         if (i + 1 < trace.hits.size()) {
             pen(canvas, ModelColour::Yellow, 3);
-            moveTo(canvas, trace.hits[i].at);
-            lineTo(canvas, trace.hits[i + 1].at);
+            MoveTo(canvas, trace.hits[i].at);
+            LineTo(canvas, trace.hits[i + 1].at);
         }
     }
 
     if (trace.emergentEnd) {
         pen(canvas, ModelColour::Yellow, 3);
-        moveTo(canvas, trace.hits.back().at);
-        lineTo(canvas, *trace.emergentEnd);
+        MoveTo(canvas, trace.hits.back().at);
+        LineTo(canvas, *trace.emergentEnd);
     }
 }

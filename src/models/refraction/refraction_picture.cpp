@@ -145,8 +145,7 @@ void hatchDenserMedium(Canvas& canvas, int s1, int s2)
 void DrawRefraction(Canvas& canvas, int p, int s1, int s2)
 {
     canvas.Refresh();
-    CenterX = canvas.Width() / 2;
-    CenterY = canvas.Height() / 2;
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
     drawMediaAndProtractor(canvas);
 
     const RefractionInputs in = RefractionInputsOf(p, s1, s2);

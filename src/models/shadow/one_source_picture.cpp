@@ -61,8 +61,7 @@ void drawArrowHeads(Canvas& canvas, long double s, long double h, long double d,
 
 void DrawOneSource(Canvas& canvas, const OneSourceScene& scene)
 {
-    CenterX = 60;
-    CenterY = canvas.Height() / 2;
+    canvas.SetMapping({60, canvas.Height() / 2});
     const long double s = scene.s, h = scene.h, d = scene.d, L = scene.L;
     const OneSourceShadow shadow = OneSourceShadowEdges(scene.s, scene.h, scene.d, scene.L);
 
@@ -109,8 +108,7 @@ void DrawOneSource(Canvas& canvas, const OneSourceScene& scene)
 void DrawOneSourceScreen(Canvas& screen, const OneSourceScene& scene)
 {
     screen.Refresh();
-    CenterX = screen.Width() / 2;
-    CenterY = screen.Height() / 2;
+    screen.SetMapping({screen.Width() / 2, screen.Height() / 2});
     if (scene.obstacleShown) {
         const OneSourceShadow shadow = OneSourceShadowEdges(scene.s, scene.h, scene.d, scene.L);
         screen.SetBrushColor(Gray);

@@ -18,10 +18,10 @@ void DrawObliqueScreen(Canvas& canvas, long double L)
 
 void DrawScreenAxes(Canvas& screen, TickStroke horizontal, TickStroke vertical, int verticalStep)
 {
-    screen.MoveTo(CenterX, 0);
-    screen.LineTo(CenterX, screen.Height());
-    screen.MoveTo(0, CenterY);
-    screen.LineTo(screen.Width(), CenterY);
+    screen.MoveTo(screen.Mapping().centerX, 0);
+    screen.LineTo(screen.Mapping().centerX, screen.Height());
+    screen.MoveTo(0, screen.Mapping().centerY);
+    screen.LineTo(screen.Width(), screen.Mapping().centerY);
     for (int i = -50; i <= 50; ++i) {
         const long double x = 10 * i;
         MoveTo(screen, {x, 0});

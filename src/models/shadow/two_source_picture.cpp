@@ -69,8 +69,7 @@ void drawShadowDisc(Canvas& screen, const SourceRays& rays, BrushStyle hatch)
 void DrawTwoSources(Canvas& canvas, const TwoSourceScene& scene)
 {
     canvas.Refresh();
-    CenterX = canvas.Width() / 2;
-    CenterY = canvas.Height() / 2;
+    canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
 
     // The paths the sources can be moved along, dashed: only a thin pen dashes.
     canvas.SetPenColor(White);
@@ -107,8 +106,7 @@ void DrawTwoSourceScreen(Canvas& screen, const TwoSourceScene& scene)
 {
     screen.Refresh();
     screen.SetPenWidth(1);
-    CenterX = screen.Width() / 2;
-    CenterY = screen.Height() / 2;
+    screen.SetMapping({screen.Width() / 2, screen.Height() / 2});
     screen.SetPenColor(Black);
     DrawScreenAxes(screen, {-2, 4}, {2, -4}, -10);
 

@@ -49,7 +49,7 @@ protected:
     {
         const Scene& s = GetParam();
         DrawLens(canvas, LensScene{s.kind, s.figure, double(s.F), double(s.d), double(s.h1)});
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
     }
 
     std::vector<DrawnSegment> solid() const { return picture->lines(PenOf(Yellow, 1, PenStyle::psSolid)); }

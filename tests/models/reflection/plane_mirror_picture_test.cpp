@@ -64,7 +64,7 @@ public:
     explicit MirrorFigures(const Setting& s) : setting(s)
     {
         DrawPlaneMirror(canvas, MirrorScene{{s.X, s.h, s.Y}, s.object, s.extra, s.ruler});
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
     }
 
     bool arrow() const { return setting.object == MirrorObject::Arrow; }
@@ -375,8 +375,8 @@ TEST_P(PlaneMirrorRays, AreDrawnSolidInYellow)
 {
     const ExpectedRay& ray = GetParam();
     const MirrorFigures figures(ray.setting);
-    EXPECT_EQ(CenterX, 303);
-    EXPECT_EQ(CenterY, 259);
+    EXPECT_EQ(figures.canvas.Mapping().centerX, 303);
+    EXPECT_EQ(figures.canvas.Mapping().centerY, 259);
     const auto solid = figures.solid();
     EXPECT_TRUE(std::any_of(solid.begin(), solid.end(), [&](const DrawnSegment& s) {
         return (near(s.from, ray.from) && near(s.to, ray.to)) || (near(s.from, ray.to) && near(s.to, ray.from));

@@ -30,7 +30,7 @@ struct ReflectionFigures {
     explicit ReflectionFigures(int A, int F)
     {
         DrawReflection(canvas, A, F);
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
     }
 
     RecordingCanvas canvas{607, 519};
@@ -195,8 +195,8 @@ class ReflectionPicture : public ::testing::Test {};
 TEST_F(ReflectionPicture, CentresOnTheCanvasAndDrawsAxesAcrossIt)
 {
     const ReflectionFigures figures(45, 10);
-    EXPECT_EQ(CenterX, 303);
-    EXPECT_EQ(CenterY, 259);
+    EXPECT_EQ(figures.canvas.Mapping().centerX, 303);
+    EXPECT_EQ(figures.canvas.Mapping().centerY, 259);
     const auto axes = figures.picture->lines(PenOf(White, 1));
     ASSERT_GE(axes.size(), 2u);
     EXPECT_EQ(figures.canvas.Ops()[0].kind, CanvasOp::Kind::Refresh);
@@ -289,7 +289,7 @@ TEST_F(ReflectionPicture, AtTwiceThePixelRatioLinesLandDoubledAndTwiceAsWide)
     int yellow = 0; // samples half an image pixel apart
     for (double t = -8; t <= 8; t += 0.25) {
         const Pt p = middle + t * across;
-        yellow += colour(int(std::floor(2 * (CenterX + p.x) + 1)), int(std::floor(2 * (CenterY - p.y) + 1))) == Yellow;
+        yellow += colour(int(std::floor(2 * (canvas.Mapping().centerX + p.x) + 1)), int(std::floor(2 * (canvas.Mapping().centerY - p.y) + 1))) == Yellow;
     }
     EXPECT_NEAR(yellow / 2.0, 6, 1) << "image pixels across the ray";
 }

@@ -60,7 +60,7 @@ protected:
     void SetUp() override
     {
         DrawPlate(canvas, GetParam());
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
     }
 
     std::vector<DrawnSegment> rays() const { return picture->lines(PenOf(Yellow, 3)); }
@@ -400,8 +400,8 @@ TEST(PlatePicture, DefaultsDrawAtTheseCanvasPoints)
 {
     RecordingCanvas canvas{615, 519};
     DrawPlate(canvas, {45, 150, 50});
-    EXPECT_EQ(CenterX, 277);
-    EXPECT_EQ(CenterY, 234);
+    EXPECT_EQ(canvas.Mapping().centerX, 277);
+    EXPECT_EQ(canvas.Mapping().centerY, 234);
     const auto has = [&canvas](CanvasOp::Kind kind, std::vector<int> args) {
         for (const CanvasOp& op : canvas.Ops())
             if (op.kind == kind && op.args == args)
@@ -422,19 +422,19 @@ TEST(PlatePicture, EdgeSettingsDrawWithoutError)
     // Where the refracted ray, the second of the three, ends.
     const auto exitPoint = [&canvas](int A, int s, int t) {
         DrawPlate(canvas, {A, s, t});
-        const Picture picture(canvas.Ops(), CenterX, CenterY);
+        const Picture picture(canvas);
         return picture.lines(PenOf(Yellow, 3)).at(1).to;
     };
     // The thinnest plate is one pixel thick.
     const Pt thin = exitPoint(45, 150, 0);
-    EXPECT_EQ(CenterX + int(thin.x), 278);
-    EXPECT_EQ(CenterY - int(thin.y), 235);
+    EXPECT_EQ(canvas.Mapping().centerX + int(thin.x), 278);
+    EXPECT_EQ(canvas.Mapping().centerY - int(thin.y), 235);
     // A grazing ray into the thickest plate of the lowest index would reach
     // the lower face's line some 1407 pixels to the right; it meets the side
     // face at the plate's right end, 29 pixels below O, and leaves there.
     const Pt side = exitPoint(89, 100, 200);
-    EXPECT_EQ(CenterX + int(side.x), 477);
-    EXPECT_EQ(CenterY - int(side.y), 263);
+    EXPECT_EQ(canvas.Mapping().centerX + int(side.x), 477);
+    EXPECT_EQ(canvas.Mapping().centerY - int(side.y), 263);
     // The source almost straight above O.
     DrawPlate(canvas, {1, 150, 50});
     bool source = false;
@@ -448,7 +448,7 @@ TEST(PlatePicture, OriginRowTakesThePenWidthTheLastRedrawLeft)
     RecordingCanvas canvas{615, 519};
     for (int expectedWidth : {1, 3}) {
         DrawPlate(canvas, {45, 150, 50});
-        const Picture picture(canvas.Ops(), CenterX, CenterY);
+        const Picture picture(canvas);
         const DrawnSegment& row = picture.segments().front();
         EXPECT_EQ(row.pen.width, expectedWidth);
         EXPECT_EQ(row.pen.color, White);

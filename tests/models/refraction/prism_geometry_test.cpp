@@ -13,44 +13,36 @@ struct Mapped {
     int screen;
 };
 
-class PrismToScreenXTest : public ::testing::TestWithParam<Mapped> {};
-class PrismToScreenYTest : public ::testing::TestWithParam<Mapped> {};
+class PrismMappingX : public ::testing::TestWithParam<Mapped> {};
+class PrismMappingY : public ::testing::TestWithParam<Mapped> {};
 
-TEST_P(PrismToScreenXTest, FortyFivePixelsAUnitFromTheLeftEdge)
+TEST_P(PrismMappingX, FortyFivePixelsAUnitFromTheGridsLeftEdge)
 {
-    EXPECT_EQ(PrismToScreenX(GetParam().model), GetParam().screen);
+    EXPECT_EQ(PrismMapping().ToScreenX(GetParam().model), GetParam().screen);
 }
 
-TEST_P(PrismToScreenYTest, FortyPixelsAUnitDownFromTheTop)
+TEST_P(PrismMappingY, FortyPixelsAUnitDownFromTheGridsTop)
 {
-    EXPECT_EQ(PrismToScreenY(GetParam().model), GetParam().screen);
+    EXPECT_EQ(PrismMapping().ToScreenY(GetParam().model), GetParam().screen);
 }
 
-// Halves of a pixel round to the even neighbour: (x + 10) * 45 = 22.5, 67.5
-// and -22.5; (5 - y) * 40 = 2.5 and 7.5.
-INSTANTIATE_TEST_SUITE_P(Prism, PrismToScreenXTest,
-                         ::testing::Values(Mapped{-10, 0}, Mapped{0, 450}, Mapped{10, 900}, Mapped{-1.2326, 395},
-                                           Mapped{-9.5, 22}, Mapped{-8.5, 68}, Mapped{-10.5, -22},
-                                           Mapped{-13, -135}));
-INSTANTIATE_TEST_SUITE_P(Prism, PrismToScreenYTest,
-                         ::testing::Values(Mapped{5, 0}, Mapped{0, 200}, Mapped{-5, 400}, Mapped{2.0241, 119},
-                                           Mapped{4.9375, 2}, Mapped{4.8125, 8}, Mapped{6, -40}));
+// The grid's frame runs from canvas (30, 10) to (930, 410). Halves of a pixel
+// round to the even neighbour: 45 x = -427.5, -382.5 and -472.5; 40 y = 197.5
+// and 192.5.
+INSTANTIATE_TEST_SUITE_P(Prism, PrismMappingX,
+                         ::testing::Values(Mapped{-10, 30}, Mapped{0, 480}, Mapped{10, 930}, Mapped{-1.2326, 425},
+                                           Mapped{-9.5, 52}, Mapped{-8.5, 98}, Mapped{-10.5, 8},
+                                           Mapped{-13, -105}));
+INSTANTIATE_TEST_SUITE_P(Prism, PrismMappingY,
+                         ::testing::Values(Mapped{5, 10}, Mapped{0, 210}, Mapped{-5, 410}, Mapped{2.0241, 129},
+                                           Mapped{4.9375, 12}, Mapped{4.8125, 18}, Mapped{6, -30}));
 
-TEST(PrismToCanvas, GridCornersApexAndRayStart)
-{
-    EXPECT_EQ(PrismToCanvas(-10, 5), QPoint(30, 10));
-    EXPECT_EQ(PrismToCanvas(10, -5), QPoint(930, 410));
-    EXPECT_EQ(PrismToCanvas(0, 5), QPoint(480, 10));   // the apex
-    EXPECT_EQ(PrismToCanvas(-10, 0), QPoint(30, 210)); // where the ray starts
-    EXPECT_EQ(PrismToCanvas(-13, 3), QPoint(-105, 90));
-}
-
-TEST(PrismToCanvas, FarPointsWrapToTheirLowThirtyTwoBits)
+TEST(PrismMapping, FarPointsWrapToTheirLowThirtyTwoBits)
 {
     // 2^32 / 45 units to the right lands back on the same column.
     const double turn = 4294967296.0 / 45;
-    EXPECT_EQ(PrismToCanvas(turn, 0).x(), 480);
-    EXPECT_THROW(PrismToScreenX(1e30), std::exception);
+    EXPECT_EQ(PrismMapping().ToScreenX(turn), 480);
+    EXPECT_THROW(PrismMapping().ToScreenX(1e30), std::exception);
 }
 
 TEST(PrismIndex, LowestSettingIsAirThenHundredthsFromOneAndTwo)

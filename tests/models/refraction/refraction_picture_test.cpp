@@ -47,7 +47,7 @@ protected:
     {
         const Setting& s = GetParam();
         DrawRefraction(canvas, s.p, s.s1, s.s2);
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
     }
 
     std::vector<DrawnSegment> rays() const { return picture->lines(PenOf(Yellow, 3)); }
@@ -239,8 +239,8 @@ TEST(RefractionPicture, DefaultsPutTheRefractedRayAtTheEdgeCasesCoordinates)
 {
     RecordingCanvas canvas{607, 519};
     DrawRefraction(canvas, 90, 200, 100);
-    EXPECT_EQ(CenterX, 303);
-    EXPECT_EQ(CenterY, 259);
+    EXPECT_EQ(canvas.Mapping().centerX, 303);
+    EXPECT_EQ(canvas.Mapping().centerY, 259);
     // The critical line ends at 200 (cos 120.16, sin 120.16) = (-100.44, 172.95).
     bool critical = false;
     for (const CanvasOp& op : canvas.Ops())

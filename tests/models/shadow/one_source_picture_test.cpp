@@ -67,7 +67,7 @@ protected:
     {
         canvas.Refresh();
         DrawOneSource(canvas, GetParam());
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
     }
 
     std::vector<DrawnEllipse> ellipsesFilled(const QColor& colour) const
@@ -200,7 +200,7 @@ TEST_P(ObstacleShown, FaceOnThePenumbraAndTheUmbraUpToItsTipAreDiscsRoundTheCent
     const OneSourceScene& s = GetParam();
     RecordingCanvas screen(289, 245);
     DrawOneSourceScreen(screen, s);
-    const Picture faceOn(screen.Ops(), CenterX, CenterY);
+    const Picture faceOn(screen);
     std::vector<std::pair<double, QColor>> expected{{OnScreen(-s.s, s.h, s), Gray}};
     if (!BeyondTheUmbrasTip(s))
         expected.push_back({OnScreen(s.s, s.h, s), Black});
@@ -334,7 +334,7 @@ protected:
         screen.emplace(width, height);
         screen->SetLabelAppearance(White, QFont(), Black);
         DrawOneSourceScreen(*screen, scene);
-        return Picture(screen->Ops(), CenterX, CenterY);
+        return Picture(*screen);
     }
 
     std::optional<RecordingCanvas> screen;
@@ -344,8 +344,8 @@ TEST_F(OneSourceScreen, ShowsTheShadowFaceOnAsTwoDiscsUnderTheAxes)
 {
     const OneSourceScene scene{40, 30, 361, 800, true};
     const Picture picture = draw(scene);
-    EXPECT_EQ(CenterX, 144);
-    EXPECT_EQ(CenterY, 122);
+    EXPECT_EQ(screen->Mapping().centerX, 144);
+    EXPECT_EQ(screen->Mapping().centerY, 122);
     ASSERT_EQ(picture.ellipses().size(), 2u);
     const DrawnEllipse& penumbra = picture.ellipses()[0];
     const DrawnEllipse& umbra = picture.ellipses()[1];
@@ -377,10 +377,11 @@ TEST_F(OneSourceScreen, AxesCrossAtTheCentreWithATickEveryTenPixels)
     for (const QSize size : {QSize(289, 245), QSize(400, 300), QSize(120, 81)}) {
         SCOPED_TRACE(size.width());
         const Picture picture = draw({40, 30, 361, 800, true}, size.width(), size.height());
-        EXPECT_EQ(CenterX, size.width() / 2);
-        EXPECT_EQ(CenterY, size.height() / 2);
-        const double left = -CenterX, right = size.width() - CenterX;
-        const double top = CenterY, bottom = CenterY - size.height();
+        const ScreenMapping& mapping = screen->Mapping();
+        EXPECT_EQ(mapping.centerX, size.width() / 2);
+        EXPECT_EQ(mapping.centerY, size.height() / 2);
+        const double left = -mapping.centerX, right = size.width() - mapping.centerX;
+        const double top = mapping.centerY, bottom = mapping.centerY - size.height();
         int axes = 0, horizontalTicks = 0, verticalTicks = 0;
         for (const DrawnSegment& line : picture.segments()) {
             if (line.from.x == 0 && line.to.x == 0 && line.length() > 10) {

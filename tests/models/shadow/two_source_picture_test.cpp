@@ -56,9 +56,9 @@ protected:
     void SetUp() override
     {
         DrawTwoSources(canvas, GetParam());
-        picture.emplace(canvas.Ops(), CenterX, CenterY);
+        picture.emplace(canvas);
         DrawTwoSourceScreen(screen, GetParam());
-        faceOn.emplace(screen.Ops(), CenterX, CenterY);
+        faceOn.emplace(screen);
     }
 
     std::vector<SourceView> sources() const
@@ -254,8 +254,8 @@ TEST(TwoSourceScreen, StartShadowsAreCirclesBelowAndAboveTheCentreUnderNoAxis)
 {
     RecordingCanvas screen(285, 240);
     DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
-    EXPECT_EQ(CenterX, 142);
-    EXPECT_EQ(CenterY, 120);
+    EXPECT_EQ(screen.Mapping().centerX, 142);
+    EXPECT_EQ(screen.Mapping().centerY, 120);
     std::vector<std::vector<int>> circles;
     std::vector<BrushStyle> hatches;
     size_t lastLine = 0;
