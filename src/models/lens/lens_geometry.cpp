@@ -32,24 +32,23 @@ QString LensCaseText(int F, int d)
     return QStringLiteral("d<F");
 }
 
-double CentralRayTip(double h1, double f, double d)
+LensState LensStateOf(LensKind kind, int F, int d, int h1)
 {
-    return -h1 * f / d;
-}
-
-double ImageTip(double h1, double f, double F)
-{
-    return h1 - h1 * f / F;
-}
-
-double DivergingRayEnd(double h1, double F)
-{
-    return h1 * RayEndX / F + h1;
-}
-
-double VirtualImageHalf(double h1, double F, double d)
-{
-    return -h1 * F / (F + d);
+    LensState s{kind, double(F), double(d), double(h1), LensCaseText(F, d), LensPower(kind, F),
+                kind == LensKind::Converging && F == d, {}};
+    s.numbers.D = s.D;
+    if (s.raysParallel)
+        return s;
+    s.numbers = ComputeLens(kind, s.F, s.d, s.h1);
+    const double f = s.numbers.f;
+    if (kind == LensKind::Converging) {
+        s.centralRayTip = -s.h1 * f / s.d;
+        s.imageTip = s.h1 - s.h1 * f / s.F;
+    } else {
+        s.divergingRayEnd = s.h1 * RayEndX / s.F + s.h1;
+        s.virtualImageHalf = -s.h1 * s.F / (s.F + s.d);
+    }
+    return s;
 }
 
 double LensHalfHeight()

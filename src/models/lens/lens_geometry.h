@@ -25,18 +25,32 @@ LensNumbers ComputeLens(LensKind kind, double F, double d, double h1);
 // "d>2F", "d=2F", "F<d<2F", "d=F" or "d<F".
 QString LensCaseText(int F, int d);
 
-// Converging lens: the tip of the central rays and of the refracted parallel
-// ray, which is also the tip of the image.
-double CentralRayTip(double h1, double f, double d);
-double ImageTip(double h1, double f, double F);
-
 // Rays that leave the picture are drawn on to this x, beyond its right edge.
 constexpr double RayEndX = 500;
 
-// Diverging lens: where the refracted rays leave the picture at RayEndX, and
-// the half-length of the virtual image.
-double DivergingRayEnd(double h1, double F);
-double VirtualImageHalf(double h1, double F, double d);
+// One redraw of the lens model: its settings and every number and point it
+// shows. With the object in the focus of a converging lens the rays leave
+// parallel: there is no image, and nothing to say of f, Г and h2.
+struct LensState {
+    LensKind kind;
+    double F;
+    double d;
+    double h1;
+    QString caseText;
+    double D;
+    bool raysParallel;
+    LensNumbers numbers; // all but D unset while the rays leave parallel
+    // Converging lens: where the central rays and the refracted parallel ray
+    // end, the latter also the tip of the image.
+    double centralRayTip = 0;
+    double imageTip = 0;
+    // Diverging lens: where the refracted rays leave the picture at RayEndX,
+    // and the half-length of the virtual image.
+    double divergingRayEnd = 0;
+    double virtualImageHalf = 0;
+};
+
+LensState LensStateOf(LensKind kind, int F, int d, int h1);
 
 // The outline's half-height, sqrt(17500).
 double LensHalfHeight();

@@ -99,7 +99,7 @@ void drawMarkTexts(Canvas& canvas, double F)
 
 // What both lens kinds draw before their rays: the focal marks and the
 // object; the rays then follow with a thin solid yellow pen.
-void drawMarksAndObject(Canvas& canvas, const LensScene& s)
+void drawMarksAndObject(Canvas& canvas, const LensState& s)
 {
     drawFocalMarks(canvas, s.F);
     drawObject(canvas, s.d, s.h1);
@@ -123,10 +123,11 @@ void drawImage(Canvas& canvas, double f, double tip, double k)
 
 // The object beyond the focus: the rays meet behind the lens in a real,
 // inverted image.
-void drawRealImage(Canvas& canvas, const LensScene& s, const LensNumbers& n)
+void drawRealImage(Canvas& canvas, const LensState& s)
 {
-    const double yc = CentralRayTip(s.h1, n.f, s.d);
-    const double yi = ImageTip(s.h1, n.f, s.F);
+    const LensNumbers& n = s.numbers;
+    const double yc = s.centralRayTip;
+    const double yi = s.imageTip;
 
     Segment(canvas, {-s.d, s.h1}, {n.f, yc});
     drawDirectionMarks(canvas, s.d, s.h1);
@@ -153,9 +154,10 @@ void drawRealImage(Canvas& canvas, const LensScene& s, const LensNumbers& n)
 // The object inside the focal length, as a magnifying glass is drawn on the
 // board: the real rays leave the lens spreading, solid, and only their
 // backward extensions, dashed, meet in the virtual, upright image.
-void drawMagnifier(Canvas& canvas, const LensScene& s, const LensNumbers& n)
+void drawMagnifier(Canvas& canvas, const LensState& s)
 {
-    const double yi = ImageTip(s.h1, n.f, s.F);
+    const LensNumbers& n = s.numbers;
+    const double yi = s.imageTip;
     const double edge = RayEndX;
 
     Segment(canvas, {-s.d, s.h1}, {edge, -edge * s.h1 / s.d});
@@ -177,10 +179,11 @@ void drawMagnifier(Canvas& canvas, const LensScene& s, const LensNumbers& n)
     canvas.SetPenStyle(PenStyle::psSolid);
 }
 
-void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
+void drawDiverging(Canvas& canvas, const LensState& s)
 {
-    const double yr = DivergingRayEnd(s.h1, s.F);
-    const double yb = VirtualImageHalf(s.h1, s.F, s.d);
+    const LensNumbers& n = s.numbers;
+    const double yr = s.divergingRayEnd;
+    const double yb = s.virtualImageHalf;
 
     const double edge = RayEndX;
     Segment(canvas, {-s.d, s.h1}, {edge, -edge * s.h1 / s.d});
@@ -211,26 +214,27 @@ void drawDiverging(Canvas& canvas, const LensScene& s, const LensNumbers& n)
 
 } // namespace
 
-void DrawLens(Canvas& canvas, const LensScene& s)
+void DrawLens(Canvas& canvas, const LensState& s, LensFigure figure)
 {
     canvas.Refresh();
     canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
+    if (s.raysParallel)
+        return;
 
     const bool converging = s.kind == LensKind::Converging;
     drawAxis(canvas);
-    if (s.figure == LensFigure::Schematic)
+    if (figure == LensFigure::Schematic)
         drawSymbol(canvas, converging);
     else if (converging)
         drawConvexOutline(canvas);
     else
         drawConcaveOutline(canvas);
 
-    const LensNumbers n = ComputeLens(s.kind, s.F, s.d, s.h1);
     drawMarksAndObject(canvas, s);
     if (!converging)
-        drawDiverging(canvas, s, n);
+        drawDiverging(canvas, s);
     else if (s.d > s.F)
-        drawRealImage(canvas, s, n);
+        drawRealImage(canvas, s);
     else
-        drawMagnifier(canvas, s, n);
+        drawMagnifier(canvas, s);
 }

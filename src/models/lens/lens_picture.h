@@ -7,15 +7,7 @@ class Canvas;
 
 enum class LensFigure { Outline, Schematic };
 
-struct LensScene {
-    LensKind kind;
-    LensFigure figure;
-    double F;
-    double d;
-    double h1;
-};
-
 // Refreshes the canvas and draws the whole construction: axis, lens, focal
-// marks, object, rays, image and mark texts. Needs d != F for the
-// converging lens.
-void DrawLens(Canvas& canvas, const LensScene& scene);
+// marks, object, rays, image and mark texts; nothing while the rays leave
+// the lens parallel.
+void DrawLens(Canvas& canvas, const LensState& state, LensFigure figure);

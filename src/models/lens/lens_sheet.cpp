@@ -42,34 +42,26 @@ LensSheet::~LensSheet() = default;
 
 void LensSheet::sTrackBar14Change()
 {
-    Canvas& canvas = ui->RxLabel10->Canvas();
-    canvas.Refresh();
-
-    const int d = ui->sScrollBar13->value();
-    const int h1 = ui->sTrackBar15->value();
-    const int F = ui->sTrackBar14->value();
     const LensKind kind = ui->sRadioButton11->isChecked() ? LensKind::Converging : LensKind::Diverging;
     const LensFigure figure = ui->sRadioButton13->isChecked() ? LensFigure::Outline : LensFigure::Schematic;
-    ui->RzLEDDisplay1->setCaption(LensCaseText(F, d));
-    // With the object in the focus of a converging lens the rays leave
-    // parallel: no image, no picture, and nothing to say of f, Г and h2.
-    const bool raysParallel = kind == LensKind::Converging && F == d;
-    ui->sLabel67->setVisible(raysParallel);
+    const LensState state =
+        LensStateOf(kind, ui->sTrackBar14->value(), ui->sScrollBar13->value(), ui->sTrackBar15->value());
+    DrawLens(ui->RxLabel10->Canvas(), state, figure);
 
-    ui->VrNum26->setValue(F);
-    ui->VrJogMeter12->setValue(F);
-    ui->VrNum28->setValue(d);
-    ui->VrJogMeter11->setValue(d);
-    ui->VrMatrix29->setText(FormatDecimalComma(LensPower(kind, F), 4));
-    ui->VrNum27->setValue(h1);
-    if (raysParallel) {
+    ui->RzLEDDisplay1->setCaption(state.caseText);
+    ui->sLabel67->setVisible(state.raysParallel);
+    ui->VrNum26->setValue(int(state.F));
+    ui->VrJogMeter12->setValue(state.F);
+    ui->VrNum28->setValue(int(state.d));
+    ui->VrJogMeter11->setValue(state.d);
+    ui->VrMatrix29->setText(FormatDecimalComma(state.D, 4));
+    ui->VrNum27->setValue(int(state.h1));
+    if (state.raysParallel) {
         for (TVrMatrix* undefined : {ui->VrMatrix30, ui->VrMatrix31, ui->VrMatrix32})
             undefined->setText(kUndefined);
         return;
     }
-
-    const LensNumbers n = ComputeLens(kind, F, d, h1);
-    DrawLens(canvas, LensScene{kind, figure, double(F), double(d), double(h1)});
+    const LensNumbers& n = state.numbers;
     ui->VrMatrix30->setText(kind == LensKind::Converging ? PlainNumberText(n.f) : FormatDecimalComma(n.f, 2));
     ui->VrMatrix31->setText(FittingText(ui->VrMatrix31, n.G));
     ui->VrMatrix32->setText(FittingText(ui->VrMatrix32, n.h2));

@@ -48,7 +48,7 @@ protected:
     void SetUp() override
     {
         const Scene& s = GetParam();
-        DrawLens(canvas, LensScene{s.kind, s.figure, double(s.F), double(s.d), double(s.h1)});
+        DrawLens(canvas, LensStateOf(s.kind, s.F, s.d, s.h1), s.figure);
         picture.emplace(canvas);
     }
 
