@@ -35,3 +35,9 @@ long double LightSpeedIn(long double n)
 {
     return Divide(299792458, n);
 }
+
+RefractionState RefractionStateOf(int p, int s1, int s2)
+{
+    const RefractionInputs in = RefractionInputsOf(p, s1, s2);
+    return {s1, s2, in, LimitingAngle(in.n1, in.n2), RefractionAngle(in.A, in.n1, in.n2)};
+}

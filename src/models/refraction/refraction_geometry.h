@@ -26,3 +26,14 @@ std::optional<long double> RefractionAngle(long double A, long double n1, long d
 
 // The speed of light in a medium of index n, metres per second.
 long double LightSpeedIn(long double n);
+
+// One redraw of the law of refraction: the settings and every angle shown.
+struct RefractionState {
+    int s1; // the index scroll bars' positions, which decide the hatch
+    int s2;
+    RefractionInputs in;
+    std::optional<long double> Ao; // none when medium 1 is the less dense
+    std::optional<long double> B;  // none during total internal reflection
+};
+
+RefractionState RefractionStateOf(int p, int s1, int s2);

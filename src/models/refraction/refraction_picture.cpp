@@ -142,20 +142,20 @@ void hatchDenserMedium(Canvas& canvas, int s1, int s2)
 
 } // namespace
 
-void DrawRefraction(Canvas& canvas, int p, int s1, int s2)
+void DrawRefraction(Canvas& canvas, const RefractionState& state)
 {
     canvas.Refresh();
     canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
     drawMediaAndProtractor(canvas);
 
-    const RefractionInputs in = RefractionInputsOf(p, s1, s2);
+    const RefractionInputs& in = state.in;
     drawBoundaryAndNormal(canvas);
     drawIncidentRay(canvas, in.A);
     drawReflectedRay(canvas, in.A);
     drawContinuation(canvas, in.A);
-    if (const std::optional<long double> Ao = LimitingAngle(in.n1, in.n2))
-        drawCriticalLine(canvas, *Ao);
-    if (const std::optional<long double> B = RefractionAngle(in.A, in.n1, in.n2))
-        drawRefractedRay(canvas, *B);
-    hatchDenserMedium(canvas, s1, s2);
+    if (state.Ao)
+        drawCriticalLine(canvas, *state.Ao);
+    if (state.B)
+        drawRefractedRay(canvas, *state.B);
+    hatchDenserMedium(canvas, state.s1, state.s2);
 }

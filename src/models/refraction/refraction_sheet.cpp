@@ -54,14 +54,13 @@ void RefractionSheet::sideWindowsAttached(const SideWindows& windows)
 
 void RefractionSheet::sTrackBar9Change()
 {
-    const int p = ui->sTrackBar9->value();
-    const int s1 = ui->sScrollBar7->value();
-    const int s2 = ui->sScrollBar8->value();
-    DrawRefraction(ui->RxLabel4->Canvas(), p, s1, s2);
+    const RefractionState state =
+        RefractionStateOf(ui->sTrackBar9->value(), ui->sScrollBar7->value(), ui->sScrollBar8->value());
+    DrawRefraction(ui->RxLabel4->Canvas(), state);
 
-    const RefractionInputs in = RefractionInputsOf(p, s1, s2);
-    ui->VrProgressBar1->setPosition(s1);
-    ui->VrProgressBar2->setPosition(s2);
+    const RefractionInputs& in = state.in;
+    ui->VrProgressBar1->setPosition(state.s1);
+    ui->VrProgressBar2->setPosition(state.s2);
     ui->VrMatrix1->setText(PlainNumberText(in.n1));
     ui->VrMatrix2->setText(PlainNumberText(in.n2));
     ui->VrMatrix14->setText(PlainNumberText(in.A + 90));
@@ -71,14 +70,14 @@ void RefractionSheet::sTrackBar9Change()
         lightSpeedWindow_->ShowSpeeds(speedText(in.n1), speedText(in.n2));
     }
 
-    const std::optional<long double> Ao = LimitingAngle(in.n1, in.n2);
+    const std::optional<long double>& Ao = state.Ao;
     ui->VrMatrix13->setText(PlainNumberText(in.A));
     ui->VrMatrix11->setText(PlainNumberText(in.A));
     ui->VrMatrix3->setText(Ao ? decimalComma(*Ao, 2) : QStringLiteral("NO"));
     ui->VrMatrix4->setText(Ao ? decimalComma(90 + *Ao, 1) : QStringLiteral("NO"));
 
     // During total internal reflection there is no refracted ray to read.
-    const std::optional<long double> B = RefractionAngle(in.A, in.n1, in.n2);
+    const std::optional<long double>& B = state.B;
     ui->VrMatrix9->setText(B ? decimalComma(*B, 2) : QStringLiteral("NO"));
     ui->VrMatrix10->setText(B ? decimalComma(*B + 270, 2) : QStringLiteral("NO"));
     ui->Image7->setVisible(!B);

@@ -46,7 +46,7 @@ protected:
     void SetUp() override
     {
         const Setting& s = GetParam();
-        DrawRefraction(canvas, s.p, s.s1, s.s2);
+        DrawRefraction(canvas, RefractionStateOf(s.p, s.s1, s.s2));
         picture.emplace(canvas);
     }
 
@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(Sweep, RefractionFigures, ::testing::ValuesIn(sweep()))
 TEST(RefractionPicture, DefaultsPutTheRefractedRayAtTheEdgeCasesCoordinates)
 {
     RecordingCanvas canvas{607, 519};
-    DrawRefraction(canvas, 90, 200, 100);
+    DrawRefraction(canvas, RefractionStateOf(90, 200, 100));
     EXPECT_EQ(canvas.Mapping().centerX, 303);
     EXPECT_EQ(canvas.Mapping().centerY, 259);
     // The critical line ends at 200 (cos 120.16, sin 120.16) = (-100.44, 172.95).
