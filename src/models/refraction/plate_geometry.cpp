@@ -76,6 +76,7 @@ double PlateShift(long double A, double B, double d)
 PlateGeometry PlateGeometryOf(const PlateSettings& settings)
 {
     PlateGeometry g;
+    g.settings = settings;
     g.n2 = PlateIndex(settings.s);
     g.d = PlateThickness(settings.t);
     g.B = PlateRefractionAngle(settings.A, g.n2);

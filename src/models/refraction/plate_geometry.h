@@ -25,7 +25,9 @@ enum class PlateExit {
     SideFace,  // the right side face x = 200, refracted there
 };
 
+// One redraw of the plate: its settings and every number and point shown.
 struct PlateGeometry {
+    PlateSettings settings;
     double n2;     // index of the plate
     long double d; // thickness in centimetres
     double B;      // angle of refraction in degrees

@@ -266,11 +266,11 @@ void drawEmergentRay(Canvas& canvas, const PlateGeometry& g, const ExitSite& exi
 
 } // namespace
 
-void DrawPlate(Canvas& canvas, const PlateSettings& settings)
+void DrawPlate(Canvas& canvas, const PlateGeometry& g)
 {
     canvas.Refresh();
     canvas.SetMapping({canvas.Width() / 2 - 30, canvas.Height() / 2 - 25});
-    const PlateGeometry g = PlateGeometryOf(settings);
+    const PlateSettings& settings = g.settings;
     const long double A = settings.A;
     const ExitSite exit = exitSiteOf(g, A, settings.t);
     const PictureStrokes strokes = strokesOf(g, A, settings.t, exit);

@@ -11,4 +11,4 @@ class Canvas;
 // exit point X on the lower or the side face, the protractor about X laid
 // along that face, both normals and the emergent ray, with the marks of A, B
 // and A" clear of the rays.
-void DrawPlate(Canvas& canvas, const PlateSettings& settings);
+void DrawPlate(Canvas& canvas, const PlateGeometry& g);

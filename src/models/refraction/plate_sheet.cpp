@@ -30,11 +30,11 @@ PlateSheet::~PlateSheet() = default;
 
 void PlateSheet::sTrackBar10Change()
 {
-    const PlateSettings settings{ui->sTrackBar10->value(), ui->sScrollBar11->value(), ui->sTrackBar11->value()};
-    DrawPlate(ui->RxLabel8->Canvas(), settings);
+    const PlateGeometry g =
+        PlateGeometryOf({ui->sTrackBar10->value(), ui->sScrollBar11->value(), ui->sTrackBar11->value()});
+    DrawPlate(ui->RxLabel8->Canvas(), g);
 
-    const PlateGeometry g = PlateGeometryOf(settings);
-    const int A = settings.A;
+    const int A = g.settings.A;
     ui->VrMatrix17->setText(PlainNumberText(g.n2));
     ui->VrMatrix7->setText(PlainNumberText(Round(10 * g.d)));
     ui->VrMatrix6->setText(PlainNumberText(g.d));
@@ -42,7 +42,7 @@ void PlateSheet::sTrackBar10Change()
     ui->VrNum23->setValue(A);
     ui->VrNum24->setValue(A + 90);
     ui->VrMatrix21->setText(PlainNumberText(g.reading));
-    ui->VrProgressBar3->setPosition(settings.s);
+    ui->VrProgressBar3->setPosition(g.settings.s);
     // A ray that leaves through the side face is not parallel to the incident
     // one: there is no shift between them to show.
     ui->VrMatrix18->setText(g.shift ? FormatDecimalComma(*g.shift, 3) : QStringLiteral("NO"));

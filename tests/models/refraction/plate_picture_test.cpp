@@ -59,7 +59,7 @@ class PlateFigures : public ::testing::TestWithParam<PlateSettings> {
 protected:
     void SetUp() override
     {
-        DrawPlate(canvas, GetParam());
+        DrawPlate(canvas, PlateGeometryOf(GetParam()));
         picture.emplace(canvas);
     }
 
@@ -399,7 +399,7 @@ INSTANTIATE_TEST_SUITE_P(Sweep, PlateFigures, ::testing::ValuesIn(sweep()));
 TEST(PlatePicture, DefaultsDrawAtTheseCanvasPoints)
 {
     RecordingCanvas canvas{615, 519};
-    DrawPlate(canvas, {45, 150, 50});
+    DrawPlate(canvas, PlateGeometryOf({45, 150, 50}));
     EXPECT_EQ(canvas.Mapping().centerX, 277);
     EXPECT_EQ(canvas.Mapping().centerY, 234);
     const auto has = [&canvas](CanvasOp::Kind kind, std::vector<int> args) {
@@ -421,7 +421,7 @@ TEST(PlatePicture, EdgeSettingsDrawWithoutError)
     RecordingCanvas canvas{615, 519};
     // Where the refracted ray, the second of the three, ends.
     const auto exitPoint = [&canvas](int A, int s, int t) {
-        DrawPlate(canvas, {A, s, t});
+        DrawPlate(canvas, PlateGeometryOf({A, s, t}));
         const Picture picture(canvas);
         return picture.lines(PenOf(Yellow, 3)).at(1).to;
     };
@@ -436,7 +436,7 @@ TEST(PlatePicture, EdgeSettingsDrawWithoutError)
     EXPECT_EQ(canvas.Mapping().centerX + int(side.x), 477);
     EXPECT_EQ(canvas.Mapping().centerY - int(side.y), 263);
     // The source almost straight above O.
-    DrawPlate(canvas, {1, 150, 50});
+    DrawPlate(canvas, PlateGeometryOf({1, 150, 50}));
     bool source = false;
     for (const CanvasOp& op : canvas.Ops())
         source |= op.kind == CanvasOp::Kind::LineTo && op.args == std::vector<int>{274, 34};
@@ -447,7 +447,7 @@ TEST(PlatePicture, OriginRowTakesThePenWidthTheLastRedrawLeft)
 {
     RecordingCanvas canvas{615, 519};
     for (int expectedWidth : {1, 3}) {
-        DrawPlate(canvas, {45, 150, 50});
+        DrawPlate(canvas, PlateGeometryOf({45, 150, 50}));
         const Picture picture(canvas);
         const DrawnSegment& row = picture.segments().front();
         EXPECT_EQ(row.pen.width, expectedWidth);
