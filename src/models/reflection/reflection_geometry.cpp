@@ -44,3 +44,8 @@ AngleRange ReflectionArc(int A, int F)
         return {R, F - 89.0L};
     return {F + 91.0L, R};
 }
+
+ReflectionState ReflectionStateOf(int A, int F)
+{
+    return {A, F, ComputeReflectionReadouts(A, F), ReflectedDirection(A, F), IncidenceArc(A, F), ReflectionArc(A, F)};
+}

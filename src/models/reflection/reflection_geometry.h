@@ -37,3 +37,16 @@ bool LampBehindMirrorLine(int A, int F);
 // degrees; each ends 1 degree beyond the normal.
 AngleRange IncidenceArc(int A, int F);
 AngleRange ReflectionArc(int A, int F);
+
+// One redraw of the law of reflection: the settings, the readouts, and the
+// reflected ray's direction and the angle arcs the picture draws.
+struct ReflectionState {
+    int A;
+    int F;
+    ReflectionReadouts readouts;
+    long double R; // radians
+    AngleRange incidenceArc;
+    AngleRange reflectionArc;
+};
+
+ReflectionState ReflectionStateOf(int A, int F);

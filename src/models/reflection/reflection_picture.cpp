@@ -10,8 +10,9 @@
 
 #include <cmath>
 
-void DrawReflection(Canvas& canvas, int A, int F)
+void DrawReflection(Canvas& canvas, const ReflectionState& state)
 {
+    const int A = state.A, F = state.F;
     canvas.Refresh();
     canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
 
@@ -43,7 +44,7 @@ void DrawReflection(Canvas& canvas, int A, int F)
     canvas.SetBrushColor(ModelColour::Yellow);
     CircleAround(canvas, lamp, 7);
 
-    const AngleRange incidence = IncidenceArc(A, F);
+    const AngleRange& incidence = state.incidenceArc;
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(2);
     ArcAroundOrigin(canvas, 40, incidence.from, incidence.to);
@@ -59,7 +60,7 @@ void DrawReflection(Canvas& canvas, int A, int F)
     RayFromOrigin(canvas, Polar(150, F + 180));
 
     // Reflected ray.
-    const long double R = ReflectedDirection(A, F);
+    const long double R = state.R;
     const ModelPoint reflected{200 * std::cos(R), 200 * std::sin(R)};
     canvas.SetBrushColor(ModelColour::Black);
     canvas.SetPenColor(ModelColour::Yellow);
@@ -67,7 +68,7 @@ void DrawReflection(Canvas& canvas, int A, int F)
     RayFromOrigin(canvas, reflected);
     TextAt(canvas, {60 * std::cos(R - Radians(10)), 60 * std::sin(R - Radians(10))}, QStringLiteral("B"));
 
-    const AngleRange reflection = ReflectionArc(A, F);
+    const AngleRange& reflection = state.reflectionArc;
     canvas.SetPenColor(ModelColour::White);
     canvas.SetPenWidth(2);
     ArcAroundOrigin(canvas, 30, reflection.from, reflection.to);

@@ -24,11 +24,10 @@ ReflectionSheet::~ReflectionSheet() = default;
 
 void ReflectionSheet::sTrackBar7Change()
 {
-    const int A = ui->sTrackBar7->value();
-    const int F = ui->sTrackBar6->value();
-    DrawReflection(ui->RxLabel3->Canvas(), A, F);
+    const ReflectionState state = ReflectionStateOf(ui->sTrackBar7->value(), ui->sTrackBar6->value());
+    DrawReflection(ui->RxLabel3->Canvas(), state);
 
-    const ReflectionReadouts r = ComputeReflectionReadouts(A, F);
+    const ReflectionReadouts& r = state.readouts;
     ui->VrNum12->setValue(r.reflectedOnProtractor);
     ui->VrNum16->setValue(r.rayOnProtractor);
     ui->VrNum13->setValue(r.mirrorAngle);

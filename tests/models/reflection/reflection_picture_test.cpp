@@ -29,7 +29,7 @@ void PrintTo(const Setting& s, std::ostream* os)
 struct ReflectionFigures {
     explicit ReflectionFigures(int A, int F)
     {
-        DrawReflection(canvas, A, F);
+        DrawReflection(canvas, ReflectionStateOf(A, F));
         picture.emplace(canvas);
     }
 
@@ -115,7 +115,7 @@ TEST_P(ReflectionLaw, ReflectedRayMakesTheSameAngleWithTheNormalOnItsOtherSide)
     // The readouts of the two angles give what the picture shows: each ray's
     // angle with the normal on the lamp's side.
     const double lampSide = TurnBetween(incident, normal) <= 90 ? normal : normal + 180;
-    const ReflectionReadouts readouts = ComputeReflectionReadouts(A, F);
+    const ReflectionReadouts readouts = ReflectionStateOf(A, F).readouts;
     EXPECT_NEAR(readouts.incidenceAngle, TurnBetween(incident, lampSide), 0.6);
     EXPECT_NEAR(readouts.reflectionAngle, TurnBetween(reflected.direction(), lampSide), 0.6);
 }
@@ -263,7 +263,7 @@ TEST_F(ReflectionPicture, AtTwiceThePixelRatioLinesLandDoubledAndTwiceAsWide)
 {
     const ReflectionFigures figures(45, 10);
     ImageCanvas canvas(QSize(607, 519), 2);
-    DrawReflection(canvas, 45, 10);
+    DrawReflection(canvas, ReflectionStateOf(45, 10));
     const QImage& image = canvas.Image();
     ASSERT_EQ(image.size(), QSize(1214, 1038));
     const auto colour = [&image](int x, int y) { return image.pixelColor(x, y); };
