@@ -59,11 +59,13 @@ void drawArrowHeads(Canvas& canvas, long double s, long double h, long double d,
 
 } // namespace
 
-void DrawOneSource(Canvas& canvas, const OneSourceScene& scene)
+void DrawOneSource(Canvas& canvas, const OneSourceState& state)
 {
+    canvas.Refresh();
     canvas.SetMapping({60, canvas.Height() / 2});
+    const OneSourceScene& scene = state.scene;
+    const OneSourceShadow& shadow = state.shadow;
     const long double s = scene.s, h = scene.h, d = scene.d, L = scene.L;
-    const OneSourceShadow shadow = OneSourceShadowEdges(scene.s, scene.h, scene.d, scene.L);
 
     canvas.SetPenColor(Gray);
     canvas.SetPenWidth(2);
@@ -105,12 +107,12 @@ void DrawOneSource(Canvas& canvas, const OneSourceScene& scene)
     canvas.SetPenWidth(1);
 }
 
-void DrawOneSourceScreen(Canvas& screen, const OneSourceScene& scene)
+void DrawOneSourceScreen(Canvas& screen, const OneSourceState& state)
 {
     screen.Refresh();
     screen.SetMapping({screen.Width() / 2, screen.Height() / 2});
-    if (scene.obstacleShown) {
-        const OneSourceShadow shadow = OneSourceShadowEdges(scene.s, scene.h, scene.d, scene.L);
+    if (state.scene.obstacleShown) {
+        const OneSourceShadow& shadow = state.shadow;
         screen.SetBrushColor(Gray);
         screen.SetPenColor(Gray);
         EllipseInBox(screen, {shadow.yP, -shadow.yP}, {-shadow.yP, shadow.yP});

@@ -1,18 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "models/shadow/shadow_geometry.h"
+
 class Canvas;
 
-// One setting of the one-source model: the source radius s (0 for a point
-// source), the obstacle radius h (0 once it is removed), the obstacle's
-// distance d and the screen's distance L, all from the source.
-struct OneSourceScene {
-    int s;
-    int h;
-    int d;
-    int L;
-    bool obstacleShown;
-};
 
 // Draws the side view over what the canvas holds (the redraw refreshes it
 // first): the oblique screen, the obstacle with its lit half, the penumbra
@@ -23,9 +15,9 @@ struct OneSourceScene {
 // edge, and is drawn gray like the rest. With the obstacle removed the rays
 // go in black, leaving only screen and source. Puts the origin at
 // (60, height div 2).
-void DrawOneSource(Canvas& canvas, const OneSourceScene& scene);
+void DrawOneSource(Canvas& canvas, const OneSourceState& state);
 
 // Refreshes the auxiliary screen and draws the shadow face-on round its
 // centre, penumbra and umbra as two discs (the penumbra alone beyond the
 // umbra's tip), then the axes and ticks over them.
-void DrawOneSourceScreen(Canvas& screen, const OneSourceScene& scene);
+void DrawOneSourceScreen(Canvas& screen, const OneSourceState& state);

@@ -41,8 +41,6 @@ void OneSourceShadowSheet::sTrackBar1Change()
     ui->sTrackBar1->setEnabled(!pointSource);
     ui->sTrackBar2->setEnabled(obstacleShown);
 
-    Canvas& canvas = ui->RxLabel1->Canvas();
-    canvas.Refresh();
     const int s = pointSource ? 0 : ui->sTrackBar1->value();
     const int h = obstacleShown ? ui->sTrackBar2->value() : 0;
     // An obstacle or a screen nearer than its new minimum moves back to it;
@@ -53,10 +51,10 @@ void OneSourceShadowSheet::sTrackBar1Change()
     ui->sScrollBar2->setMinimum(NearestScreenDistance(s, d));
     const int L = ui->sScrollBar2->value();
 
-    const OneSourceScene scene{s, h, d, L, obstacleShown};
-    DrawOneSource(canvas, scene);
+    const OneSourceState state = OneSourceStateOf({s, h, d, L, obstacleShown});
+    DrawOneSource(ui->RxLabel1->Canvas(), state);
     if (screen_ && screen_->isVisible())
-        DrawOneSourceScreen(screen_->screenLabel()->Canvas(), scene);
+        DrawOneSourceScreen(screen_->screenLabel()->Canvas(), state);
 
     ui->VrNum1->setValue(ui->sTrackBar1->value());
     ui->VrNum2->setValue(ui->sTrackBar2->value());

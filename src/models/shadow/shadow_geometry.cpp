@@ -48,3 +48,14 @@ SourceRays RaysPastObstacle(int theta, int r, int R, int L)
     rays.kMinus = Divide(minus.y - S.y, minus.x - S.x);
     return rays;
 }
+
+OneSourceState OneSourceStateOf(const OneSourceScene& scene)
+{
+    return {scene, OneSourceShadowEdges(scene.s, scene.h, scene.d, scene.L)};
+}
+
+TwoSourceState TwoSourceStateOf(const TwoSourceScene& scene)
+{
+    return {scene, RaysPastObstacle(scene.theta1, scene.r1, scene.R, scene.L),
+            RaysPastObstacle(scene.theta2, scene.r2, scene.R, scene.L)};
+}

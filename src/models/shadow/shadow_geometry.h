@@ -25,6 +25,26 @@ struct OneSourceShadow {
 
 OneSourceShadow OneSourceShadowEdges(int s, int h, int d, int L);
 
+// One setting of the one-source model: the source radius s (0 for a point
+// source), the obstacle radius h (0 once it is removed), the obstacle's
+// distance d and the screen's distance L, all from the source.
+struct OneSourceScene {
+    int s;
+    int h;
+    int d;
+    int L;
+    bool obstacleShown;
+};
+
+// One redraw of the one-source model: its setting and the shadow's edges,
+// which the side view and the screen face-on both show.
+struct OneSourceState {
+    OneSourceScene scene;
+    OneSourceShadow shadow;
+};
+
+OneSourceState OneSourceStateOf(const OneSourceScene& scene);
+
 // The obstacle never overlaps the source: its centre stays at least s + h
 // from the source's, and at least 1, so that the shadow's edges never divide by 0.
 int NearestObstacleDistance(int s, int h);
@@ -63,3 +83,25 @@ int NearestSourceDistance(int R);
 // obstacle that a ray runs parallel to the screen ends in a floating-point
 // error; no source at NearestSourceDistance or farther comes to that.
 SourceRays RaysPastObstacle(int theta, int r, int R, int L);
+
+// One setting of the two-source model: each source's angle theta (degrees up
+// from the negative x axis) and distance r from the obstacle's centre, the
+// screen's distance L and the obstacle's radius R.
+struct TwoSourceScene {
+    int theta1;
+    int r1;
+    int theta2;
+    int r2;
+    int L;
+    int R;
+};
+
+// One redraw of the two-source model: its setting and each source's rays,
+// which the side view and the screen face-on both show.
+struct TwoSourceState {
+    TwoSourceScene scene;
+    SourceRays first;
+    SourceRays second;
+};
+
+TwoSourceState TwoSourceStateOf(const TwoSourceScene& scene);

@@ -16,6 +16,7 @@ using namespace ModelColour;
 struct Source {
     int theta;
     int r;
+    const SourceRays& rays;
     const char* name;
     // How its shadow and lit half are hatched on the side view.
     BrushStyle hatch;
@@ -36,7 +37,7 @@ void drawSource(Canvas& canvas, ModelPoint at, const char* name)
 // the screen, and the half of the obstacle the source lights.
 void drawLight(Canvas& canvas, const Source& source, const TwoSourceScene& scene)
 {
-    const SourceRays rays = RaysPastObstacle(source.theta, source.r, scene.R, scene.L);
+    const SourceRays& rays = source.rays;
     const long double L = scene.L, R = scene.R;
     canvas.SetPenColor(Yellow);
     Segment(canvas, rays.source, {L, rays.yPlus});
@@ -66,8 +67,9 @@ void drawShadowDisc(Canvas& screen, const SourceRays& rays, BrushStyle hatch)
 
 } // namespace
 
-void DrawTwoSources(Canvas& canvas, const TwoSourceScene& scene)
+void DrawTwoSources(Canvas& canvas, const TwoSourceState& state)
 {
+    const TwoSourceScene& scene = state.scene;
     canvas.Refresh();
     canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
 
@@ -87,7 +89,7 @@ void DrawTwoSources(Canvas& canvas, const TwoSourceScene& scene)
     canvas.SetPenColor(Blue);
     CircleAroundOrigin(canvas, scene.R);
 
-    const Source first{scene.theta1, scene.r1, "S1", BrushStyle::bsBDiagonal};
+    const Source first{scene.theta1, scene.r1, state.first, "S1", BrushStyle::bsBDiagonal};
     drawSource(canvas, SourcePosition(first.theta, first.r), first.name);
     const long double R = scene.R;
     TextAt(canvas, {-R + 10, R + 20}, QStringLiteral("P"));
@@ -95,14 +97,14 @@ void DrawTwoSources(Canvas& canvas, const TwoSourceScene& scene)
     drawLight(canvas, first, scene);
     canvas.SetBrushStyle(BrushStyle::bsSolid);
 
-    const Source second{scene.theta2, scene.r2, "S2", BrushStyle::bsFDiagonal};
+    const Source second{scene.theta2, scene.r2, state.second, "S2", BrushStyle::bsFDiagonal};
     drawSource(canvas, SourcePosition(second.theta, second.r), second.name);
     canvas.SetBrushColor(Yellow);
     drawLight(canvas, second, scene);
     canvas.SetPenWidth(1);
 }
 
-void DrawTwoSourceScreen(Canvas& screen, const TwoSourceScene& scene)
+void DrawTwoSourceScreen(Canvas& screen, const TwoSourceState& state)
 {
     screen.Refresh();
     screen.SetPenWidth(1);
@@ -112,6 +114,6 @@ void DrawTwoSourceScreen(Canvas& screen, const TwoSourceScene& scene)
 
     // Face-on S1 is hatched '/' and S2 '\', the other way round from the
     // side view; where the circles overlap the hatches cross.
-    drawShadowDisc(screen, RaysPastObstacle(scene.theta1, scene.r1, scene.R, scene.L), BrushStyle::bsFDiagonal);
-    drawShadowDisc(screen, RaysPastObstacle(scene.theta2, scene.r2, scene.R, scene.L), BrushStyle::bsBDiagonal);
+    drawShadowDisc(screen, state.first, BrushStyle::bsFDiagonal);
+    drawShadowDisc(screen, state.second, BrushStyle::bsBDiagonal);
 }

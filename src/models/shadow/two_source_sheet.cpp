@@ -52,9 +52,10 @@ void TwoSourceShadowSheet::sTrackBar3Change()
     ui->sScrollBar4->setMinimum(nearest);
     const TwoSourceScene scene{ui->sTrackBar3->value(),  ui->sScrollBar3->value(), ui->sTrackBar4->value(),
                                ui->sScrollBar4->value(), ui->sScrollBar5->value(), ui->sTrackBar5->value()};
-    DrawTwoSources(ui->RxLabel2->Canvas(), scene);
+    const TwoSourceState state = TwoSourceStateOf(scene);
+    DrawTwoSources(ui->RxLabel2->Canvas(), state);
     if (screen_ && screen_->isVisible())
-        DrawTwoSourceScreen(screen_->screenLabel()->Canvas(), scene);
+        DrawTwoSourceScreen(screen_->screenLabel()->Canvas(), state);
 
     ui->VrNum6->setValue(scene.theta1);
     ui->VrNum8->setValue(scene.theta2);

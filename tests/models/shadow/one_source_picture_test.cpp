@@ -66,7 +66,7 @@ protected:
     void SetUp() override
     {
         canvas.Refresh();
-        DrawOneSource(canvas, GetParam());
+        DrawOneSource(canvas, OneSourceStateOf(GetParam()));
         picture.emplace(canvas);
     }
 
@@ -199,7 +199,7 @@ TEST_P(ObstacleShown, FaceOnThePenumbraAndTheUmbraUpToItsTipAreDiscsRoundTheCent
 {
     const OneSourceScene& s = GetParam();
     RecordingCanvas screen(289, 245);
-    DrawOneSourceScreen(screen, s);
+    DrawOneSourceScreen(screen, OneSourceStateOf(s));
     const Picture faceOn(screen);
     std::vector<std::pair<double, QColor>> expected{{OnScreen(-s.s, s.h, s), Gray}};
     if (!BeyondTheUmbrasTip(s))
@@ -270,7 +270,7 @@ protected:
     std::vector<CanvasOp> draw(const OneSourceScene& scene)
     {
         canvas.Refresh();
-        DrawOneSource(canvas, scene);
+        DrawOneSource(canvas, OneSourceStateOf(scene));
         return canvas.Ops();
     }
 
@@ -333,7 +333,7 @@ protected:
     {
         screen.emplace(width, height);
         screen->SetLabelAppearance(White, QFont(), Black);
-        DrawOneSourceScreen(*screen, scene);
+        DrawOneSourceScreen(*screen, OneSourceStateOf(scene));
         return Picture(*screen);
     }
 

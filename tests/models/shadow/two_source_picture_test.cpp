@@ -55,9 +55,9 @@ class TwoSourceFigures : public ::testing::TestWithParam<TwoSourceScene> {
 protected:
     void SetUp() override
     {
-        DrawTwoSources(canvas, GetParam());
+        DrawTwoSources(canvas, TwoSourceStateOf(GetParam()));
         picture.emplace(canvas);
-        DrawTwoSourceScreen(screen, GetParam());
+        DrawTwoSourceScreen(screen, TwoSourceStateOf(GetParam()));
         faceOn.emplace(screen);
     }
 
@@ -241,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TwoSourceCanvas, StartShadowsLieApartOnTheScreen)
 {
     RecordingCanvas canvas(965, 351);
-    DrawTwoSources(canvas, {10, 400, -10, 180, 400, 20});
+    DrawTwoSources(canvas, TwoSourceStateOf({10, 400, -10, 180, 400, 20}));
     std::vector<std::vector<int>> hatched;
     for (const CanvasOp& op : canvas.Ops())
         if (op.kind == CanvasOp::Kind::Ellipse && op.brush.color == Yellow && op.brush.style != BrushStyle::bsSolid)
@@ -253,7 +253,7 @@ TEST(TwoSourceCanvas, StartShadowsLieApartOnTheScreen)
 TEST(TwoSourceScreen, StartShadowsAreCirclesBelowAndAboveTheCentreUnderNoAxis)
 {
     RecordingCanvas screen(285, 240);
-    DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
+    DrawTwoSourceScreen(screen, TwoSourceStateOf({10, 400, -10, 180, 400, 20}));
     EXPECT_EQ(screen.Mapping().centerX, 142);
     EXPECT_EQ(screen.Mapping().centerY, 120);
     std::vector<std::vector<int>> circles;
@@ -279,7 +279,7 @@ TEST(TwoSourceScreen, StartShadowsAreCirclesBelowAndAboveTheCentreUnderNoAxis)
 TEST(TwoSourceScreen, AxesCrossAtTheCentreWithTicksReachingTwoOneWayAndFourTheOther)
 {
     RecordingCanvas screen(285, 240);
-    DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
+    DrawTwoSourceScreen(screen, TwoSourceStateOf({10, 400, -10, 180, 400, 20}));
     const Picture picture(screen.Ops(), 142, 120);
     int axes = 0, horizontalTicks = 0, verticalTicks = 0;
     for (const DrawnSegment& line : picture.segments()) {
@@ -320,8 +320,8 @@ TEST(TwoSourceHatches, CoincidingShadowsShowACrossHatchInBothViews)
 
     // Both sources on the axis at 400: both shadows from -40 to 40 on the
     // screen at 400, around canvas (882, 175) and (142, 120) face-on.
-    DrawTwoSources(canvas, {0, 400, 0, 400, 400, 20});
-    DrawTwoSourceScreen(screen, {0, 400, 0, 400, 400, 20});
+    DrawTwoSources(canvas, TwoSourceStateOf({0, 400, 0, 400, 400, 20}));
+    DrawTwoSourceScreen(screen, TwoSourceStateOf({0, 400, 0, 400, 400, 20}));
     const QRect side(874, 155, 16, 40), faceOn(115, 95, 16, 16);
     EXPECT_GT(DiagonalPixels(canvas.Image(), side, Yellow, 1), 0) << "no '\\' hatch of S1";
     EXPECT_GT(DiagonalPixels(canvas.Image(), side, Yellow, -1), 0) << "no '/' hatch of S2";
@@ -331,8 +331,8 @@ TEST(TwoSourceHatches, CoincidingShadowsShowACrossHatchInBothViews)
     // Apart, as at the start, each shadow keeps its one hatch: S1's lies
     // around (882, 246) on the side view and (142, 191) face-on, where the
     // patch keeps clear of the axis and its ticks.
-    DrawTwoSources(canvas, {10, 400, -10, 180, 400, 20});
-    DrawTwoSourceScreen(screen, {10, 400, -10, 180, 400, 20});
+    DrawTwoSources(canvas, TwoSourceStateOf({10, 400, -10, 180, 400, 20}));
+    DrawTwoSourceScreen(screen, TwoSourceStateOf({10, 400, -10, 180, 400, 20}));
     const QRect s1Side(876, 230, 12, 30), s1FaceOn(150, 182, 20, 16);
     EXPECT_GT(DiagonalPixels(canvas.Image(), s1Side, Yellow, 1), 0);
     EXPECT_EQ(DiagonalPixels(canvas.Image(), s1Side, Yellow, -1), 0);
@@ -392,7 +392,7 @@ TEST_P(TwoSourceFailures, RayAlongTheScreenStopsTheDrawingThere)
 {
     RecordingCanvas canvas(965, 351);
     try {
-        DrawTwoSources(canvas, GetParam().scene);
+        DrawTwoSources(canvas, TwoSourceStateOf(GetParam().scene));
         FAIL() << "no error";
     } catch (const FloatError& error) {
         EXPECT_EQ(error.text(), "Invalid floating point operation");
