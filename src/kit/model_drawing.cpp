@@ -9,12 +9,6 @@
 #include <map>
 #include <vector>
 
-ModelPoint Polar(long double radius, long double degrees)
-{
-    const long double t = Radians(degrees);
-    return {radius * std::cos(t), radius * std::sin(t)};
-}
-
 namespace {
 
 // The canvas pixel of a model point on this canvas.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/model_point.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,16 +11,7 @@
 class Canvas;
 
 // Drawing in model coordinates: every point goes through the canvas's own
-// mapping (Canvas::Mapping), which the redraw sets first. Angles are directions in degrees,
-// counterclockwise from the positive x axis, as on the models' protractors.
-
-struct ModelPoint {
-    long double x;
-    long double y;
-};
-
-// The point at `radius` from the origin in the direction `degrees`.
-ModelPoint Polar(long double radius, long double degrees);
+// mapping (Canvas::Mapping), which the redraw sets first.
 
 void MoveTo(Canvas& canvas, ModelPoint p);
 void LineTo(Canvas& canvas, ModelPoint p);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "kit/model_drawing.h"
+#include "kit/model_point.h"
 
 // The numbers of the plane-mirror model, in centimetres (one centimetre is one
 // canvas pixel). The mirror is the line x = 0 with its face to the left; the

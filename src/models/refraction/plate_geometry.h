@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "kit/model_drawing.h"
+#include "kit/model_point.h"
 
 #include <optional>
 
