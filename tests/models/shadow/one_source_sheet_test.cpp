@@ -64,7 +64,7 @@ protected:
         return edges / 6;
     }
 
-    TForm2 screen;
+    ShadowScreenWindow screen{OneSourceScreenLayout};
     SideWindowMap sideWindows{{"TForm2", &screen}};
     OneSourceShadowSheet sheet;
     Ops ops;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kit/canvas_op.h"
-#include "models/shadow/two_source_screen_window.h"
+#include "models/shadow/shadow_screen_window.h"
 #include "models/shadow/two_source_sheet.h"
 #include "ui/error_box.h"
 #include "ui/rx_label.h"
@@ -45,7 +45,7 @@ protected:
         return {shown("Image1"), shown("Image2"), shown("Image3"), shown("Image4")};
     }
 
-    TForm3 screen;
+    ShadowScreenWindow screen{TwoSourceScreenLayout};
     SideWindowMap sideWindows{{"TForm3", &screen}};
     TwoSourceShadowSheet sheet;
     Ops ops;
