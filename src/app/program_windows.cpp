@@ -18,11 +18,10 @@
 #include "models/refraction/light_speed_window.h"
 #include "models/refraction/refraction_graph_window.h"
 #include "models/shadow/shadow_screen_window.h"
-#include "models/shadow/two_source_screen_window.h"
 #include "ui/error_box.h"
 
-#include <cstring>
 #include <type_traits>
+#include <utility>
 
 ProgramWindows::ProgramWindows() = default;
 ProgramWindows::~ProgramWindows() = default;
@@ -36,10 +35,10 @@ struct HasFormCreate<Form, std::void_t<decltype(std::declval<Form&>().FormCreate
 
 // Builds a window, then runs its creation handler, if it has one, guarded:
 // a window whose contents fail to load still exists and can be opened.
-template <typename Form>
-void create(std::unique_ptr<Form>& slot)
+template <typename Form, typename... Args>
+void create(std::unique_ptr<Form>& slot, Args&&... args)
 {
-    slot = std::make_unique<Form>();
+    slot = std::make_unique<Form>(std::forward<Args>(args)...);
     if constexpr (HasFormCreate<Form>::value)
         RunGuarded([&slot] { slot->FormCreate(); });
 }
@@ -51,8 +50,8 @@ void ProgramWindows::CreateAll()
     create(form1);
     form1->SetWindows(this);
     create(form14);
-    create(form2);
-    create(form3);
+    create(form2, OneSourceScreenLayout);
+    create(form3, TwoSourceScreenLayout);
     create(form4);
     create(form5);
     form5->SetMainWindow(form1.get());
@@ -84,7 +83,7 @@ QWidget* ProgramWindows::byName(const char* name) const
         form13.get(), form14.get(), form16.get(), form17.get(), form18.get(), form19.get(),
     };
     for (QWidget* window : windows) {
-        if (window && std::strcmp(window->metaObject()->className(), name) == 0)
+        if (window && window->objectName() == QLatin1String(name))
             return window;
     }
     return nullptr;

@@ -5,9 +5,8 @@
 
 #include <memory>
 
+class ShadowScreenWindow;
 class TForm1;
-class TForm2;
-class TForm3;
 class TForm4;
 class TForm5;
 class TForm6;
@@ -32,8 +31,8 @@ struct ProgramWindows : SideWindows {
 
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm14> form14;
-    std::unique_ptr<TForm2> form2;
-    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<ShadowScreenWindow> form2;
+    std::unique_ptr<ShadowScreenWindow> form3;
     std::unique_ptr<TForm4> form4;
     std::unique_ptr<TForm5> form5;
     std::unique_ptr<TForm6> form6;
@@ -54,7 +53,8 @@ struct ProgramWindows : SideWindows {
     // created all the same.
     void CreateAll();
 
-    // The window a probe or a test names, "TForm1" ... "TForm19"; nullptr if none.
+    // The window of that layout name (its object name), "TForm1" ... "TForm19",
+    // as a probe or a test names it; nullptr if none.
     QWidget* byName(const char* name) const;
     QWidget* sideWindow(const QString& name) const override;
 };

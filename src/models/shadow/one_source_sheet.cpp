@@ -31,7 +31,7 @@ OneSourceShadowSheet::~OneSourceShadowSheet() = default;
 
 void OneSourceShadowSheet::sideWindowsAttached(const SideWindows& windows)
 {
-    screen_ = qobject_cast<TForm2*>(windows.sideWindow(OneSourceScreenWindow));
+    screen_ = qobject_cast<ShadowScreenWindow*>(windows.sideWindow(OneSourceScreenWindow));
 }
 
 void OneSourceShadowSheet::sTrackBar1Change()

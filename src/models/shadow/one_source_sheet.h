@@ -9,7 +9,7 @@ namespace Ui {
 class OneSourceShadowSheet;
 }
 
-class TForm2;
+class ShadowScreenWindow;
 
 // Shadow and penumbra from one source: a point or extended source, a round
 // obstacle and a screen, seen from the side and, on the auxiliary screen,
@@ -36,5 +36,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::OneSourceShadowSheet> ui;
-    TForm2* screen_ = nullptr;
+    ShadowScreenWindow* screen_ = nullptr;
 };

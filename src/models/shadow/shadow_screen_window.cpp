@@ -1,24 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/shadow/shadow_screen_window.h"
 
+#include "models/shadow/side_window_names.h"
 #include "ui/window_placement.h"
 #include "ui_shadow_screen_window.h"
 
 #include <QLayout>
 
-TForm2::TForm2(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TForm2>())
+const ScreenWindowLayout OneSourceScreenLayout{OneSourceScreenWindow, {289, 245}};
+const ScreenWindowLayout TwoSourceScreenLayout{TwoSourceScreenWindow, {285, 240}};
+
+ShadowScreenWindow::ShadowScreenWindow(const ScreenWindowLayout& screen, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::ShadowScreenWindow>())
 {
+    // Named before the layout is set up, which names only a nameless window.
+    setObjectName(QLatin1String(screen.name));
     ui->setupUi(this);
+    resize(screen.clientSize);
     // The label fills the client area before the window is first shown, so
     // that a redraw then already finds the screen's centre.
     layout()->activate();
     ShapeWindow(this, WindowShape::Centred().OnTop().Resizable());
 }
 
-TForm2::~TForm2() = default;
+ShadowScreenWindow::~ShadowScreenWindow() = default;
 
-TRxLabel* TForm2::screenLabel() const
+TRxLabel* ShadowScreenWindow::screenLabel() const
 {
     return ui->RxLabel1;
 }

@@ -2,9 +2,9 @@
 #include "models/shadow/two_source_sheet.h"
 
 #include "models/shadow/shadow_geometry.h"
+#include "models/shadow/shadow_screen_window.h"
 #include "models/shadow/side_window_names.h"
 #include "models/shadow/two_source_picture.h"
-#include "models/shadow/two_source_screen_window.h"
 #include "ui/glyphs.h"
 #include "ui/rx_label.h"
 #include "ui_two_source_sheet.h"
@@ -40,7 +40,7 @@ TwoSourceShadowSheet::~TwoSourceShadowSheet() = default;
 
 void TwoSourceShadowSheet::sideWindowsAttached(const SideWindows& windows)
 {
-    screen_ = qobject_cast<TForm3*>(windows.sideWindow(TwoSourceScreenWindow));
+    screen_ = qobject_cast<ShadowScreenWindow*>(windows.sideWindow(TwoSourceScreenWindow));
 }
 
 void TwoSourceShadowSheet::sTrackBar3Change()

@@ -9,7 +9,7 @@ namespace Ui {
 class TwoSourceShadowSheet;
 }
 
-class TForm3;
+class ShadowScreenWindow;
 
 // Shadow and penumbra from two point sources round one obstacle: each
 // source's shadow on the screen hatched its own way, so that the full shadow
@@ -39,5 +39,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::TwoSourceShadowSheet> ui;
-    TForm3* screen_ = nullptr;
+    ShadowScreenWindow* screen_ = nullptr;
 };

@@ -1,47 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "kit/canvas_op.h"
 #include "models/lens/lens_sheet.h"
-#include "ui/rx_label.h"
-#include "ui/vr_jog_meter.h"
-#include "ui/rz_led_display.h"
 #include "ui/vr_matrix.h"
-#include "ui/vr_num.h"
-
-#include <QAbstractButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSlider>
-#include <gtest/gtest.h>
+#include "sheet_fixture.h"
 
 #include <map>
 #include <optional>
 
 namespace {
 
-using Ops = std::vector<CanvasOp>;
-
-class LensSheetTest : public ::testing::Test {
+class LensSheetTest : public SheetTest<LensSheet> {
 protected:
-    void SetUp() override { sheet.modelCanvas()->Canvas().SetLog(&ops); }
+    LensSheetTest() : SheetTest("sBitBtn27") {}
 
-    QString text(const char* matrix) { return sheet.findChild<TVrMatrix*>(matrix)->text(); }
-    QString caseText() { return sheet.findChild<TRzLEDDisplay*>("RzLEDDisplay1")->caption(); }
-    bool captionShown() { return !sheet.findChild<QWidget*>("sLabel67")->isHidden(); }
-    void check(const char* radio) { sheet.findChild<QRadioButton*>(radio)->setChecked(true); }
-    void setF(int F) { sheet.findChild<QSlider*>("sTrackBar14")->setValue(F); }
-    void setD(int d) { sheet.findChild<QScrollBar*>("sScrollBar13")->setValue(d); }
-    void redraw() { sheet.refreshButton()->click(); }
-
-    // The operations of one kind, as text.
-    QStringList lines(CanvasOp::Kind kind) const
-    {
-        QStringList found;
-        for (const CanvasOp& op : ops) {
-            if (op.kind == kind)
-                found << op.toString();
-        }
-        return found;
-    }
+    QString caseText() { return text("RzLEDDisplay1"); }
+    bool captionShown() { return shown("sLabel67"); }
+    void setF(int F) { set("sTrackBar14", F); }
+    void setD(int d) { set("sScrollBar13", d); }
 
     // True when the log holds a segment from `from` to `to` drawn in `pen`.
     bool hasSegment(std::vector<int> from, std::vector<int> to, const QString& pen) const
@@ -53,9 +27,6 @@ protected:
         }
         return false;
     }
-
-    Ops ops;
-    LensSheet sheet;
 };
 
 TEST_F(LensSheetTest, ConvergingDefaultsMakeARealMagnifiedImage)
@@ -67,9 +38,9 @@ TEST_F(LensSheetTest, ConvergingDefaultsMakeARealMagnifiedImage)
     EXPECT_EQ(text("VrMatrix30"), "382,121212121212");
     EXPECT_EQ(text("VrMatrix31"), "-2,94");
     EXPECT_EQ(text("VrMatrix32"), "-158,73");
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum28")->value(), 130);
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum27")->value(), 54);
+    EXPECT_EQ(number("VrNum26"), 97);
+    EXPECT_EQ(number("VrNum28"), 130);
+    EXPECT_EQ(number("VrNum27"), 54);
     EXPECT_FALSE(captionShown());
 
     // The image at f = 382.12 from the axis to yi = -158.73, its arrowhead pointing down.
@@ -106,11 +77,11 @@ TEST_F(LensSheetTest, ObjectInTheFocusOfAConvergingLensSendsTheRaysToInfinity)
     EXPECT_TRUE(captionShown());
     EXPECT_EQ(ops.size(), 1u); // the refresh alone
     // The controls' numbers follow the controls; the image's are undefined.
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 130);
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum28")->value(), 130);
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum27")->value(), 54);
-    EXPECT_EQ(sheet.findChild<TVrJogMeter*>("VrJogMeter12")->value(), 130);
-    EXPECT_EQ(sheet.findChild<TVrJogMeter*>("VrJogMeter11")->value(), 130);
+    EXPECT_EQ(number("VrNum26"), 130);
+    EXPECT_EQ(number("VrNum28"), 130);
+    EXPECT_EQ(number("VrNum27"), 54);
+    EXPECT_EQ(dial("VrJogMeter12"), 130);
+    EXPECT_EQ(dial("VrJogMeter11"), 130);
     EXPECT_EQ(text("VrMatrix29"), "0,7692");
     EXPECT_EQ(text("VrMatrix30"), "-");
     EXPECT_EQ(text("VrMatrix31"), "-");
@@ -181,7 +152,7 @@ TEST_P(LensReadouts, FollowTheThinLensFormulaAndThePicture)
         check("sRadioButton9");
     setD(r.d);
     setF(r.F);
-    sheet.findChild<QSlider*>("sTrackBar15")->setValue(r.h1);
+    set("sTrackBar15", r.h1);
     ops.clear();
     redraw();
     EXPECT_EQ(caseText(), r.caseText);
@@ -190,7 +161,7 @@ TEST_P(LensReadouts, FollowTheThinLensFormulaAndThePicture)
     EXPECT_EQ(text("VrMatrix31"), r.G);
     EXPECT_EQ(text("VrMatrix32"), r.h2);
     for (const char* display : {"VrMatrix29", "VrMatrix31", "VrMatrix32"})
-        EXPECT_FALSE(sheet.findChild<TVrMatrix*>(display)->isScrolling()) << display;
+        EXPECT_FALSE(find<TVrMatrix>(display)->isScrolling()) << display;
 
     const double F = r.diverging ? -r.F : r.F;
     const double f = 1 / (1 / F - 1.0 / r.d);
@@ -230,12 +201,12 @@ TEST_F(LensSheetTest, VirtualImageOfTheConvergingLensPointsUpAndCentralRaysHaveN
 TEST_F(LensSheetTest, OutlinesAreArcsOfTheirEllipses)
 {
     redraw();
-    EXPECT_EQ(lines(CanvasOp::Kind::Arc),
+    EXPECT_EQ(printed(CanvasOp::Kind::Arc),
               (QStringList{"Arc(463,47,503,311,483,47,483,311) pen=#ffffff,3,solid",
                            "Arc(463,47,503,311,483,311,483,47) pen=#ffffff,3,solid"}));
 
     check("sRadioButton9");
-    EXPECT_EQ(lines(CanvasOp::Kind::Arc),
+    EXPECT_EQ(printed(CanvasOp::Kind::Arc),
               (QStringList{"Arc(363,47,473,311,433,311,433,47) pen=#ffffff,3,solid",
                            "Arc(493,47,603,311,533,47,533,311) pen=#ffffff,3,solid"}));
     EXPECT_TRUE(hasSegment({433, 52}, {533, 52}, "pen=#ffffff,3,solid"));
@@ -245,7 +216,7 @@ TEST_F(LensSheetTest, OutlinesAreArcsOfTheirEllipses)
 TEST_F(LensSheetTest, SchematicSymbolsPointOutwardsOrInwards)
 {
     check("sRadioButton12");
-    EXPECT_TRUE(lines(CanvasOp::Kind::Arc).isEmpty());
+    EXPECT_TRUE(printed(CanvasOp::Kind::Arc).isEmpty());
     EXPECT_TRUE(hasSegment({483, 20}, {483, 339}, "pen=#ffffff,3,solid"));
     EXPECT_TRUE(hasSegment({483, 20}, {488, 30}, "pen=#ffffff,3,solid"));
     EXPECT_TRUE(hasSegment({483, 339}, {478, 329}, "pen=#ffffff,3,solid"));
@@ -261,7 +232,7 @@ TEST_F(LensSheetTest, SchematicSymbolsPointOutwardsOrInwards)
 TEST_F(LensSheetTest, MarksAreLabelledOnTheAxis)
 {
     redraw();
-    EXPECT_EQ(lines(CanvasOp::Kind::TextOut),
+    EXPECT_EQ(printed(CanvasOp::Kind::TextOut),
               (QStringList{"TextOut(580,179) \"F\" font=#ffffff brush=clear",
                            "TextOut(386,179) \"F\" font=#ffffff brush=clear",
                            "TextOut(677,179) \"2F\" font=#ffffff brush=clear",
@@ -272,11 +243,11 @@ TEST_F(LensSheetTest, MarksAreLabelledOnTheAxis)
 
 TEST_F(LensSheetTest, DefaultButtonRedrawsOnlyForChangedPositions)
 {
-    sheet.findChild<QAbstractButton*>("sBitBtn27")->click();
+    restoreDefaults();
     EXPECT_TRUE(ops.empty());
     setF(120);
-    sheet.findChild<QAbstractButton*>("sBitBtn27")->click();
-    EXPECT_EQ(sheet.findChild<TVrNum*>("VrNum26")->value(), 97);
+    restoreDefaults();
+    EXPECT_EQ(number("VrNum26"), 97);
     EXPECT_EQ(text("VrMatrix31"), "-2,94");
 }
 

@@ -1,52 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "kit/canvas_op.h"
 #include "models/reflection/plane_mirror_sheet.h"
-#include "ui/rx_label.h"
-#include "ui/vr_jog_meter.h"
 #include "ui/vr_num.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSlider>
-#include <gtest/gtest.h>
+#include "sheet_fixture.h"
 
 namespace {
 
-class PlaneMirrorSheetTest : public ::testing::Test {
+class PlaneMirrorSheetTest : public SheetTest<PlaneMirrorSheet> {
 protected:
-    void SetUp() override { sheet.modelCanvas()->Canvas().SetLog(&ops); }
+    PlaneMirrorSheetTest() : SheetTest("sBitBtn22") {}
 
-    int number(const char* name) { return sheet.findChild<TVrNum*>(name)->value(); }
-    double dial(const char* name) { return sheet.findChild<TVrJogMeter*>(name)->value(); }
-    QAbstractSlider* control(const char* name) { return sheet.findChild<QAbstractSlider*>(name); }
-    QCheckBox* ruler() { return sheet.findChild<QCheckBox*>("sCheckBox1"); }
-    void check(const char* radio) { sheet.findChild<QRadioButton*>(radio)->setChecked(true); }
-    bool checked(const char* radio) { return sheet.findChild<QRadioButton*>(radio)->isChecked(); }
-    void redraw() { sheet.refreshButton()->click(); }
-    void restoreDefaults() { sheet.findChild<QAbstractButton*>("sBitBtn22")->click(); }
-
-    // The texts the last redraw wrote, such as the ruler's numbers.
-    QStringList texts() const
-    {
-        QStringList found;
-        for (const CanvasOp& op : ops)
-            if (op.kind == CanvasOp::Kind::TextOut)
-                found << op.text;
-        return found;
-    }
-
-    std::vector<CanvasOp> ops;
-    PlaneMirrorSheet sheet;
+    QAbstractButton* ruler() { return button("sCheckBox1"); }
 };
 
 TEST_F(PlaneMirrorSheetTest, StartsWithTheLayoutsPositions)
 {
-    EXPECT_EQ(control("sTrackBar8")->value(), 100);
-    EXPECT_EQ(control("sScrollBar9")->value(), 200);
-    EXPECT_EQ(control("sScrollBar10")->value(), 0);
-    EXPECT_EQ(control("sScrollBar10")->minimum(), -100);
+    EXPECT_EQ(slider("sTrackBar8")->value(), 100);
+    EXPECT_EQ(slider("sScrollBar9")->value(), 200);
+    EXPECT_EQ(slider("sScrollBar10")->value(), 0);
+    EXPECT_EQ(slider("sScrollBar10")->minimum(), -100);
     EXPECT_TRUE(checked("sRadioButton5"));
     EXPECT_TRUE(checked("sRadioButton10"));
     EXPECT_FALSE(ruler()->isChecked());
@@ -83,7 +54,7 @@ class PlaneMirrorControls : public PlaneMirrorSheetTest, public ::testing::WithP
 TEST_P(PlaneMirrorControls, EachRedrawsWithItsNewValue)
 {
     const ControlRow& row = GetParam();
-    control(row.control)->setValue(row.value);
+    set(row.control, row.value);
     EXPECT_FALSE(ops.empty());
     EXPECT_EQ(number("VrNum19"), row.h);
     EXPECT_EQ(number("VrNum20"), row.X);
@@ -102,9 +73,9 @@ INSTANTIATE_TEST_SUITE_P(Sheet, PlaneMirrorControls,
 
 TEST_F(PlaneMirrorSheetTest, EveryHeightOfTheBaseFitsItsReadoutSignAndAll)
 {
-    const TVrNum* readout = sheet.findChild<TVrNum*>("VrNum21");
+    const TVrNum* readout = find<TVrNum>("VrNum21");
     for (int Y : {-100, -99, 0, 100}) {
-        control("sScrollBar10")->setValue(Y);
+        set("sScrollBar10", Y);
         EXPECT_EQ(readout->value(), Y);
         EXPECT_LE(QString::number(Y).size(), readout->digits()) << "the display cuts " << Y;
     }
@@ -145,14 +116,14 @@ TEST_F(PlaneMirrorSheetTest, DefaultButtonRedrawsOncePerChangedPositionInItsOrde
     check("sRadioButton6");
     check("sRadioButton8");
     ruler()->click();
-    control("sScrollBar9")->setValue(50);
-    control("sTrackBar8")->setValue(30);
-    control("sScrollBar10")->setValue(-60);
+    set("sScrollBar9", 50);
+    set("sTrackBar8", 30);
+    set("sScrollBar10", -60);
 
     // What each redraw showed of X, h and Y, in turn.
     std::vector<std::vector<int>> shown;
     for (const char* name : {"sScrollBar9", "sTrackBar8", "sScrollBar10"}) {
-        QObject::connect(control(name), &QAbstractSlider::valueChanged, &sheet, [this, &shown] {
+        QObject::connect(slider(name), &QAbstractSlider::valueChanged, &sheet, [this, &shown] {
             shown.push_back({number("VrNum20"), number("VrNum19"), number("VrNum21")});
         });
     }
@@ -163,7 +134,7 @@ TEST_F(PlaneMirrorSheetTest, DefaultButtonRedrawsOncePerChangedPositionInItsOrde
     EXPECT_TRUE(ruler()->isChecked());
 
     shown.clear();
-    control("sTrackBar8")->setValue(150);
+    set("sTrackBar8", 150);
     shown.clear();
     restoreDefaults();
     EXPECT_EQ(shown, (std::vector<std::vector<int>>{{200, 100, 0}})) << "unchanged positions redrew";
@@ -171,10 +142,7 @@ TEST_F(PlaneMirrorSheetTest, DefaultButtonRedrawsOncePerChangedPositionInItsOrde
 
 TEST_F(PlaneMirrorSheetTest, ReportsItsReadoutsInWritingOrderThenTheRuler)
 {
-    QStringList names;
-    for (QWidget* readout : sheet.readouts())
-        names << readout->objectName();
-    EXPECT_EQ(names, (QStringList{"VrNum19", "VrNum20", "VrNum21", "VrNum22", "VrJogMeter7", "VrJogMeter9",
+    EXPECT_EQ(readoutNames(), (QStringList{"VrNum19", "VrNum20", "VrNum21", "VrNum22", "VrJogMeter7", "VrJogMeter9",
                                   "VrJogMeter10", "sCheckBox1"}));
 }
 

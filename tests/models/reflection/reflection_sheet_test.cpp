@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/reflection/reflection_sheet.h"
 #include "ui/rx_label.h"
-#include "ui/vr_num.h"
-
-#include <QAbstractButton>
-#include <QSlider>
-#include <gtest/gtest.h>
+#include "sheet_fixture.h"
 
 namespace {
 
-class ReflectionSheetTest : public ::testing::Test {
+class ReflectionSheetTest : public SheetTest<ReflectionSheet> {
 protected:
-    ReflectionSheet sheet;
-
-    QSlider* slider(const char* name) { return sheet.findChild<QSlider*>(name); }
-    int readout(const char* name) { return sheet.findChild<TVrNum*>(name)->value(); }
-    QAbstractButton* button(const char* name) { return sheet.findChild<QAbstractButton*>(name); }
+    ReflectionSheetTest() : SheetTest("sBitBtn17") {}
 
     // Pixels of the canvas that are not the black background.
     int drawnPixels()
@@ -44,46 +36,46 @@ TEST_F(ReflectionSheetTest, StartsWithTheLayoutsPositionsAndAnEmptyCanvas)
 
 TEST_F(ReflectionSheetTest, RefreshButtonDrawsAndWritesTheReadouts)
 {
-    button("sBitBtn16")->click();
+    click("sBitBtn16");
     EXPECT_GT(drawnPixels(), 1000);
-    EXPECT_EQ(readout("VrNum12"), 155);
-    EXPECT_EQ(readout("VrNum16"), 45);
-    EXPECT_EQ(readout("VrNum13"), 10);
-    EXPECT_EQ(readout("VrNum17"), 65);
-    EXPECT_EQ(readout("VrNum15"), 45);
-    EXPECT_EQ(readout("VrNum14"), 10);
-    EXPECT_EQ(readout("VrNum29"), 55);
-    EXPECT_EQ(readout("VrNum30"), 55);
+    EXPECT_EQ(number("VrNum12"), 155);
+    EXPECT_EQ(number("VrNum16"), 45);
+    EXPECT_EQ(number("VrNum13"), 10);
+    EXPECT_EQ(number("VrNum17"), 65);
+    EXPECT_EQ(number("VrNum15"), 45);
+    EXPECT_EQ(number("VrNum14"), 10);
+    EXPECT_EQ(number("VrNum29"), 55);
+    EXPECT_EQ(number("VrNum30"), 55);
 }
 
 TEST_F(ReflectionSheetTest, EachTrackBarRedraws)
 {
-    slider("sTrackBar7")->setValue(89);
-    EXPECT_EQ(readout("VrNum15"), 89);
-    slider("sTrackBar6")->setValue(89);
-    EXPECT_EQ(readout("VrNum17"), 267);
-    EXPECT_EQ(readout("VrNum12"), 357);
-    EXPECT_EQ(readout("VrNum29"), 2); // 178 from the normal F + 90: the lamp lights the other face
+    set("sTrackBar7", 89);
+    EXPECT_EQ(number("VrNum15"), 89);
+    set("sTrackBar6", 89);
+    EXPECT_EQ(number("VrNum17"), 267);
+    EXPECT_EQ(number("VrNum12"), 357);
+    EXPECT_EQ(number("VrNum29"), 2); // 178 from the normal F + 90: the lamp lights the other face
 }
 
 TEST_F(ReflectionSheetTest, DefaultButtonRedrawsOnlyForPositionsThatChange)
 {
-    button("sBitBtn17")->click();
+    restoreDefaults();
     EXPECT_EQ(drawnPixels(), 0); // both already at 45 and 10
 
     slider("sTrackBar6")->blockSignals(true);
     slider("sTrackBar6")->setValue(30);
     slider("sTrackBar6")->blockSignals(false);
-    button("sBitBtn17")->click();
+    restoreDefaults();
     EXPECT_EQ(slider("sTrackBar6")->value(), 10);
-    EXPECT_EQ(readout("VrNum13"), 10);
+    EXPECT_EQ(number("VrNum13"), 10);
     EXPECT_GT(drawnPixels(), 1000);
 }
 
 TEST_F(ReflectionSheetTest, PictureSurvivesARepaintOfTheLabel)
 {
     sheet.show();
-    button("sBitBtn16")->click();
+    click("sBitBtn16");
     const QImage before = sheet.modelCanvas()->grab().toImage();
     sheet.modelCanvas()->repaint();
     EXPECT_EQ(sheet.modelCanvas()->grab().toImage(), before);
@@ -92,10 +84,7 @@ TEST_F(ReflectionSheetTest, PictureSurvivesARepaintOfTheLabel)
 
 TEST_F(ReflectionSheetTest, ReportsItsReadoutsInWritingOrder)
 {
-    QStringList names;
-    for (QWidget* readout : sheet.readouts())
-        names << readout->objectName();
-    EXPECT_EQ(names, (QStringList{"VrNum12", "VrNum16", "VrNum13", "VrNum17", "VrNum15", "VrNum14", "VrNum29", "VrNum30"}));
+    EXPECT_EQ(readoutNames(), (QStringList{"VrNum12", "VrNum16", "VrNum13", "VrNum17", "VrNum15", "VrNum14", "VrNum29", "VrNum30"}));
 }
 
 } // namespace

@@ -1,52 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "kit/canvas_op.h"
 #include "models/refraction/plate_sheet.h"
-#include "ui/error_box.h"
-#include "ui/rx_label.h"
 #include "ui/skin_manager.h"
 #include "ui/vr_matrix.h"
-#include "ui/vr_num.h"
 #include "ui/vr_progress_bar.h"
-#include "side_windows_by_name.h"
+#include "sheet_fixture.h"
 
-#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QSlider>
-#include <gtest/gtest.h>
 
 namespace {
 
-class PlateSheetTest : public ::testing::Test {
+class PlateSheetTest : public SheetTest<PlateSheet> {
 protected:
-    void SetUp() override
-    {
-        sheet.AttachSideWindows(sideWindows);
-        sheet.modelCanvas()->Canvas().SetLog(&ops);
-        SetErrorSink([this](const QString& text) { errors << text; });
-    }
-    void TearDown() override { SetErrorSink(nullptr); }
+    PlateSheetTest() : SheetTest("sBitBtn23") {}
 
-    QString text(const char* matrix) { return sheet.findChild<TVrMatrix*>(matrix)->text(); }
-    int number(const char* num) { return sheet.findChild<TVrNum*>(num)->value(); }
-    QAbstractSlider* control(const char* name) { return sheet.findChild<QAbstractSlider*>(name); }
-    QAbstractButton* button(const char* name) { return sheet.findChild<QAbstractButton*>(name); }
+    // One redraw with the angle of incidence, the plate's index and its thickness at these positions.
+    void redrawAt(int A, int s, int t) { redrawWith({{"sTrackBar10", A}, {"sScrollBar11", s}, {"sTrackBar11", t}}); }
 
-    void set(int A, int s, int t)
-    {
-        control("sTrackBar10")->setValue(A);
-        control("sScrollBar11")->setValue(s);
-        control("sTrackBar11")->setValue(t);
-        sheet.refreshButton()->click();
-    }
-
-    QWidget indexTable;
-    SideWindowMap sideWindows{{"TForm4", &indexTable}};
-    PlateSheet sheet;
-    std::vector<CanvasOp> ops;
-    QStringList errors;
+    QWidget& indexTable = addSideWindow<QWidget>("TForm4");
 };
 
 TEST_F(PlateSheetTest, ReadoutsShowTheirLayoutTextsUntilTheFirstRedraw)
@@ -55,7 +27,7 @@ TEST_F(PlateSheetTest, ReadoutsShowTheirLayoutTextsUntilTheFirstRedraw)
     for (const char* matrix : {"VrMatrix17", "VrMatrix19", "VrMatrix20", "VrMatrix21", "VrMatrix22"})
         EXPECT_EQ(text(matrix), "0") << matrix;
     // Air's index is only shown; the model never writes it.
-    sheet.refreshButton()->click();
+    redraw();
     EXPECT_EQ(text("VrMatrix15"), "1,00029");
     EXPECT_EQ(text("VrMatrix16"), "1,00029");
 }
@@ -82,18 +54,18 @@ class PlateReadouts : public PlateSheetTest, public ::testing::WithParamInterfac
 TEST_P(PlateReadouts, FollowEveryControl)
 {
     const Readouts& r = GetParam();
-    set(r.A, r.s, r.t);
+    redrawAt(r.A, r.s, r.t);
     EXPECT_EQ(number("VrNum23"), r.A);
     EXPECT_EQ(number("VrNum24"), r.A + 90);
     EXPECT_EQ(text("VrMatrix19"), r.emergence ? r.emergence : QString::number(r.A));
     EXPECT_EQ(text("VrMatrix21"), r.emergentReading ? r.emergentReading : QString::number(r.A + 90));
     EXPECT_EQ(text("VrMatrix17"), r.n2);
-    EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar3")->position(), r.s);
+    EXPECT_EQ(find<TVrProgressBar>("VrProgressBar3")->position(), r.s);
     EXPECT_EQ(text("VrMatrix6"), r.cm);
     EXPECT_EQ(text("VrMatrix7"), r.mm);
     EXPECT_EQ(text("VrMatrix18"), r.shift);
     EXPECT_EQ(text("VrMatrix20"), r.B); // unrounded: the display scrolls it
-    EXPECT_TRUE(sheet.findChild<TVrMatrix*>("VrMatrix20")->isScrolling());
+    EXPECT_TRUE(find<TVrMatrix>("VrMatrix20")->isScrolling());
     EXPECT_EQ(text("VrMatrix22"), r.onProtractor);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(", ").toStdString();
 }
@@ -122,24 +94,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PlateSheetTest, EachControlRedraws)
 {
-    control("sTrackBar10")->setValue(30);
+    set("sTrackBar10", 30);
     EXPECT_EQ(number("VrNum23"), 30);
-    control("sScrollBar11")->setValue(200);
+    set("sScrollBar11", 200);
     EXPECT_EQ(text("VrMatrix17"), "2,01");
-    control("sTrackBar11")->setValue(9);
+    set("sTrackBar11", 9);
     EXPECT_EQ(text("VrMatrix7"), "10");
 }
 
 TEST_F(PlateSheetTest, DefaultButtonRedrawsOnlyForPositionsThatChange)
 {
-    button("sBitBtn23")->click();
+    restoreDefaults();
     EXPECT_TRUE(ops.empty()) << "all three already at their defaults";
 
-    set(10, 280, 170);
-    QSignalSpy angle(control("sTrackBar10"), &QAbstractSlider::valueChanged);
-    QSignalSpy thickness(control("sTrackBar11"), &QAbstractSlider::valueChanged);
-    QSignalSpy index(control("sScrollBar11"), &QAbstractSlider::valueChanged);
-    button("sBitBtn23")->click();
+    redrawAt(10, 280, 170);
+    QSignalSpy angle(slider("sTrackBar10"), &QAbstractSlider::valueChanged);
+    QSignalSpy thickness(slider("sTrackBar11"), &QAbstractSlider::valueChanged);
+    QSignalSpy index(slider("sScrollBar11"), &QAbstractSlider::valueChanged);
+    restoreDefaults();
     EXPECT_EQ(angle.count() + thickness.count() + index.count(), 3);
     EXPECT_EQ(text("VrMatrix18"), "1,695");
     EXPECT_EQ(text("VrMatrix22"), "297,923");
@@ -147,7 +119,7 @@ TEST_F(PlateSheetTest, DefaultButtonRedrawsOnlyForPositionsThatChange)
 
 TEST_F(PlateSheetTest, IndexButtonShowsTheTableOfIndices)
 {
-    button("sBitBtn19")->click();
+    click("sBitBtn19");
     EXPECT_TRUE(indexTable.isVisible());
     indexTable.hide();
 }
@@ -170,7 +142,7 @@ TEST_F(PlateSheetTest, CaptionsTakeTheSkinsCaptionColourAndReadoutCaptionsAreUnd
         }
     }
     for (const char* name : {"thicknessCaption", "shiftCaption", "refractedCaption1"}) {
-        auto* caption = sheet.findChild<QLabel*>(name);
+        auto* caption = find<QLabel>(name);
         EXPECT_TRUE(caption->font().underline()) << name;
         EXPECT_TRUE(caption->font().bold()) << name;
     }

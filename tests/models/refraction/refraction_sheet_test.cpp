@@ -1,74 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "kit/canvas_op.h"
 #include "models/refraction/index_table_window.h"
 #include "models/refraction/light_speed_window.h"
 #include "models/refraction/refraction_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/rz_led_display.h"
-#include "ui/vr_matrix.h"
 #include "ui/vr_progress_bar.h"
 #include "ui/vr_scroll_text.h"
-#include "side_windows_by_name.h"
+#include "sheet_fixture.h"
 
-#include <QAbstractButton>
 #include <QLabel>
-#include <QScrollBar>
-#include <QSlider>
-#include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
 
-class RefractionSheetTest : public ::testing::Test {
+class RefractionSheetTest : public SheetTest<RefractionSheet> {
 protected:
-    void SetUp() override
-    {
-        sheet.AttachSideWindows(sideWindows);
-        sheet.modelCanvas()->Canvas().SetLog(&ops);
-    }
+    RefractionSheetTest() : SheetTest("sBitBtn30") { addSideWindow<TForm12>("TForm12"); }
 
-    QString text(const char* matrix) { return sheet.findChild<TVrMatrix*>(matrix)->text(); }
-    bool shown(const char* name) { return !sheet.findChild<QWidget*>(name)->isHidden(); }
-    QString speed(const char* display) { return speeds.findChild<TRzLEDDisplay*>(display)->caption(); }
-
-    void set(int p, int s1, int s2)
-    {
-        sheet.findChild<QSlider*>("sTrackBar9")->setValue(p);
-        sheet.findChild<QScrollBar*>("sScrollBar7")->setValue(s1);
-        sheet.findChild<QScrollBar*>("sScrollBar8")->setValue(s2);
-        sheet.refreshButton()->click();
-    }
-
-    std::vector<const CanvasOp*> opsOf(CanvasOp::Kind kind) const
-    {
-        std::vector<const CanvasOp*> found;
-        for (const CanvasOp& op : ops) {
-            if (op.kind == kind)
-                found.push_back(&op);
-        }
-        return found;
-    }
-
-    // Texts written on the canvas, in order.
-    QStringList texts() const
-    {
-        QStringList list;
-        for (const CanvasOp* op : opsOf(CanvasOp::Kind::TextOut))
-            list << op->text;
-        return list;
-    }
-
-    TForm12 speeds;
-    SideWindowMap sideWindows{{"TForm12", &speeds}};
-    RefractionSheet sheet;
-    std::vector<CanvasOp> ops;
+    // One redraw with the angle of incidence and the two media's indices at these positions.
+    void redrawAt(int p, int s1, int s2) { redrawWith({{"sTrackBar9", p}, {"sScrollBar7", s1}, {"sScrollBar8", s2}}); }
 };
 
 TEST_F(RefractionSheetTest, DefaultsShowTheReadoutsOfAirIntoGlass)
 {
-    EXPECT_EQ(speed("RzLEDDisplay1"), ""); // nothing before the first redraw
-    sheet.refreshButton()->click();
+    EXPECT_EQ(text("TForm12.RzLEDDisplay1"), ""); // nothing before the first redraw
+    redraw();
     EXPECT_EQ(text("VrMatrix13"), "45");
     EXPECT_EQ(text("VrMatrix14"), "135");
     EXPECT_EQ(text("VrMatrix11"), "45");
@@ -80,10 +37,10 @@ TEST_F(RefractionSheetTest, DefaultsShowTheReadoutsOfAirIntoGlass)
     EXPECT_EQ(text("VrMatrix9"), "20,81");
     EXPECT_EQ(text("VrMatrix10"), "290,81");
     EXPECT_EQ(text("VrMatrix5"), "1,99");
-    EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar1")->position(), 100);
-    EXPECT_EQ(sheet.findChild<TVrProgressBar*>("VrProgressBar2")->position(), 200);
-    EXPECT_EQ(speed("RzLEDDisplay1"), "296824216 м/с");
-    EXPECT_EQ(speed("RzLEDDisplay2"), "149150477 м/с");
+    EXPECT_EQ(find<TVrProgressBar>("VrProgressBar1")->position(), 100);
+    EXPECT_EQ(find<TVrProgressBar>("VrProgressBar2")->position(), 200);
+    EXPECT_EQ(text("TForm12.RzLEDDisplay1"), "296824216 м/с");
+    EXPECT_EQ(text("TForm12.RzLEDDisplay2"), "149150477 м/с");
     EXPECT_FALSE(shown("Image7"));
     EXPECT_FALSE(shown("sLabelFX5"));
     EXPECT_FALSE(texts().contains("Ao"));
@@ -91,7 +48,7 @@ TEST_F(RefractionSheetTest, DefaultsShowTheReadoutsOfAirIntoGlass)
 
 TEST_F(RefractionSheetTest, DenserMediumAboveHasALimitingAngle)
 {
-    set(90, 200, 100);
+    redrawAt(90, 200, 100);
     EXPECT_EQ(text("VrMatrix3"), "30,16");
     EXPECT_EQ(text("VrMatrix4"), "120,2");
     EXPECT_TRUE(texts().contains("Ao"));
@@ -101,15 +58,15 @@ TEST_F(RefractionSheetTest, DenserMediumAboveHasALimitingAngle)
         critical |= line->args == std::vector<int>{203, 86} && line->pen.width == 1;
     EXPECT_TRUE(critical);
 
-    set(60, 200, 100);
+    redrawAt(60, 200, 100);
     EXPECT_EQ(text("VrMatrix9"), "84,30");
     EXPECT_FALSE(shown("Image7"));
 }
 
 TEST_F(RefractionSheetTest, TotalInternalReflectionDrawsNoRefractedRayAndReadsNoAngle)
 {
-    set(60, 200, 100);
-    set(62, 200, 100);
+    redrawAt(60, 200, 100);
+    redrawAt(62, 200, 100);
     EXPECT_TRUE(shown("Image7"));
     EXPECT_TRUE(shown("sLabelFX5"));
     // No stale angle of refraction beside the indicator.
@@ -118,7 +75,7 @@ TEST_F(RefractionSheetTest, TotalInternalReflectionDrawsNoRefractedRayAndReadsNo
     EXPECT_EQ(text("VrMatrix13"), "31");
     EXPECT_FALSE(texts().contains("B"));
 
-    set(40, 200, 100);
+    redrawAt(40, 200, 100);
     EXPECT_FALSE(shown("Image7"));
     EXPECT_TRUE(texts().contains("B"));
     EXPECT_EQ(text("VrMatrix9"), "42,89");
@@ -127,7 +84,7 @@ TEST_F(RefractionSheetTest, TotalInternalReflectionDrawsNoRefractedRayAndReadsNo
 
 TEST_F(RefractionSheetTest, EqualLowestIndicesGiveNinetyDegreesAndNoHatch)
 {
-    set(70, 100, 100);
+    redrawAt(70, 100, 100);
     EXPECT_EQ(text("VrMatrix3"), "90,00");
     EXPECT_EQ(text("VrMatrix4"), "180,0");
     EXPECT_EQ(text("VrMatrix9"), "35,00");
@@ -136,7 +93,7 @@ TEST_F(RefractionSheetTest, EqualLowestIndicesGiveNinetyDegreesAndNoHatch)
 
 TEST_F(RefractionSheetTest, HatchesTheHalfOfTheDenserMedium)
 {
-    sheet.refreshButton()->click();
+    redraw();
     auto pies = opsOf(CanvasOp::Kind::Pie);
     ASSERT_EQ(pies.size(), 1u);
     EXPECT_EQ(pies[0]->brush.style, BrushStyle::bsFDiagonal);
@@ -145,13 +102,13 @@ TEST_F(RefractionSheetTest, HatchesTheHalfOfTheDenserMedium)
     EXPECT_LT(pies[0]->args[4], 303); // from the left, 180 degrees ...
     EXPECT_GT(pies[0]->args[6], 303); // ... round the lower side to 360
 
-    set(90, 200, 100);
+    redrawAt(90, 200, 100);
     pies = opsOf(CanvasOp::Kind::Pie);
     ASSERT_EQ(pies.size(), 1u);
     EXPECT_GT(pies[0]->args[4], 303); // from 0 degrees round the top
     EXPECT_TRUE(opsOf(CanvasOp::Kind::Ellipse).size() == 3u); // two protractor circles and the lamp
 
-    set(90, 150, 150);
+    redrawAt(90, 150, 150);
     EXPECT_EQ(opsOf(CanvasOp::Kind::Pie).size(), 1u);
     EXPECT_EQ(opsOf(CanvasOp::Kind::Ellipse).back()->brush.style, BrushStyle::bsFDiagonal);
     EXPECT_EQ(text("VrMatrix9"), "45,00");
@@ -159,11 +116,11 @@ TEST_F(RefractionSheetTest, HatchesTheHalfOfTheDenserMedium)
 
 TEST_F(RefractionSheetTest, ExtremeAnglesReadInHalfDegrees)
 {
-    set(1, 100, 200);
+    redrawAt(1, 100, 200);
     EXPECT_EQ(text("VrMatrix13"), "0,5");
     EXPECT_EQ(text("VrMatrix14"), "90,5");
     EXPECT_EQ(text("VrMatrix12"), "89,5");
-    set(179, 100, 200);
+    redrawAt(179, 100, 200);
     EXPECT_EQ(text("VrMatrix13"), "89,5");
     EXPECT_EQ(text("VrMatrix14"), "179,5");
     EXPECT_EQ(text("VrMatrix12"), "0,5");
@@ -171,7 +128,7 @@ TEST_F(RefractionSheetTest, ExtremeAnglesReadInHalfDegrees)
 
 TEST_F(RefractionSheetTest, ContinuationIsDottedYellowOnBlack)
 {
-    sheet.refreshButton()->click();
+    redraw();
     const QImage& image = sheet.modelCanvas()->Canvas().Image();
     // Along the continuation at 315 degrees, between radius 80 and 140.
     int yellow = 0;
@@ -186,12 +143,12 @@ TEST_F(RefractionSheetTest, ContinuationIsDottedYellowOnBlack)
 
 TEST_F(RefractionSheetTest, DefaultButtonRestoresAllThreePositions)
 {
-    set(30, 250, 120);
-    sheet.findChild<QAbstractButton*>("sBitBtn30")->click();
+    redrawAt(30, 250, 120);
+    restoreDefaults();
     EXPECT_EQ(text("VrMatrix13"), "45");
     EXPECT_EQ(text("VrMatrix1"), "1,01");
     EXPECT_EQ(text("VrMatrix2"), "2,01");
-    EXPECT_EQ(sheet.findChild<QScrollBar*>("sScrollBar8")->value(), 200);
+    EXPECT_EQ(slider("sScrollBar8")->value(), 200);
 }
 
 // The index table's scrolling line shows its letters whole, descenders included.

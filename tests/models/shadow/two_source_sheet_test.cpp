@@ -1,43 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "kit/canvas_op.h"
-#include "models/shadow/two_source_screen_window.h"
+#include "models/shadow/shadow_screen_window.h"
+#include "models/shadow/side_window_names.h"
 #include "models/shadow/two_source_sheet.h"
-#include "ui/error_box.h"
 #include "ui/rx_label.h"
-#include "ui/vr_jog_meter.h"
-#include "ui/vr_num.h"
-#include "side_windows_by_name.h"
+#include "sheet_fixture.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QScrollBar>
-#include <QSlider>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-using Ops = std::vector<CanvasOp>;
-
-class TwoSourceSheetTest : public ::testing::Test {
+class TwoSourceSheetTest : public SheetTest<TwoSourceShadowSheet> {
 protected:
+    TwoSourceSheetTest() : SheetTest("sBitBtn15") {}
     void SetUp() override
     {
         // The model draws on its auxiliary screen only while it is open.
         screen.show();
-        sheet.AttachSideWindows(sideWindows);
-        sheet.modelCanvas()->Canvas().SetLog(&ops);
-        screen.screenLabel()->Canvas().SetLog(&screenOps);
-        SetErrorSink([this](const QString& text) { boxes << text; });
+        SheetTest::SetUp();
     }
-    void TearDown() override { SetErrorSink(nullptr); }
-
-    int number(const char* name) const { return sheet.findChild<TVrNum*>(name)->value(); }
-    double dial(const char* name) const { return sheet.findChild<TVrJogMeter*>(name)->value(); }
-    bool shown(const char* name) const { return !sheet.findChild<QWidget*>(name)->isHidden(); }
-    void set(const char* control, int value) { sheet.findChild<QAbstractSlider*>(control)->setValue(value); }
-    void redraw() { sheet.refreshButton()->click(); }
 
     // Which arrow pictures show, Image1 to Image4.
     std::vector<bool> arrows() const
@@ -45,31 +27,30 @@ protected:
         return {shown("Image1"), shown("Image2"), shown("Image3"), shown("Image4")};
     }
 
-    TForm3 screen;
-    SideWindowMap sideWindows{{"TForm3", &screen}};
-    TwoSourceShadowSheet sheet;
-    Ops ops;
-    Ops screenOps;
-    QStringList boxes;
+    // The LED numbers at the default positions: θ1, θ2, r1, r2, L and R.
+    void expectDefaultNumbers() const
+    {
+        const std::pair<const char*, int> defaults[] = {{"VrNum6", 10},  {"VrNum8", -10},  {"VrNum7", 400},
+                                                        {"VrNum9", 180}, {"VrNum10", 400}, {"VrNum11", 20}};
+        for (const auto& [name, value] : defaults)
+            EXPECT_EQ(number(name), value) << name;
+    }
+
+    ShadowScreenWindow& screen = addSideWindow<ShadowScreenWindow>(TwoSourceScreenWindow, TwoSourceScreenLayout);
 };
 
 TEST_F(TwoSourceSheetTest, StartValuesReadOutAnglesAndDistancesWithTheirArrows)
 {
     EXPECT_EQ(arrows(), (std::vector<bool>{false, false, false, false})); // until the first redraw
     redraw();
-    EXPECT_EQ(number("VrNum6"), 10);
-    EXPECT_EQ(number("VrNum8"), -10);
-    EXPECT_EQ(number("VrNum7"), 400);
-    EXPECT_EQ(number("VrNum9"), 180);
-    EXPECT_EQ(number("VrNum10"), 400);
-    EXPECT_EQ(number("VrNum11"), 20);
+    expectDefaultNumbers();
     EXPECT_EQ(dial("VrJogMeter4"), 400);
     EXPECT_EQ(dial("VrJogMeter5"), 180);
     EXPECT_EQ(dial("VrJogMeter6"), 400);
     // S1 turned up, S2 down.
     EXPECT_EQ(arrows(), (std::vector<bool>{false, true, true, false}));
-    EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(screenOps.front().kind, CanvasOp::Kind::Refresh);
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(sideOps.front().kind, CanvasOp::Kind::Refresh);
 }
 
 struct ArrowRow {
@@ -107,7 +88,7 @@ TEST_F(TwoSourceSheetTest, SourcesKeepClearOfTheObstacleSoEveryAngleIsDrawn)
         set("sTrackBar5", R);
         const int nearest = std::max(50, R + 10);
         for (const char* distance : {"sScrollBar3", "sScrollBar4"})
-            EXPECT_EQ(sheet.findChild<QAbstractSlider*>(distance)->minimum(), nearest) << distance;
+            EXPECT_EQ(slider(distance)->minimum(), nearest) << distance;
     }
     // The sources were pushed back to 60 and stay there.
     EXPECT_EQ(number("VrNum7"), 60);
@@ -123,12 +104,11 @@ TEST_F(TwoSourceSheetTest, SourcesKeepClearOfTheObstacleSoEveryAngleIsDrawn)
         EXPECT_EQ(number("VrNum6"), theta);
         EXPECT_EQ(number("VrNum8"), -theta);
         int shadows = 0;
-        for (const CanvasOp& op : ops)
-            shadows += op.kind == CanvasOp::Kind::Ellipse
-                       && (op.brush.style == BrushStyle::bsBDiagonal || op.brush.style == BrushStyle::bsFDiagonal);
+        for (const CanvasOp* op : opsOf(CanvasOp::Kind::Ellipse))
+            shadows += op->brush.style == BrushStyle::bsBDiagonal || op->brush.style == BrushStyle::bsFDiagonal;
         EXPECT_EQ(shadows, 2);
     }
-    EXPECT_TRUE(boxes.isEmpty()) << boxes.join(' ').toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(' ').toStdString();
 }
 
 // Closed, the screen is cleared and not drawn on; opened, it shows both
@@ -142,16 +122,13 @@ TEST_F(TwoSourceSheetTest, ClosedScreenIsClearedAndDrawnAgainAsItOpens)
     QImage white(picture.size(), picture.format());
     white.fill(Qt::white);
     EXPECT_EQ(picture, white);
-    screenOps.clear();
+    sideOps.clear();
     set("sTrackBar3", 20);
-    EXPECT_TRUE(screenOps.empty()) << "the closed screen was drawn on";
+    EXPECT_TRUE(sideOps.empty()) << "the closed screen was drawn on";
 
-    sheet.findChild<QAbstractButton*>("sBitBtn13")->click();
-    EXPECT_EQ(screenOps.front().kind, CanvasOp::Kind::Refresh);
-    int circles = 0;
-    for (const CanvasOp& op : screenOps)
-        circles += op.kind == CanvasOp::Kind::Ellipse;
-    EXPECT_EQ(circles, 2);
+    click("sBitBtn13");
+    EXPECT_EQ(sideOps.front().kind, CanvasOp::Kind::Refresh);
+    EXPECT_EQ(opsOf(sideOps, CanvasOp::Kind::Ellipse).size(), 2u);
     screen.hide();
 }
 
@@ -164,34 +141,26 @@ TEST_F(TwoSourceSheetTest, DefaultButtonRestoresAllSixControls)
     set("sScrollBar5", 80);
     set("sTrackBar5", 9);
     EXPECT_EQ(arrows(), (std::vector<bool>{true, false, false, true}));
-    sheet.findChild<QAbstractButton*>("sBitBtn15")->click();
-    EXPECT_EQ(number("VrNum6"), 10);
-    EXPECT_EQ(number("VrNum8"), -10);
-    EXPECT_EQ(number("VrNum7"), 400);
-    EXPECT_EQ(number("VrNum9"), 180);
-    EXPECT_EQ(number("VrNum10"), 400);
-    EXPECT_EQ(number("VrNum11"), 20);
+    restoreDefaults();
+    expectDefaultNumbers();
     EXPECT_EQ(arrows(), (std::vector<bool>{false, true, true, false}));
 
     ops.clear();
-    sheet.findChild<QAbstractButton*>("sBitBtn15")->click();
+    restoreDefaults();
     EXPECT_TRUE(ops.empty()) << "a default button with nothing to change redrew";
 }
 
 TEST_F(TwoSourceSheetTest, AuxiliaryScreenOpensOnItsButtonAndFollowsAResize)
 {
     EXPECT_EQ(screen.screenLabel()->size(), QSize(285, 240));
-    sheet.findChild<QAbstractButton*>("sBitBtn13")->click();
+    click("sBitBtn13");
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_TRUE(screenOps.empty());
+    EXPECT_TRUE(sideOps.empty());
 
     screen.resize(330, 201);
     QApplication::processEvents();
     redraw();
-    std::vector<std::vector<int>> lines;
-    for (const CanvasOp& op : screenOps)
-        if (op.kind == CanvasOp::Kind::LineTo)
-            lines.push_back(op.args);
+    const auto lines = argsOf(sideOps, CanvasOp::Kind::LineTo);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], (std::vector<int>{165, 201}));
     EXPECT_EQ(lines[1], (std::vector<int>{330, 100}));
