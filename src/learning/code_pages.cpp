@@ -31,3 +31,24 @@ QString DecodeCodePage(const QByteArray& bytes, int codePage)
         text[i] = table[static_cast<unsigned char>(bytes[i])];
     return text;
 }
+
+std::optional<QByteArray> EncodeCodePage(const QString& text, int codePage)
+{
+    static QHash<int, QHash<QChar, char>> byteTables;
+    auto it = byteTables.find(codePage);
+    if (it == byteTables.end()) {
+        QHash<QChar, char> bytes;
+        const std::array<QChar, 256>& table = CodePageTable(codePage);
+        for (int b = 255; b >= 0; --b)
+            bytes.insert(table[b], char(b)); // a character on two bytes takes the first
+        it = byteTables.insert(codePage, bytes);
+    }
+    QByteArray encoded(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto byte = it->constFind(text[i]);
+        if (byte == it->constEnd())
+            return std::nullopt;
+        encoded[i] = *byte;
+    }
+    return encoded;
+}

@@ -65,7 +65,8 @@ void IniFile::WriteInteger(const QString& section, const QString& key, int value
     else if (existing.exists())
         throw AppError(failure); // rewriting a file we cannot read would lose it
     IniText text(bytes);
-    text.SetInteger(section, key, value);
+    if (!text.SetInteger(section, key, value))
+        throw AppError(failure); // a name the file cannot hold would come back as another
     // An uncommitted QSaveFile removes its temporary file, so a failed write
     // leaves nothing behind.
     QSaveFile file(path_);

@@ -4,7 +4,6 @@
 #include "learning/code_pages.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <limits>
 
@@ -145,12 +144,11 @@ IniText::Line IniText::makeLine(const QByteArray& text, const QByteArray& end) c
     return line;
 }
 
-QByteArray IniText::encode(const QString& text) const
+std::optional<QByteArray> IniText::encode(const QString& text) const
 {
     if (utf8_)
         return text.toUtf8();
-    QStringEncoder encoder("windows-1251");
-    return encoder(text);
+    return EncodeCodePage(text, 1251);
 }
 
 QByteArray IniText::lineEnd() const
@@ -220,7 +218,7 @@ IniSection IniText::Section(const QString& section) const
     return result;
 }
 
-void IniText::SetInteger(const QString& section, const QString& key, int value)
+bool IniText::SetInteger(const QString& section, const QString& key, int value)
 {
     const KeyPlace place = find(section, key);
     const QByteArray number = QByteArray::number(value);
@@ -228,21 +226,28 @@ void IniText::SetInteger(const QString& section, const QString& key, int value)
         // The key keeps its own spelling; only its value changes.
         Line& line = lines_[place.keyLine];
         line = makeLine(line.text.left(line.text.indexOf('=') + 1) + number, line.end);
-        return;
+        return true;
     }
+    const std::optional<QByteArray> keyName = encode(key);
+    if (!keyName)
+        return false;
     const QByteArray end = lineEnd();
-    const Line entry = makeLine(encode(key) + '=' + number, end);
+    const Line entry = makeLine(*keyName + '=' + number, end);
     if (place.sectionLine >= 0) {
         Line& last = lines_[place.lastLineOfSection];
         if (last.end.isEmpty())
             last.end = end;
         lines_.insert(lines_.begin() + place.lastLineOfSection + 1, entry);
-        return;
+        return true;
     }
+    const std::optional<QByteArray> sectionName = encode(section);
+    if (!sectionName)
+        return false;
     if (!lines_.empty() && lines_.back().end.isEmpty())
         lines_.back().end = end;
-    lines_.push_back(makeLine('[' + encode(section) + ']', end));
+    lines_.push_back(makeLine('[' + *sectionName + ']', end));
     lines_.push_back(entry);
+    return true;
 }
 
 QByteArray IniText::Bytes() const

@@ -38,8 +38,9 @@ public:
 
     // Sets one key, changing only its line, or adding it (with its section
     // when needed) on a line of its own with the file's own line end and
-    // encoding; every other byte stays as it was.
-    void SetInteger(const QString& section, const QString& key, int value);
+    // encoding; every other byte stays as it was. False, the text unchanged,
+    // when a name to add has a character the file's encoding lacks.
+    bool SetInteger(const QString& section, const QString& key, int value);
 
     QByteArray Bytes() const;
     bool IsUtf8() const { return utf8_; }
@@ -60,7 +61,7 @@ private:
 
     int sectionLine(const QString& section) const;
     KeyPlace find(const QString& section, const QString& key) const;
-    QByteArray encode(const QString& text) const;
+    std::optional<QByteArray> encode(const QString& text) const;
     QByteArray lineEnd() const;
     Line makeLine(const QByteArray& text, const QByteArray& end) const;
 

@@ -145,6 +145,33 @@ TEST_F(IniFileTest, UnwritableFolderReportsThePath)
     }
 }
 
+// A name with a character the file's code page lacks cannot go into the
+// file: the write fails as a refused write does and the file keeps every
+// byte, rather than getting a name with a substitute byte that no later
+// reading would find. A UTF-8 file takes any name.
+TEST_F(IniFileTest, ANameOutsideTheCodePageIsRefused)
+{
+    const QByteArray before = cp1251("[Тест]\r\nНазвание теста=Проба\r\n");
+    IniFile ini(writeBytes(before));
+    const QString outside[] = {"Größe", "Ω", "😀"};
+    for (const QString& name : outside) {
+        SCOPED_TRACE(name.toStdString());
+        for (const auto& [section, key] : {std::pair(QString("Тест"), name), std::pair(name, QString("Ключ"))}) {
+            try {
+                ini.WriteInteger(section, key, 1);
+                ADD_FAILURE() << "no error";
+            } catch (const AppError& error) {
+                EXPECT_EQ(error.text(), "Unable to write to " + path());
+            }
+            EXPECT_EQ(bytes(), before);
+        }
+    }
+
+    IniFile utf8(writeBytes(QStringLiteral("[Тест]\nНазвание теста=Проба «света»\n").toUtf8()));
+    utf8.WriteInteger("Тест", "Größe", 1);
+    EXPECT_EQ(utf8.ReadInteger("Тест", "Größe", 0), 1);
+}
+
 // A line ends at CR LF, LF or a lone CR; a key written into the file takes
 // the file's first line end and a line of its own.
 class IniLineEnds : public IniFileTest, public ::testing::WithParamInterface<const char*> {};

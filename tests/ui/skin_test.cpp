@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/label_fx.h"
 #include "ui/skin_manager.h"
+#include "ui/skins.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,5 +102,52 @@ TEST(Skins, ShowAControlSwitchedOffInAGroupAsOff)
     }
     manager.setSkinName(StartSkinName());
 }
+
+// Whether the picture holds a pixel of exactly this colour: the inside of a
+// full block character drawn in it.
+bool shows(const QImage& image, const QColor& colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+class SkinColours : public ::testing::TestWithParam<int> {};
+
+// Each skin paints the sheets in its own colours: the window ground, the
+// group titles, and the captions inside the groups and the labels with
+// effects in the caption colour of its table.
+TEST_P(SkinColours, PaintTheirCaptionsAndTitles)
+{
+    const Skin& skin = BuiltInSkins().at(GetParam());
+    SCOPED_TRACE(skin.name.toStdString());
+    SkinManager manager;
+    manager.setSkinName(skin.name);
+
+    const QString block = QStringLiteral("██");
+    QWidget window;
+    window.resize(300, 120);
+    QGroupBox group(block, &window);
+    group.setGeometry(8, 8, 284, 104);
+    QLabel caption(block, &group);
+    caption.setGeometry(10, 30, 60, 30);
+    LabelFX effectCaption(&window);
+    effectCaption.setText(block);
+    effectCaption.setGeometry(200, 40, 60, 30);
+    for (QLabel* label : {&caption, static_cast<QLabel*>(&effectCaption)})
+        label->setFont(QFont(label->font().family(), 18));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(window.grab(QRect(150, 114, 10, 4)).toImage().pixelColor(5, 2), skin.window);
+    EXPECT_TRUE(shows(caption.grab().toImage(), skin.caption)) << "group caption";
+    EXPECT_TRUE(shows(effectCaption.grab().toImage(), skin.caption)) << "label with effects";
+    EXPECT_TRUE(shows(group.grab(QRect(0, 0, 80, 20)).toImage(), skin.title)) << "group title";
+    manager.setSkinName(StartSkinName());
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySkin, SkinColours, ::testing::Range(0, 8));
 
 } // namespace
