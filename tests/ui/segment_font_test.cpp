@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "glyph_figure.h"
 #include "ui/segment_font.h"
 
 #include <QPainter>
@@ -9,23 +10,14 @@
 
 namespace {
 
-// A fourteen-segment character as a person reads it, five columns by five
-// rows: the outer bars and uprights, the two halves of the middle bar, the
-// centre uprights ('|') and the four diagonals ('\' and '/').
-struct SegmentGlyph {
-    char16_t character;
-    const char* figure; // the five rows run together
-};
-
-void PrintTo(const SegmentGlyph& glyph, std::ostream* os)
-{
-    *os << "'" << QString(QChar(glyph.character)).toStdString() << "'";
-}
+// A fourteen-segment figure has five columns and five rows: the outer bars
+// and uprights, the two halves of the middle bar, the centre uprights ('|')
+// and the four diagonals ('\' and '/').
 
 // Every character the LED segment displays show but the comparison signs,
 // which are strokes across the cell rather than segments: the digits, the
 // lens's cases ("F<d<2F", "d=2F"), the speeds of light ("296824216 м/с").
-const SegmentGlyph kSegmentGlyphs[] = {
+const GlyphFigure kGlyphFigures[] = {
     {u'0', " --- "
            "|   |"
            "     "
@@ -162,14 +154,14 @@ std::string figureOf(const QImage& image)
                        ' ', foot, foot, foot, ' '};
 }
 
-class SegmentFontGlyphs : public ::testing::TestWithParam<SegmentGlyph> {};
+class SegmentFontGlyphs : public ::testing::TestWithParam<GlyphFigure> {};
 
 TEST_P(SegmentFontGlyphs, LightTheSegmentsOfTheirCharacter)
 {
     EXPECT_EQ(rows(figureOf(paintedCell(QChar(GetParam().character)))), rows(GetParam().figure));
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, SegmentFontGlyphs, ::testing::ValuesIn(kSegmentGlyphs));
+INSTANTIATE_TEST_SUITE_P(Characters, SegmentFontGlyphs, ::testing::ValuesIn(kGlyphFigures));
 
 // Whether any pixel of the area is lit.
 bool anyLit(const QImage& image, const QRectF& area)
@@ -197,7 +189,7 @@ TEST(SegmentFont, MarksTheDecimalPlaceAfterTheCell)
     for (const char mark : {',', '.'}) {
         const QImage image = paintedCell(QLatin1Char('1'), QLatin1Char(mark));
         EXPECT_EQ(markOf(image), mark);
-        EXPECT_EQ(rows(figureOf(image)), rows(kSegmentGlyphs[1].figure)) << "the digit keeps its figure";
+        EXPECT_EQ(rows(figureOf(image)), rows(kGlyphFigures[1].figure)) << "the digit keeps its figure";
     }
     EXPECT_EQ(markOf(paintedCell(QLatin1Char('1'))), ' ');
 }

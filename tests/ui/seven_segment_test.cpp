@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "glyph_figure.h"
 #include "ui/seven_segment.h"
 #include "ui/vr_led_clock.h"
 #include "ui/vr_num.h"
@@ -13,20 +14,11 @@
 
 namespace {
 
-// A seven-segment character as a person reads it, three columns by five rows:
-// '-' for a lit bar, '|' for a lit upright, 'o' for a dot of a colon.
-struct SevenSegmentGlyph {
-    char16_t character;
-    const char* figure; // the five rows run together
-};
-
-void PrintTo(const SevenSegmentGlyph& glyph, std::ostream* os)
-{
-    *os << "'" << QString(QChar(glyph.character)).toStdString() << "'";
-}
+// A seven-segment figure has three columns and five rows: '-' for a lit
+// bar, '|' for a lit upright, 'o' for a dot of a colon.
 
 // Every character the LED numbers and the LED clocks show.
-const SevenSegmentGlyph kSevenSegmentGlyphs[] = {
+const GlyphFigure kGlyphFigures[] = {
     {u'0', " - "
            "| |"
            "   "
@@ -143,14 +135,14 @@ std::string figureIn(const QImage& image, const QRectF& cell)
 // The character whose figure this is, '?' for none.
 QChar characterOf(const std::string& figure)
 {
-    for (const SevenSegmentGlyph& glyph : kSevenSegmentGlyphs) {
+    for (const GlyphFigure& glyph : kGlyphFigures) {
         if (figure == glyph.figure)
             return QChar(glyph.character);
     }
     return QLatin1Char('?');
 }
 
-class SevenSegmentFont : public ::testing::TestWithParam<SevenSegmentGlyph> {};
+class SevenSegmentFont : public ::testing::TestWithParam<GlyphFigure> {};
 
 TEST_P(SevenSegmentFont, LightsTheSegmentsOfItsCharacter)
 {
@@ -165,7 +157,7 @@ TEST_P(SevenSegmentFont, LightsTheSegmentsOfItsCharacter)
     EXPECT_EQ(rows(figureIn(image, cell)), rows(GetParam().figure));
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, SevenSegmentFont, ::testing::ValuesIn(kSevenSegmentGlyphs));
+INSTANTIATE_TEST_SUITE_P(Characters, SevenSegmentFont, ::testing::ValuesIn(kGlyphFigures));
 
 // The horizontal runs of `image` whose columns hold a painted pixel, lit or
 // unlit: the character cells of an LED number or clock, left to right.

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <ostream>
+
+// A character of an LED font and its figure as a person reads it, written
+// row by row in the test: which segments or dots are lit.
+struct GlyphFigure {
+    char16_t character;
+    const char* figure; // the rows run together
+};
+
+inline void PrintTo(const GlyphFigure& glyph, std::ostream* os)
+{
+    *os << "'" << QString(QChar(glyph.character)).toStdString() << "'";
+}
