@@ -180,26 +180,17 @@ INSTANTIATE_TEST_SUITE_P(Characters, DotMatrixGlyphs, ::testing::ValuesIn(kDotGl
 // below the digits as a written one does.
 TEST(DotMatrixFont, ShowsDecimalMarksBetweenTheCharacters)
 {
-    EXPECT_EQ(rows(dotsOf(displayed(QStringLiteral("1,5"), 2), 2), 11),
-              rows("..#.. #####"
-                   ".##.. #...."
-                   "..#.. ####."
-                   "..#.. ....#"
-                   "..#.. ....#"
-                   "..#.. #...#"
-                   ".###.#.###."
-                   "     #     ",
-                   11));
-    EXPECT_EQ(rows(dotsOf(displayed(QStringLiteral("1.5"), 2), 2), 11),
-              rows("..#.. #####"
-                   ".##.. #...."
-                   "..#.. ####."
-                   "..#.. ....#"
-                   "..#.. ....#"
-                   "..#.. #...#"
-                   ".###.#.###."
-                   "           ",
-                   11));
+    // "1" and "5" with the mark's dot between them on the bottom row of the
+    // digits; a comma adds a tail in the row below.
+    const std::string digits = "..#.. #####"
+                               ".##.. #...."
+                               "..#.. ####."
+                               "..#.. ....#"
+                               "..#.. ....#"
+                               "..#.. #...#"
+                               ".###.#.###.";
+    EXPECT_EQ(rows(dotsOf(displayed(QStringLiteral("1,5"), 2), 2), 11), rows(digits + "     #     ", 11));
+    EXPECT_EQ(rows(dotsOf(displayed(QStringLiteral("1.5"), 2), 2), 11), rows(digits + "           ", 11));
 }
 
 // Small letters show as capitals; a character the font lacks shows as a
