@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "glyph_figure.h"
 #include "ui/dot_matrix_font.h"
 #include "ui/vr_matrix.h"
 
@@ -9,15 +10,9 @@
 
 namespace {
 
-// The dots of a matrix display as a person sees them, row by row: '#' a lit
-// dot, '.' an unlit one, ' ' dark ground between the characters' dots.
-std::string rows(const std::string& picture, size_t width)
-{
-    std::string out;
-    for (size_t i = 0; i < picture.size(); i += width)
-        out += "\n" + picture.substr(i, width);
-    return out;
-}
+// The dots of a matrix display are written as a person sees them, row by
+// row: '#' a lit dot, '.' an unlit one, ' ' dark ground between the
+// characters' dots.
 
 constexpr int kPitch = 8;   // pixels from dot to dot, large enough to read each dot
 constexpr int kColumns = 6; // a character's five dot columns and the gap after it
@@ -170,7 +165,7 @@ class DotMatrixGlyphs : public ::testing::TestWithParam<DotPicture> {};
 TEST_P(DotMatrixGlyphs, LightTheDotsOfTheirCharacter)
 {
     const std::string dots = dotsOf(displayed(QString(QChar(GetParam().character)), 1), 1);
-    EXPECT_EQ(rows(dots.substr(0, 35), 5), rows(GetParam().picture, 5));
+    EXPECT_EQ(FigureRows(dots.substr(0, 35), 5), FigureRows(GetParam().picture, 5));
     EXPECT_EQ(dots.substr(35), "     ") << "nothing lit below the character";
 }
 
@@ -189,8 +184,8 @@ TEST(DotMatrixFont, ShowsDecimalMarksBetweenTheCharacters)
                                "..#.. ....#"
                                "..#.. #...#"
                                ".###.#.###.";
-    EXPECT_EQ(rows(dotsOf(displayed(QStringLiteral("1,5"), 2), 2), 11), rows(digits + "     #     ", 11));
-    EXPECT_EQ(rows(dotsOf(displayed(QStringLiteral("1.5"), 2), 2), 11), rows(digits + "           ", 11));
+    EXPECT_EQ(FigureRows(dotsOf(displayed(QStringLiteral("1,5"), 2), 2), 11), FigureRows(digits + "     #     ", 11));
+    EXPECT_EQ(FigureRows(dotsOf(displayed(QStringLiteral("1.5"), 2), 2), 11), FigureRows(digits + "           ", 11));
 }
 
 // Small letters show as capitals; a character the font lacks shows as a

@@ -105,14 +105,6 @@ const GlyphFigure kGlyphFigures[] = {
            " --- "},
 };
 
-std::string rows(const std::string& figure)
-{
-    std::string out;
-    for (size_t i = 0; i < figure.size(); i += 5)
-        out += "\n" + figure.substr(i, 5);
-    return out;
-}
-
 bool isLit(const QImage& image, QPointF p)
 {
     return qGray(image.pixel(int(std::floor(p.x())), int(std::floor(p.y())))) > 128;
@@ -158,7 +150,7 @@ class SegmentFontGlyphs : public ::testing::TestWithParam<GlyphFigure> {};
 
 TEST_P(SegmentFontGlyphs, LightTheSegmentsOfTheirCharacter)
 {
-    EXPECT_EQ(rows(figureOf(paintedCell(QChar(GetParam().character)))), rows(GetParam().figure));
+    EXPECT_EQ(FigureRows(figureOf(paintedCell(QChar(GetParam().character))), 5), FigureRows(GetParam().figure, 5));
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, SegmentFontGlyphs, ::testing::ValuesIn(kGlyphFigures));
@@ -189,7 +181,7 @@ TEST(SegmentFont, MarksTheDecimalPlaceAfterTheCell)
     for (const char mark : {',', '.'}) {
         const QImage image = paintedCell(QLatin1Char('1'), QLatin1Char(mark));
         EXPECT_EQ(markOf(image), mark);
-        EXPECT_EQ(rows(figureOf(image)), rows(kGlyphFigures[1].figure)) << "the digit keeps its figure";
+        EXPECT_EQ(FigureRows(figureOf(image), 5), FigureRows(kGlyphFigures[1].figure, 5)) << "the digit keeps its figure";
     }
     EXPECT_EQ(markOf(paintedCell(QLatin1Char('1'))), ' ');
 }

@@ -86,15 +86,6 @@ const GlyphFigure kGlyphFigures[] = {
            "   "},
 };
 
-// The figure with its rows on lines of their own, for a readable failure.
-std::string rows(const std::string& figure)
-{
-    std::string out;
-    for (size_t i = 0; i < figure.size(); i += 3)
-        out += "\n" + figure.substr(i, 3);
-    return out;
-}
-
 bool isLit(const QImage& image, int x, int y)
 {
     return image.valid(x, y) && image.pixelColor(x, y).green() > 0x80;
@@ -154,7 +145,7 @@ TEST_P(SevenSegmentFont, LightsTheSegmentsOfItsCharacter)
     PaintSevenSegment(painter, cell, QChar(GetParam().character), QColor(0x00, 0xFF, 0x00),
                       QColor(0x00, 0x3A, 0x00), thickness);
     painter.end();
-    EXPECT_EQ(rows(figureIn(image, cell)), rows(GetParam().figure));
+    EXPECT_EQ(FigureRows(figureIn(image, cell), 3), FigureRows(GetParam().figure, 3));
 }
 
 INSTANTIATE_TEST_SUITE_P(Characters, SevenSegmentFont, ::testing::ValuesIn(kGlyphFigures));
