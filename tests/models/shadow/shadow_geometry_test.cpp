@@ -34,8 +34,9 @@ TEST_P(OneSourceEdges, LieOnTheRaysPastTheObstacleAndTheUmbraEndsAtItsConesTip)
     EXPECT_NEAR(double(shadow.yP), penumbraEdge, 1e-9);
     const bool beyondTheTip = c.s > c.h && c.L > double(c.d) * c.s / (c.s - c.h);
     EXPECT_EQ(shadow.hasUmbra(), !beyondTheTip);
-    if (c.s > 0)
+    if (c.s > 0) {
         EXPECT_GT(double(shadow.yP), std::fabs(double(shadow.yU))) << "the penumbra lies round the umbra";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, OneSourceEdges,
