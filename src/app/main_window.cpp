@@ -23,7 +23,10 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QMenu>
+#include <QShortcut>
 #include <QSystemTrayIcon>
+
+#include <functional>
 
 namespace {
 
@@ -44,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
 
     ui->sStatusBar2->setPanelWidths({100, 130, 500, 50});
     connectToolRow();
+    createShortcuts();
     createTrayIcon();
 
     // The status bar follows the pointer every 10 ms while it moves over the
@@ -103,6 +107,29 @@ void TForm1::connectToolRow()
     ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { close(); });
 }
 
+// Keys that reach the models and the help from the keyboard alone, from
+// every window of the program: Ctrl+1 ... Ctrl+8 show the models in the
+// chooser's order, Ctrl+0 and F2 the chooser, F1 the help on the controls.
+void TForm1::createShortcuts()
+{
+    const auto key = [this](const QKeySequence& sequence, std::function<void()> action) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        ConnectGuarded(shortcut, &QShortcut::activated, this, std::move(action));
+    };
+    for (int n = 1; n <= 8; ++n) {
+        key(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + n)), [this, n] {
+            ShowModeless(this);
+            ShowModelSheet(sheet(ModelCatalogue()[n - 1].sheet));
+            windows_->form5->close();
+        });
+    }
+    const auto chooser = [this] { ShowModeless(windows_->form5.get()); };
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), chooser);
+    key(QKeySequence(Qt::Key_F2), chooser);
+    key(QKeySequence(Qt::Key_F1), [this] { ShowModeless(windows_->form11.get()); });
+}
+
 void TForm1::createModelSheets()
 {
     // One sheet per model, in the chooser's order; a model not built yet
@@ -114,6 +141,16 @@ void TForm1::createModelSheets()
         ui->sPageControl1->setTabVisible(index, false);
     }
     ui->sPageControl1->setCurrentIndex(0);
+    // The tab bar's arrow keys, its wheel and Ctrl+Tab step to the next tab
+    // even when it is hidden: the host goes straight back to the one shown.
+    connect(ui->sPageControl1, &QTabWidget::currentChanged, this, [host = ui->sPageControl1](int index) {
+        if (index < 0 || host->isTabVisible(index))
+            return;
+        for (int i = 0; i < host->count(); ++i) {
+            if (host->isTabVisible(i))
+                host->setCurrentIndex(i);
+        }
+    });
 }
 
 void TForm1::AttachSideWindows()
@@ -158,11 +195,8 @@ void TForm1::ShowModelSheet(QWidget* sheet)
     host->setVisible(true);
     // The host covers the banner and the clock; a covered clock need not tick.
     ui->VrLedClock1->setVisible(false);
-    host->setTabVisible(chosen, true);
-    for (int i = 0; i < host->count(); ++i) {
-        if (i != chosen)
-            host->setTabVisible(i, false);
-    }
+    for (int i = 0; i < host->count(); ++i)
+        host->setTabVisible(i, i == chosen);
     host->setCurrentIndex(chosen);
 }
 

@@ -53,6 +53,7 @@ protected:
 private:
     void createModelSheets();
     void connectToolRow();
+    void createShortcuts();
     void createTrayIcon();
 
     std::unique_ptr<Ui::TForm1> ui;

@@ -9,6 +9,7 @@
 #include "ui_model_chooser.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPixmap>
 
 TForm5::TForm5(QWidget* parent)
@@ -41,9 +42,16 @@ QPushButton* TForm5::modelButton(int n) const
     return buttons[n - 1];
 }
 
+// A model button shows its model's picture and description as the pointer
+// moves over it, and as the keys move the focus to it. The focus a window
+// gets back as it opens again leaves the model last shown where it is.
 bool TForm5::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
+    const auto keyFocus = [event] {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    };
+    if (event->type() == QEvent::MouseMove || (event->type() == QEvent::FocusIn && keyFocus())) {
         for (int n = 1; n <= 8; ++n) {
             if (watched == modelButton(n))
                 RunGuarded([this, n] { ModelButtonMouseMove(n); });

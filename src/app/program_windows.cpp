@@ -20,6 +20,8 @@
 #include "models/shadow/shadow_screen_window.h"
 #include "ui/error_box.h"
 
+#include <QShortcut>
+
 #include <type_traits>
 #include <utility>
 
@@ -73,16 +75,25 @@ void ProgramWindows::CreateAll()
     form11->SetAboutWindow(form16.get());
     form11->SetSkinChooser(form18.get());
     form18->SetSkinManager(&form1->sSkinManager1);
+    // Esc closes, which only hides, every window but the main one.
+    for (QWidget* window : all()) {
+        if (window && window != form1.get()) {
+            auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+            QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+        }
+    }
+}
+
+QList<QWidget*> ProgramWindows::all() const
+{
+    return {form1.get(),  form2.get(),  form3.get(),  form4.get(),  form5.get(),  form6.get(),
+            form7.get(),  form8.get(),  form9.get(),  form10.get(), form11.get(), form12.get(),
+            form13.get(), form14.get(), form16.get(), form17.get(), form18.get(), form19.get()};
 }
 
 QWidget* ProgramWindows::byName(const char* name) const
 {
-    QWidget* const windows[] = {
-        form1.get(), form2.get(), form3.get(), form4.get(), form5.get(), form6.get(),
-        form7.get(), form8.get(), form9.get(), form10.get(), form11.get(), form12.get(),
-        form13.get(), form14.get(), form16.get(), form17.get(), form18.get(), form19.get(),
-    };
-    for (QWidget* window : windows) {
+    for (QWidget* window : all()) {
         if (window && window->objectName() == QLatin1String(name))
             return window;
     }

@@ -3,6 +3,8 @@
 
 #include "ui/model_sheet.h"
 
+#include <QList>
+
 #include <memory>
 
 class ShadowScreenWindow;
@@ -56,5 +58,7 @@ struct ProgramWindows : SideWindows {
     // The window of that layout name (its object name), "TForm1" ... "TForm19",
     // as a probe or a test names it; nullptr if none.
     QWidget* byName(const char* name) const;
+    // Every window, the main one first; none before CreateAll.
+    QList<QWidget*> all() const;
     QWidget* sideWindow(const QString& name) const override;
 };

@@ -35,5 +35,5 @@ void GlyphButton::paintEvent(QPaintEvent*)
         room.setLeft(room.left() + size.width() + 2);
     }
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 }

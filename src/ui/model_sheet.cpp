@@ -3,6 +3,7 @@
 
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
+#include "ui/keyboard_stepping.h"
 #include "ui/rx_label.h"
 #include "ui/window_placement.h"
 
@@ -40,6 +41,7 @@ void ModelSheet::connectControl(QObject* control)
 {
     const auto redraw = wiring_.redraw;
     if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
+        MakeKeyboardOperable(slider);
         ConnectGuarded(slider, &QAbstractSlider::valueChanged, this, redraw);
     } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
         // Only the button that becomes checked redraws, not the one it unchecks.

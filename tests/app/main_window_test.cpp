@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 class MainWindowTest : public ::testing::Test {
@@ -107,20 +109,26 @@ TEST_F(MainWindowTest, ToolButtonsCarryTheirCaptionsAndHints)
         int left, width;
     } expected[] = {
         {"sBitBtn32", "", "Скрыть модель", 0, 49},
-        {"sBitBtn1", "МОДЕЛИ", "Выбор модели", 48, 97},
-        {"sBitBtn2", "СЛОВАРЬ \nТЕРМИНОВ", "Словарь основных терминов", 144, 105},
-        {"sBitBtn3", "КРАТКИЙ СПРАВОЧНИК", "Краткий справочник", 248, 121},
-        {"sBitBtn4", "ОСНОВНЫЕ \nФОРМУЛЫ", "Основные формулы", 368, 113},
-        {"sBitBtn5", "ОТВЕЧАЕМ НА ВОПРОСЫ", "Теоретические вопросы", 480, 121},
-        {"sBitBtn6", "РЕШАЕМ \nЗАДАЧИ", "Практические задачи", 600, 97},
-        {"sBitBtn7", "КОНТРОЛЬ \nЗНАНИЙ", "Контроль знаний по теме", 696, 105},
-        {"sBitBtn8", "ПОМОЩЬ", "Помощь по управлению", 800, 89},
-        {"sBitBtn9", "ВЫХОД", "Выйти из программы", 888, 89},
+        {"sBitBtn1", "&МОДЕЛИ", "Выбор модели", 48, 97},
+        {"sBitBtn2", "&СЛОВАРЬ \nТЕРМИНОВ", "Словарь основных терминов", 144, 105},
+        {"sBitBtn3", "&КРАТКИЙ СПРАВОЧНИК", "Краткий справочник", 248, 121},
+        {"sBitBtn4", "&ОСНОВНЫЕ \nФОРМУЛЫ", "Основные формулы", 368, 113},
+        {"sBitBtn5", "ОТВЕЧАЕМ НА &ВОПРОСЫ", "Теоретические вопросы", 480, 121},
+        {"sBitBtn6", "&РЕШАЕМ \nЗАДАЧИ", "Практические задачи", 600, 97},
+        {"sBitBtn7", "КОНТРОЛЬ \n&ЗНАНИЙ", "Контроль знаний по теме", 696, 105},
+        {"sBitBtn8", "&ПОМОЩЬ", "Помощь по управлению", 800, 89},
+        {"sBitBtn9", "ВЫ&ХОД", "Выйти из программы", 888, 89},
     };
+    std::set<QString> mnemonics;
     for (const auto& button : expected) {
         QPushButton* b = tool(button.name);
         ASSERT_NE(b, nullptr) << button.name;
         EXPECT_EQ(b->text(), QString::fromUtf8(button.caption)) << button.name;
+        // Alt and the letter after '&' press a button with a caption, each its own.
+        if (*button.caption) {
+            EXPECT_FALSE(b->shortcut().isEmpty()) << button.name;
+            EXPECT_TRUE(mnemonics.insert(b->shortcut().toString()).second) << button.name << " shares its key";
+        }
         EXPECT_EQ(b->toolTip(), QString::fromUtf8(button.hint)) << button.name;
         EXPECT_EQ(b->geometry(), QRect(button.left, 0, button.width, 41)) << button.name;
         EXPECT_FALSE(b->icon().isNull()) << button.name;

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QAbstractSlider;
+
+// Makes a track bar or scroll bar of a model operable from the keyboard:
+// it takes the focus by Tab and by a click, moves a step by the arrow keys,
+// to its ends by Home and End, and ten steps by Page Up and Page Down where
+// it has no page of its own (a scroll bar whose thumb shows no page).
+void MakeKeyboardOperable(QAbstractSlider* slider);
