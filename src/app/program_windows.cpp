@@ -19,6 +19,7 @@
 #include "models/refraction/refraction_graph_window.h"
 #include "models/shadow/shadow_screen_window.h"
 #include "ui/error_box.h"
+#include "ui/readout_accessibility.h"
 
 #include <QShortcut>
 
@@ -49,6 +50,7 @@ void create(std::unique_ptr<Form>& slot, Args&&... args)
 
 void ProgramWindows::CreateAll()
 {
+    InstallReadoutAccessibility();
     create(form1);
     form1->SetWindows(this);
     create(form14);

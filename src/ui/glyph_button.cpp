@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/glyph_button.h"
 
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -36,4 +37,11 @@ void GlyphButton::paintEvent(QPaintEvent*)
     }
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+}
+
+bool GlyphButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange && text().isEmpty())
+        setAccessibleName(toolTip());
+    return QPushButton::event(event);
 }

@@ -4,7 +4,8 @@
 #include <QPushButton>
 
 // A picture button: its glyph at the left and its caption centred in the
-// room beside it, wrapped onto two lines when one is too narrow.
+// room beside it, wrapped onto two lines when one is too narrow. A button
+// that shows its glyph alone is named to a screen reader by its hint.
 class GlyphButton : public QPushButton {
     Q_OBJECT
 
@@ -13,4 +14,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rz_led_display.h"
 
+#include "ui/readout_accessibility.h"
 #include "ui/segment_font.h"
 
 #include <QPainter>
@@ -29,6 +30,7 @@ void TRzLEDDisplay::setCaption(const QString& caption)
     marquee_.restart();
     marquee_.setNeeded(isScrolling());
     update();
+    AnnounceReadoutChange(this);
 }
 
 void TRzLEDDisplay::setSegmentColor(const QColor& color)

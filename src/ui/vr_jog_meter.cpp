@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vr_jog_meter.h"
 
+#include "ui/readout_accessibility.h"
+
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -17,6 +19,7 @@ void TVrJogMeter::setValue(double value)
     if (value != value_) {
         value_ = value;
         update();
+        AnnounceReadoutChange(this);
     }
 }
 

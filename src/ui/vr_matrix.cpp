@@ -2,6 +2,7 @@
 #include "ui/vr_matrix.h"
 
 #include "ui/dot_matrix_font.h"
+#include "ui/readout_accessibility.h"
 
 #include <QPainter>
 
@@ -45,6 +46,7 @@ void TVrMatrix::setText(const QString& text)
     marquee_.restart();
     marquee_.setNeeded(isScrolling());
     update();
+    AnnounceReadoutChange(this);
 }
 
 bool TVrMatrix::isScrolling() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vr_num.h"
 
+#include "ui/readout_accessibility.h"
 #include "ui/seven_segment.h"
 
 #include <QPainter>
@@ -42,6 +43,7 @@ void TVrNum::setValue(int value)
     if (clamped != value_) {
         value_ = clamped;
         update();
+        AnnounceReadoutChange(this);
     }
 }
 

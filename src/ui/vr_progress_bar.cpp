@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vr_progress_bar.h"
 
+#include "ui/readout_accessibility.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -28,8 +30,12 @@ void TVrProgressBar::setMaxValue(int value)
 
 void TVrProgressBar::setPosition(int position)
 {
-    position_ = std::clamp(position, min_, std::max(min_, max_));
+    const int clamped = std::clamp(position, min_, std::max(min_, max_));
+    if (clamped == position_)
+        return;
+    position_ = clamped;
     update();
+    AnnounceReadoutChange(this);
 }
 
 double TVrProgressBar::fraction() const

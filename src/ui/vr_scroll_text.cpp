@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/vr_scroll_text.h"
 
+#include "ui/readout_accessibility.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -17,6 +19,7 @@ void TVrScrollText::setText(const QString& text)
     text_ = text;
     position_ = 0;
     update();
+    AnnounceReadoutChange(this);
 }
 
 void TVrScrollText::step()
