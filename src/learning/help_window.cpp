@@ -5,6 +5,7 @@
 #include "learning/skin_chooser_window.h"
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
+#include "ui/keyboard_stepping.h"
 #include "ui/window_placement.h"
 #include "ui_help_window.h"
 
@@ -18,6 +19,8 @@ TForm11::TForm11(QWidget* parent)
     ui->sBitBtn4->setIcon(GlyphIcon(Glyph::Refresh));
     ui->sBitBtn5->setIcon(GlyphIcon(Glyph::Defaults));
     ui->sBitBtn6->setIcon(GlyphIcon(Glyph::IndexTable));
+    MakeKeyboardOperable(ui->sTrackBar1);
+    MakeKeyboardOperable(ui->sScrollBar1);
 
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
     ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });

@@ -9,6 +9,7 @@
 #include "ui/vr_scroll_text.h"
 #include "program_under_test.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QApplication>
@@ -71,9 +72,10 @@ void Walk(QAccessibleInterface* element, std::set<QWidget*>& reached)
     }
 }
 
-// Each window, and the main one with each model in turn: walking its
-// accessibility tree reaches every control and readout shown; each element
-// that takes the focus and each readout has a name, each readout a value.
+// Each window, and the main one with each model in turn: every track bar and
+// scroll bar takes the focus; walking its accessibility tree reaches every
+// control and readout shown; each element that takes the focus and each
+// readout has a name, each readout a value.
 TEST_F(ScreenReaderTest, EveryControlAndReadoutOfEveryWindowHasANameAndEveryReadoutAValue)
 {
     const auto check = [](QWidget* window, const std::string& what) {
@@ -83,6 +85,10 @@ TEST_F(ScreenReaderTest, EveryControlAndReadoutOfEveryWindowHasANameAndEveryRead
             if (!widget->isVisible())
                 continue;
             const bool focusable = widget->focusPolicy() & Qt::TabFocus;
+            // A text view's own scroll bars move with its keys; every other one takes the focus.
+            if (qobject_cast<QAbstractSlider*>(widget) && !qobject_cast<QAbstractScrollArea*>(widget->parentWidget()->parentWidget())) {
+                EXPECT_TRUE(focusable) << what << " " << widget->objectName().toStdString() << " never takes the focus";
+            }
             if (!focusable && !IsReadout(widget))
                 continue;
             const std::string name = what + " " + widget->objectName().toStdString();
