@@ -32,5 +32,9 @@ protected:
 void MakeKeyboardOperable(QAbstractSlider* slider)
 {
     slider->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys, as Qt sets them, move its thumb left by the
+    // right arrow and by Page Up; a model's scroll bar moves like its track
+    // bars: right, up and Page Up raise the value.
+    slider->setInvertedControls(false);
     slider->installEventFilter(new PageKeys(slider));
 }

@@ -151,9 +151,27 @@ TEST_P(ModelByKeyboard, TabReachesEveryControlAndItsKeysMoveTheModel)
             }
             for (int key : keys) {
                 const Seen before = seen();
+                auto* slider = qobject_cast<QAbstractSlider*>(focused);
+                const int was = slider ? slider->value() : 0;
                 press(key);
                 if (!(seen() == before))
                     moved.insert(stop);
+                if (slider) {
+                    // End and Home reach the ends; right and Page Up raise the value, left and Page Down lower it.
+                    const int now = slider->value();
+                    const int expected = key == Qt::Key_End    ? slider->maximum()
+                                         : key == Qt::Key_Home ? slider->minimum()
+                                         : key == Qt::Key_Right ? was + slider->singleStep()
+                                         : key == Qt::Key_Left  ? was - slider->singleStep()
+                                                                : now;
+                    EXPECT_EQ(now, expected) << stops[stop].toStdString() << " key " << key;
+                    if (key == Qt::Key_PageUp) {
+                        EXPECT_GT(now, was) << stops[stop].toStdString() << " Page Up";
+                    }
+                    if (key == Qt::Key_PageDown) {
+                        EXPECT_LT(now, was) << stops[stop].toStdString() << " Page Down";
+                    }
+                }
                 EXPECT_EQ(stopOf(QApplication::focusWidget()), stop)
                     << "a key took the focus away from " << stops[stop].toStdString();
             }
