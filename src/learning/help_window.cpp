@@ -13,7 +13,8 @@ TForm11::TForm11(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm11>())
 {
     ui->setupUi(this);
-    ShapeWindow(this, WindowShape::At(191, 149));
+    // High enough that its list of keys and its buttons fit a 768-pixel screen.
+    ShapeWindow(this, WindowShape::At(191, 40));
     // The demonstration controls are connected to nothing: they only show
     // what the controls of the models look like.
     ui->sBitBtn4->setIcon(GlyphIcon(Glyph::Refresh));
