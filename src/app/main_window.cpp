@@ -137,6 +137,7 @@ void TForm1::createModelSheets()
     for (const ModelEntry& model : ModelCatalogue()) {
         QWidget* sheet = model.createSheet ? model.createSheet() : new QWidget;
         sheet->setObjectName(model.sheet);
+        sheet->setWindowTitle(model.title); // the title its printed page and saved pictures carry
         const int index = ui->sPageControl1->addTab(sheet, model.title);
         ui->sPageControl1->setTabVisible(index, false);
     }

@@ -162,5 +162,27 @@ int Canvas::TextAscent() const
 void Canvas::record(CanvasOp::Kind kind, std::initializer_list<int> args, const QString& text)
 {
     if (log_)
-        log_->push_back(CanvasOp{kind, std::vector<int>(args), text, pen_, brush_, fontColor_});
+        log_->push_back(CanvasOp{kind, std::vector<int>(args), text, pen_, brush_, fontColor_, font_});
+}
+
+void Canvas::Play(const std::vector<CanvasOp>& ops)
+{
+    for (const CanvasOp& op : ops) {
+        pen_ = op.pen;
+        brush_ = op.brush;
+        font_ = op.font;
+        fontColor_ = op.fontColor;
+        const std::vector<int>& a = op.args;
+        switch (op.kind) {
+        case CanvasOp::Kind::Refresh: Refresh(); break;
+        case CanvasOp::Kind::MoveTo: MoveTo(a[0], a[1]); break;
+        case CanvasOp::Kind::LineTo: LineTo(a[0], a[1]); break;
+        case CanvasOp::Kind::PenPos: SetPenPos(QPoint(a[0], a[1])); break;
+        case CanvasOp::Kind::Ellipse: Ellipse(a[0], a[1], a[2], a[3]); break;
+        case CanvasOp::Kind::Rectangle: Rectangle(a[0], a[1], a[2], a[3]); break;
+        case CanvasOp::Kind::Arc: Arc(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]); break;
+        case CanvasOp::Kind::Pie: Pie(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7]); break;
+        case CanvasOp::Kind::TextOut: TextOut(a[0], a[1], op.text); break;
+        }
+    }
 }

@@ -81,6 +81,10 @@ public:
     // Refresh starts the log anew, so it holds the last redraw.
     void SetLog(std::vector<CanvasOp>* log) { log_ = log; }
 
+    // Draws the operations of a log again, each with the pen, brush and
+    // font it was drawn with; the label appearance is this canvas's own.
+    void Play(const std::vector<CanvasOp>& ops);
+
 protected:
     virtual void paintBackground() = 0;
     virtual void paintLine(const QPoint& from, const QPoint& to) = 0;

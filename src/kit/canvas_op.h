@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include <vector>
@@ -21,7 +22,7 @@ struct CanvasBrush {
 };
 
 // One logged canvas operation with its integer canvas coordinates and the
-// pen and brush it was drawn with.
+// pen, brush and font it was drawn with: enough to draw it again elsewhere.
 struct CanvasOp {
     enum class Kind { Refresh, MoveTo, LineTo, PenPos, Ellipse, Rectangle, Arc, Pie, TextOut };
 
@@ -31,6 +32,7 @@ struct CanvasOp {
     CanvasPen pen;
     CanvasBrush brush;
     QColor fontColor;
+    QFont font;
 
     // One line such as `LineTo(303,259) pen=#ffff00,3,solid brush=clear`.
     QString toString() const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "kit/canvas.h"
+#include "kit/painter_canvas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,12 +17,9 @@
 // The canvas draws in its own pixels; its image may have more of them (the
 // device pixel ratio of the screen it is shown on), so that a 2x screen gets
 // every line, arc and letter at its own resolution.
-class ImageCanvas : public Canvas {
+class ImageCanvas : public PainterCanvas {
 public:
     explicit ImageCanvas(const QSize& size = QSize(1, 1), qreal devicePixelRatio = 1);
-
-    int Width() const override { return size_.width(); }
-    int Height() const override { return size_.height(); }
 
     // A new size starts an empty picture in the background colour.
     void Resize(const QSize& size);
@@ -34,22 +31,18 @@ public:
     void SetChangedCallback(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
 protected:
+    QPainter& device() override;
+    qreal thinPenWidth() const override { return ratio_ == 1 ? 0 : 1; }
+    QPointF strokeShift() const override;
+    void painted() override;
     void paintBackground() override;
     void paintLine(const QPoint& from, const QPoint& to) override;
-    void paintEllipse(const QRect& box) override;
-    void paintRectangle(const QRect& box) override;
-    void paintArc(const QRect& box, const QPoint& start, const QPoint& end, bool pie) override;
-    void paintText(const QPoint& topLeft, const QString& text) override;
 
 private:
-    // The painter on the image, set up for the canvas's pen and brush.
-    QPainter& painter();
     void keepCopiesApart();
     void plotThinLine(QPoint from, QPoint to);
     void startPicture();
-    void changed();
 
-    QSize size_;
     qreal ratio_;
     QImage image_;
     QPainter painter_; // after the image: it ends before the image goes

@@ -4,6 +4,7 @@
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
 #include "ui/keyboard_stepping.h"
+#include "ui/picture_actions.h"
 #include "ui/rx_label.h"
 #include "ui/window_placement.h"
 
@@ -16,8 +17,10 @@
 void ModelSheet::Wire(SheetWiring wiring)
 {
     wiring_ = std::move(wiring);
-    if (wiring_.canvas)
+    if (wiring_.canvas) {
         ConnectGuarded(wiring_.canvas, &TRxLabel::pictureLost, this, wiring_.redraw);
+        AddPictureActions(*this);
+    }
     for (QObject* control : wiring_.controls)
         connectControl(control);
     if (wiring_.refresh) {
@@ -35,6 +38,16 @@ void ModelSheet::Wire(SheetWiring wiring)
                 ShowModeless(window);
         });
     }
+}
+
+std::vector<CanvasOp> ModelSheet::PictureOps()
+{
+    std::vector<CanvasOp> ops;
+    ImageCanvas& canvas = wiring_.canvas->Canvas();
+    canvas.SetLog(&ops);
+    RunGuarded(wiring_.redraw);
+    canvas.SetLog(nullptr);
+    return ops;
 }
 
 void ModelSheet::connectControl(QObject* control)

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kit/canvas_op.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QAbstractButton;
 class TRxLabel;
@@ -54,6 +57,11 @@ public:
     QAbstractButton* refreshButton() const { return wiring_.refresh; }
     // The readout widgets and indicators, in the order they are reported.
     virtual QList<QWidget*> readouts() const = 0;
+    // The controls that redraw the model.
+    const QList<QObject*>& controls() const { return wiring_.controls; }
+    // The operations that draw the picture as it stands: the sheet draws
+    // it once more, logging them.
+    std::vector<CanvasOp> PictureOps();
     // The labels of side windows that the redraw draws on as well, while
     // their windows are on the screen; a side window that opens is drawn at once.
     virtual QList<TRxLabel*> sideCanvases() const { return {}; }

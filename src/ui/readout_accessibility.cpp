@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace {
 
@@ -74,7 +75,9 @@ QString SpokenReadout(const QWidget* readout)
     else
         shown = ReadoutText(readout).value_or(QString());
     const QString unit = readout ? UnitOf(readout) : QString();
-    return unit.isEmpty() || shown.isEmpty() ? shown : shown + QLatin1Char(' ') + unit;
+    // "NO" (no such angle) takes no unit.
+    const bool number = shown.contains(QRegularExpression(QStringLiteral("\\d")));
+    return unit.isEmpty() || !number ? shown : shown + QLatin1Char(' ') + unit;
 }
 
 void AnnounceReadoutChange(QWidget* readout)

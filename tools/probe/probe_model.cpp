@@ -5,10 +5,12 @@
 #include "ui/model_sheet.h"
 #include "ui/readout_text.h"
 #include "ui/rx_label.h"
+#include "ui/sheet_picture.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QPainter>
+#include <QPrinter>
 #include <QTextStream>
 
 #include <cstdio>
@@ -80,7 +82,8 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
         return 1;
 
     bool listOps = false;
-    QString pngFile;
+    QString pngFile, svgFile, pdfFile;
+    qreal scale = 1;
     QSize fit;
     QStringList settings;
     for (int i = 1; i < args.size(); ++i) {
@@ -88,6 +91,12 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
             listOps = true;
         else if (args[i] == QLatin1String("--png") && i + 1 < args.size())
             pngFile = args[++i];
+        else if (args[i] == QLatin1String("--svg") && i + 1 < args.size())
+            svgFile = args[++i];
+        else if (args[i] == QLatin1String("--pdf") && i + 1 < args.size())
+            pdfFile = args[++i];
+        else if (args[i] == QLatin1String("--scale") && i + 1 < args.size())
+            scale = args[++i].toDouble();
         else if (args[i] == QLatin1String("--fit") && i + 1 < args.size())
             fit = parseSize(args[++i]);
         else
@@ -125,7 +134,23 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
                 out << prefix << op.toString() << '\n';
         }
     }
-    QImage picture = sheet->modelCanvas()->Canvas().Image();
+    // The outputs a teacher takes away, drawn from the same redraw.
+    const SheetPicture taken = TakePicture(*sheet);
+    if (!svgFile.isEmpty()) {
+        if (const auto failure = WritePicture(taken, svgFile, PictureFormat::Svg)) {
+            std::fprintf(stderr, "%s\n", qPrintable(*failure));
+            return 1;
+        }
+    }
+    if (!pdfFile.isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        PrintPicture(printer, taken);
+    }
+    QImage picture = scale == 1 ? sheet->modelCanvas()->Canvas().Image() : PictureImage(taken, scale);
     if (fit.isValid())
         picture = fitInto(picture, fit);
     if (!pngFile.isEmpty() && !picture.save(pngFile)) {
