@@ -17,6 +17,13 @@
 void ModelSheet::Wire(SheetWiring wiring)
 {
     wiring_ = std::move(wiring);
+    // Every redraw tells who shows the picture elsewhere; the picture's own
+    // second drawing (PictureOps) does not.
+    drawOnly_ = wiring_.redraw;
+    wiring_.redraw = [this] {
+        drawOnly_();
+        emit redrawn();
+    };
     if (wiring_.canvas) {
         ConnectGuarded(wiring_.canvas, &TRxLabel::pictureLost, this, wiring_.redraw);
         AddPictureActions(*this);
@@ -45,7 +52,7 @@ std::vector<CanvasOp> ModelSheet::PictureOps()
     std::vector<CanvasOp> ops;
     ImageCanvas& canvas = wiring_.canvas->Canvas();
     canvas.SetLog(&ops);
-    RunGuarded(wiring_.redraw);
+    RunGuarded(drawOnly_);
     canvas.SetLog(nullptr);
     return ops;
 }

@@ -62,6 +62,12 @@ public:
     // The operations that draw the picture as it stands: the sheet draws
     // it once more, logging them.
     std::vector<CanvasOp> PictureOps();
+
+signals:
+    // The model has drawn its picture anew.
+    void redrawn();
+
+public:
     // The labels of side windows that the redraw draws on as well, while
     // their windows are on the screen; a side window that opens is drawn at once.
     virtual QList<TRxLabel*> sideCanvases() const { return {}; }
@@ -89,6 +95,7 @@ private:
     void connectControl(QObject* control);
 
     SheetWiring wiring_;
+    std::function<void()> drawOnly_; // the model's own redraw, without `redrawn`
     const SideWindows* sideWindows_ = nullptr;
     bool drawnOnShow_ = false; // since the sheet was last hidden
 };

@@ -2,6 +2,7 @@
 #include "ui/picture_actions.h"
 
 #include "ui/error_box.h"
+#include "ui/full_screen_picture.h"
 #include "ui/model_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/sheet_picture.h"
@@ -94,5 +95,6 @@ void AddPictureActions(ModelSheet& sheet)
     add("Сохранить рисунок…", QKeySequence::Save, [&sheet] { SavePicture(sheet); });
     add("Копировать рисунок", QKeySequence::Copy, [&sheet] { CopyPicture(sheet, *QApplication::clipboard()); });
     add("Печать…", QKeySequence::Print, [&sheet] { PrintWithPreview(sheet); });
+    add("Во весь экран", QKeySequence(Qt::Key_F11), [&sheet] { (new FullScreenPicture(sheet))->showFullScreen(); });
     sheet.modelCanvas()->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

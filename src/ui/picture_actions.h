@@ -4,8 +4,8 @@
 class ModelSheet;
 class QClipboard;
 
-// "Сохранить рисунок…" (Ctrl+S), "Копировать рисунок" (Ctrl+C) and
-// "Печать…" (Ctrl+P) of a model sheet: keys while the sheet has the focus,
+// "Сохранить рисунок…" (Ctrl+S), "Копировать рисунок" (Ctrl+C), "Печать…"
+// (Ctrl+P) and "Во весь экран" (F11) of a model sheet: keys while the sheet has the focus,
 // and the menu of its canvas.
 void AddPictureActions(ModelSheet& sheet);
 

@@ -3,6 +3,7 @@
 #include "app/program_windows.h"
 #include "kit/image_canvas.h"
 #include "ui/error_box.h"
+#include "ui/full_screen_picture.h"
 #include "ui/model_sheet.h"
 #include "ui/picture_actions.h"
 #include "ui/readout_text.h"
@@ -14,6 +15,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
@@ -185,6 +187,35 @@ TEST_F(PictureOut, AFailedWriteLeavesNoFileAndSaysWhy)
         EXPECT_FALSE(QFile::exists(path));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"not-a-folder"});
+}
+
+// On a projector the picture fills the screen at its scale; the keys go on
+// to the control the sheet's focus is on, and the strip of readouts follows.
+TEST_F(PictureOut, FullScreenDrawsAtTheScreensScaleAndTheKeysWorkTheModel)
+{
+    ModelSheet* sheet = refraction();
+    auto* n2 = sheet->findChild<QWidget*>("sScrollBar8");
+    n2->setFocus(Qt::TabFocusReason);
+    auto* view = new FullScreenPicture(*sheet);
+    view->resize(1920, 1080);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    const auto* picture = view->findChildren<QLabel*>().at(0);
+    const auto* strip = view->findChildren<QLabel*>().at(1);
+    const QSize canvas(sheet->modelCanvas()->Canvas().Width(), sheet->modelCanvas()->Canvas().Height());
+    const QSize drawn = picture->pixmap().deviceIndependentSize().toSize();
+    EXPECT_TRUE(drawn.width() == 1920 || std::abs(drawn.height() - (1080 - strip->height())) <= 1) << "the picture does not fill the screen";
+    EXPECT_NEAR(double(drawn.width()) / drawn.height(), double(canvas.width()) / canvas.height(), 0.01);
+    EXPECT_TRUE(strip->text().replace(QChar::Nbsp, ' ').contains("Угол преломления B = 20,81 °")) << strip->text().toStdString();
+    if (qEnvironmentVariableIsSet("OPTIKA_SHOTS"))
+        view->grab().save(qEnvironmentVariable("OPTIKA_SHOTS") + "/full-screen.png");
+
+    QTest::keyClick(view, Qt::Key_PageUp);
+    EXPECT_TRUE(strip->text().replace(QChar::Nbsp, ' ').contains("Показатель преломления среды 2, n2 = 2,11")) << strip->text().toStdString();
+    EXPECT_TRUE(strip->text().replace(QChar::Nbsp, ' ').contains("Угол преломления B = 19,78 °"));
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
 }
 
 } // namespace
