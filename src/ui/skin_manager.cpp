@@ -86,10 +86,18 @@ QString SkinManager::styleSheetOf(const Skin& s)
         " stop:0 %13, stop:0.5 %13, stop:0.6 white, stop:1 white); }"
         "QCheckBox::indicator:checked { background: %13; border: 3px solid white; outline: 1px solid %2; }"
         "QRadioButton::indicator:disabled, QCheckBox::indicator:disabled { background: %8; }"
-        "QCheckBox::indicator:checked:disabled { background: %2; border: 3px solid %8; }");
+        "QCheckBox::indicator:checked:disabled { background: %2; border: 3px solid %8; }"
+        // The focus: a ring on the edge of the button and of the current tab,
+        // in place of their border, the caption staying where it is; the
+        // other controls get theirs from the FocusRing. The base style's faint
+        // focus rectangle would only blur the ring.
+        "QPushButton, QTabBar, QRadioButton, QCheckBox { outline: none; }"
+        "QPushButton:focus { border: 2px solid %14; padding: 1px; }"
+        // A pixel of ground parts the focused tab's ring from the pane's border.
+        "QTabBar::tab:focus { border: 2px solid %14; padding: 3px 11px 1px 11px; margin-bottom: 1px; }");
     sheet = sheet.arg(c(s.buttonText), c(s.border), QString::number(s.radius), c(s.buttonTop), c(s.buttonBottom),
                       c(s.hoverTop), c(s.hoverBottom), c(s.panel), c(s.title))
-                .arg(c(s.caption), c(s.window), c(s.windowText), c(s.highlight));
+                .arg(c(s.caption), c(s.window), c(s.windowText), c(s.highlight), c(s.focus));
     return sheet + BalloonHintStyleSheet();
 }
 
@@ -97,4 +105,5 @@ void SkinManager::apply()
 {
     qApp->setPalette(paletteOf(skin_));
     qApp->setStyleSheet(styleSheetOf(skin_));
+    focusRing_.setColours(skin_.focus, skin_.window);
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/focus_ring.h"
 #include "ui/skins.h"
 
 #include <QObject>
 
 // Puts one of the built-in skins on the whole program: a change re-skins
-// every window at once. The choice lasts until the program ends.
+// every window at once. The choice lasts until the program ends. Whichever
+// control has the keyboard focus wears a ring in the skin's focus colour.
 class SkinManager : public QObject {
     Q_OBJECT
 
@@ -30,4 +32,5 @@ private:
     void apply();
 
     Skin skin_;
+    FocusRing focusRing_;
 };

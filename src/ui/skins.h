@@ -21,6 +21,8 @@ struct Skin {
     QColor hoverTop;
     QColor hoverBottom;
     QColor highlight;
+    QColor focus;        // ring round the control with the keyboard focus: 3:1 and more
+                         // against the window, group and button colours
     int radius;          // corner radius of buttons and group boxes
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "contrast.h"
 #include "ui/label_fx.h"
 #include "ui/skin_manager.h"
 #include "ui/skins.h"
@@ -11,20 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
-
-// WCAG contrast ratio of two colours: 4.5 and more reads comfortably.
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 TEST(Skins, AreTheEightOfTheChooserStartingWithVista)
 {
@@ -40,12 +28,12 @@ TEST(Skins, KeepEveryTextReadable)
 {
     for (const Skin& skin : BuiltInSkins()) {
         SCOPED_TRACE(skin.name.toStdString());
-        EXPECT_GE(contrast(skin.windowText, skin.window), 4.5);
-        EXPECT_GE(contrast(skin.caption, skin.panel), 4.5);
-        EXPECT_GE(contrast(skin.title, skin.window), 4.5);
-        EXPECT_GE(contrast(skin.buttonText, skin.buttonTop), 3.0);
-        EXPECT_GE(contrast(skin.buttonText, skin.buttonBottom), 3.0);
-        EXPECT_GE(contrast(skin.buttonText, skin.hoverTop), 3.0);
+        EXPECT_GE(WcagContrast(skin.windowText, skin.window), 4.5);
+        EXPECT_GE(WcagContrast(skin.caption, skin.panel), 4.5);
+        EXPECT_GE(WcagContrast(skin.title, skin.window), 4.5);
+        EXPECT_GE(WcagContrast(skin.buttonText, skin.buttonTop), 3.0);
+        EXPECT_GE(WcagContrast(skin.buttonText, skin.buttonBottom), 3.0);
+        EXPECT_GE(WcagContrast(skin.buttonText, skin.hoverTop), 3.0);
     }
 }
 

@@ -21,7 +21,7 @@ int usage()
                "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE [--scale N]]\n"
                "                    [--svg FILE] [--pdf FILE]\n"
                "  optika-probe shot WINDOW [--skin NAME] [--model MODEL [CONTROL=VALUE ...]]\n"
-               "                    [--click [WINDOW.]BUTTON ...] [--answer N ...] FILE.png\n"
+               "                    [--click [WINDOW.]BUTTON ...] [--answer N ...] [--focus CONTROL] FILE.png\n"
                "  optika-probe gallery FILE.png [--skin NAME]\n"
                "  optika-probe card MODEL FILE.png\n"
                "  optika-probe quiz INI_FILE ANSWER ...\n"

@@ -18,8 +18,21 @@
 
 namespace {
 
-// A button to press before the shot: BUTTON of the window shot, WINDOW.BUTTON
-// of another window, or the n-th answer button of the test.
+// The widget NAME of the window shot, or WINDOW.NAME of another window.
+template <typename Widget>
+Widget* widgetNamed(const ProbeSession& session, QWidget* window, const QString& name)
+{
+    const int dot = name.indexOf(QLatin1Char('.'));
+    if (dot > 0) {
+        window = session.windows.byName(qPrintable(name.left(dot)));
+        return window ? window->findChild<Widget*>(name.mid(dot + 1)) : nullptr;
+    }
+    return window->findChild<Widget*>(name);
+}
+
+// A button to press or to focus before the shot: BUTTON of the window shot,
+// WINDOW.BUTTON of another window, or (answer:N) the N-th answer button of
+// the test.
 QAbstractButton* buttonNamed(const ProbeSession& session, QWidget* window, const QString& name)
 {
     if (name.startsWith(QLatin1String("answer:"))) {
@@ -30,19 +43,14 @@ QAbstractButton* buttonNamed(const ProbeSession& session, QWidget* window, const
         }
         return nullptr;
     }
-    const int dot = name.indexOf(QLatin1Char('.'));
-    if (dot > 0) {
-        window = session.windows.byName(qPrintable(name.left(dot)));
-        return window ? window->findChild<QAbstractButton*>(name.mid(dot + 1)) : nullptr;
-    }
-    return window->findChild<QAbstractButton*>(name);
+    return widgetNamed<QAbstractButton>(session, window, name);
 }
 
 } // namespace
 
 int RunShotVerb(ProbeSession& session, const QStringList& args)
 {
-    QString windowName, model, skin, file;
+    QString windowName, model, skin, focus, file;
     QStringList clicks, settings;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--model") && i + 1 < args.size())
@@ -51,6 +59,8 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
             skin = args[++i];
         else if (args[i] == QLatin1String("--click") && i + 1 < args.size())
             clicks << args[++i];
+        else if (args[i] == QLatin1String("--focus") && i + 1 < args.size())
+            focus = args[++i];
         else if (args[i] == QLatin1String("--answer") && i + 1 < args.size())
             clicks << QStringLiteral("answer:") + args[++i];
         else if (!model.isEmpty() && args[i].contains(QLatin1Char('=')))
@@ -110,6 +120,18 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
         QApplication::processEvents();
         if (!messages.isEmpty())
             break;
+    }
+    // The focus as the Tab key leaves it, in the window shot.
+    if (!focus.isEmpty() && messages.isEmpty()) {
+        QWidget* control = buttonNamed(session, window, focus);
+        if (!control)
+            control = widgetNamed<QWidget>(session, window, focus);
+        if (!control) {
+            std::fprintf(stderr, "no control %s for %s\n", qPrintable(focus), qPrintable(windowName));
+            return 1;
+        }
+        QApplication::setActiveWindow(window);
+        control->setFocus(Qt::TabFocusReason);
     }
     QApplication::processEvents();
     std::unique_ptr<QMessageBox> box;
