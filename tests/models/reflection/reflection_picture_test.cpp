@@ -159,9 +159,14 @@ TEST_P(ReflectionLaw, LabelsStandBesideWhatTheyName)
     const auto near = [](const DrawnText& label, double direction, double radius) {
         return TurnBetween(DirectionOf(label.topLeft), direction) <= 12 && std::fabs(Length(label.topLeft) - radius) <= 20;
     };
-    // A is the angle between the ray and the vertical; B stands at the
-    // reflected ray; F inside the mirror's tilt.
-    EXPECT_TRUE(near(figures.picture->text(" A"), 90 - A / 2.0, 60));
+    // A is the angle between the ray and the vertical: the letter's box is
+    // centred on its bisector, as near to it as the narrowest angle allows.
+    const DrawnText letterA = figures.picture->text(" A");
+    const TextArea boxA{letterA.topLeft, double(figures.canvas.TextWidth(letterA.text)),
+                        double(figures.canvas.TextHeight())};
+    EXPECT_LE(TurnBetween(DirectionOf(boxA.centre()), 90 - A / 2.0), 6) << "A stands off its angle's middle";
+    EXPECT_NEAR(Length(boxA.centre()), 55, 5);
+    // B stands at the reflected ray; F inside the mirror's tilt.
     EXPECT_TRUE(near(figures.picture->text("B"), 90 + A + 2 * F, 60));
     EXPECT_TRUE(near(figures.picture->text(" F"), std::max(F, 1) / 2.0, 70));
 }
