@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_reading.h"
 
+#include "kit/model_colours.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -343,4 +345,45 @@ void ExpectHeadMarksRay(const DrawnArrowHead& head, Pt a, Pt b, Pt travel, const
     }
     EXPECT_LT(Cross(along, head.barb1 - head.tip) * Cross(along, head.barb2 - head.tip), 0)
         << "both barbs lie on one side of the ray";
+}
+
+void ExpectProtractor(const Picture& picture, const std::function<int(int degrees)>& ticksAt)
+{
+    for (double radius : {195, 200}) {
+        int rims = 0;
+        for (const DrawnEllipse& e : picture.ellipses()) {
+            if (Length(e.centre) <= 0.5 && std::fabs(e.rx - radius) <= 0.5 && std::fabs(e.ry - radius) <= 0.5) {
+                ++rims;
+                EXPECT_EQ(e.pen.color, ModelColour::White) << "rim " << radius;
+                EXPECT_EQ(e.brush.style, BrushStyle::bsClear) << "rim " << radius;
+            }
+        }
+        EXPECT_GE(rims, 1) << "no rim of radius " << radius;
+    }
+    const auto ticks = picture.segments(PenOf(ModelColour::White, 1));
+    int expected = 0;
+    for (int degrees = 5; degrees <= 360; degrees += 5) {
+        const Pt u = UnitAt(degrees);
+        int here = 0;
+        for (const DrawnSegment& tick : ticks)
+            here += Distance(tick.from, 190 * u) <= 1 && Distance(tick.to, 210 * u) <= 1;
+        EXPECT_EQ(here, ticksAt(degrees)) << "ticks at " << degrees;
+        expected += ticksAt(degrees);
+        if (degrees % 10 != 0)
+            continue;
+        int numbers = 0;
+        for (const DrawnText& text : picture.texts())
+            numbers += text.text == QString::number(degrees) && Distance(text.topLeft + Pt{10, -5}, 210 * u) <= 1.5;
+        EXPECT_EQ(numbers, 1) << degrees << " is not over its tick";
+    }
+    const long radial = std::count_if(ticks.begin(), ticks.end(), [](const DrawnSegment& tick) {
+        return std::fabs(Length(tick.from) - 190) <= 1 && std::fabs(Length(tick.to) - 210) <= 1;
+    });
+    EXPECT_EQ(radial, expected) << "a tick stands off the scale";
+    const long numbers = std::count_if(picture.texts().begin(), picture.texts().end(), [](const DrawnText& text) {
+        bool number = false;
+        text.text.toInt(&number);
+        return number;
+    });
+    EXPECT_EQ(numbers, 36) << "a number stands off the scale";
 }

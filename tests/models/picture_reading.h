@@ -176,6 +176,13 @@ bool Covers(const DrawnSegment& segment, const TextArea& box);
 // from direction lo counterclockwise to hi.
 void ExpectLabelInside(const DrawnText& label, Pt vertex, double lo, double hi);
 
+// Checks the protractor round the origin of the reflection and refraction
+// pictures: white rims of radius 195 and 200 with nothing painted inside, a
+// white tick from radius 190 to 210 as often at each multiple of 5 degrees as
+// `ticksAt` says and nowhere else, and at every 10 degrees, up to 360, its
+// number 10 to the left of and 5 above that tick's outer end.
+void ExpectProtractor(const Picture& picture, const std::function<int(int degrees)>& ticksAt);
+
 // Checks that `head` marks a ray along the line through a and b that travels
 // in the direction `travel`: its tip on the line, both barbs behind the tip,
 // one on either side, about 20 back and 20/3 aside.
