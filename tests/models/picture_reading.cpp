@@ -243,7 +243,7 @@ std::vector<DrawnArc> Picture::arcsOfRadius(double radius) const
 {
     std::vector<DrawnArc> found;
     std::copy_if(arcs_.begin(), arcs_.end(), std::back_inserter(found), [radius](const DrawnArc& arc) {
-        return std::fabs(arc.rx - radius) <= 1 && std::fabs(arc.ry - radius) <= 1 && Length(arc.centre) <= 1;
+        return std::fabs(arc.rx - radius) <= 0.5 && std::fabs(arc.ry - radius) <= 0.5 && Length(arc.centre) <= 0.5;
     });
     return found;
 }
@@ -252,8 +252,8 @@ int Picture::arcsBetween(Pt centre, double radius, double from, double to, doubl
 {
     int found = 0;
     for (const DrawnArc& arc : arcs_) {
-        found += Distance(arc.centre, centre) <= 1 && std::fabs(arc.rx - radius) <= 1
-                 && std::fabs(arc.ry - radius) <= 1 && TurnBetween(arc.from, from) <= slack
+        found += Distance(arc.centre, centre) <= 0.75 && std::fabs(arc.rx - radius) <= 0.5
+                 && std::fabs(arc.ry - radius) <= 0.5 && TurnBetween(arc.from, from) <= slack
                  && TurnBetween(arc.to, to) <= slack
                  && (!wholeSpan || std::fabs(arc.span() - normalized(to - from)) <= 2 * slack);
     }

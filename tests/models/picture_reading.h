@@ -125,7 +125,10 @@ public:
     const std::vector<DrawnArrowHead>& arrowHeads() const { return arrowHeads_; }
     std::vector<DrawnArrowHead> arrowHeads(const PenTest& pen) const;
     const std::vector<DrawnArc>& arcs() const { return arcs_; }
-    // The arcs (or pies) of a circle of this radius round the origin.
+    // The arcs (or pies) of a circle of this radius round the origin. Arcs are
+    // drawn in boxes of whole pixels: their centres and radii are found to
+    // half a pixel, so a circle a pixel larger or moved by one is not taken
+    // for this one.
     std::vector<DrawnArc> arcsOfRadius(double radius) const;
     // How many arcs of the circle of `radius` round `centre` run from direction
     // `from` counterclockwise to `to`, their ends within `slack` degrees; with
