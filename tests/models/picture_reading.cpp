@@ -89,6 +89,13 @@ double DistanceFromLine(Pt p, Pt a, Pt b)
     return std::fabs(Cross(b - a, p - a)) / Length(b - a);
 }
 
+double DistanceFromSegment(Pt p, Pt a, Pt b)
+{
+    const Pt ab = b - a;
+    const double along = std::clamp(Dot(p - a, ab) / std::max(Dot(ab, ab), 1e-12), 0.0, 1.0);
+    return Distance(p, a + along * ab);
+}
+
 std::optional<Pt> Intersection(Pt a1, Pt a2, Pt b1, Pt b2)
 {
     const Pt r = a2 - a1, s = b2 - b1;
@@ -286,14 +293,6 @@ std::optional<DrawnSegment> RayFrom(const std::vector<DrawnSegment>& lines, Pt s
 
 namespace {
 
-// How far p lies from the segment from a to b.
-double distanceFromSegment(Pt p, Pt a, Pt b)
-{
-    const Pt ab = b - a;
-    const double along = std::clamp(Dot(p - a, ab) / std::max(Dot(ab, ab), 1e-12), 0.0, 1.0);
-    return Distance(p, a + along * ab);
-}
-
 bool inside(Pt p, Pt low, Pt high)
 {
     return p.x >= low.x && p.x <= high.x && p.y >= low.y && p.y <= high.y;
@@ -314,8 +313,8 @@ double DistanceFromBox(Pt a, Pt b, const TextArea& box)
         const Pt c = corners[i], next = corners[(i + 1) % 4];
         if (Cross(b - a, c - a) * Cross(b - a, next - a) < 0 && Cross(next - c, a - c) * Cross(next - c, b - c) < 0)
             return 0;
-        distance = std::min({distance, distanceFromSegment(c, a, b), distanceFromSegment(a, c, next),
-                             distanceFromSegment(b, c, next)});
+        distance = std::min({distance, DistanceFromSegment(c, a, b), DistanceFromSegment(a, c, next),
+                             DistanceFromSegment(b, c, next)});
     }
     return distance;
 }

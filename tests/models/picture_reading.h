@@ -38,6 +38,8 @@ double TurnBetween(double a, double b);
 double AngleBetweenLines(double a, double b);
 // Distance of p from the infinite line through a and b.
 double DistanceFromLine(Pt p, Pt a, Pt b);
+// Distance of p from the segment from a to b.
+double DistanceFromSegment(Pt p, Pt a, Pt b);
 // Where the lines through (a1, a2) and (b1, b2) cross; none when parallel.
 std::optional<Pt> Intersection(Pt a1, Pt a2, Pt b1, Pt b2);
 
