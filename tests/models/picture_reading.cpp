@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_reading.h"
 
+#include "kit/model_colours.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +87,13 @@ double AngleBetweenLines(double a, double b)
 double DistanceFromLine(Pt p, Pt a, Pt b)
 {
     return std::fabs(Cross(b - a, p - a)) / Length(b - a);
+}
+
+double DistanceFromSegment(Pt p, Pt a, Pt b)
+{
+    const Pt ab = b - a;
+    const double along = std::clamp(Dot(p - a, ab) / std::max(Dot(ab, ab), 1e-12), 0.0, 1.0);
+    return Distance(p, a + along * ab);
 }
 
 std::optional<Pt> Intersection(Pt a1, Pt a2, Pt b1, Pt b2)
@@ -241,7 +250,7 @@ std::vector<DrawnArc> Picture::arcsOfRadius(double radius) const
 {
     std::vector<DrawnArc> found;
     std::copy_if(arcs_.begin(), arcs_.end(), std::back_inserter(found), [radius](const DrawnArc& arc) {
-        return std::fabs(arc.rx - radius) <= 1 && std::fabs(arc.ry - radius) <= 1 && Length(arc.centre) <= 1;
+        return std::fabs(arc.rx - radius) <= 0.5 && std::fabs(arc.ry - radius) <= 0.5 && Length(arc.centre) <= 0.5;
     });
     return found;
 }
@@ -250,8 +259,8 @@ int Picture::arcsBetween(Pt centre, double radius, double from, double to, doubl
 {
     int found = 0;
     for (const DrawnArc& arc : arcs_) {
-        found += Distance(arc.centre, centre) <= 1 && std::fabs(arc.rx - radius) <= 1
-                 && std::fabs(arc.ry - radius) <= 1 && TurnBetween(arc.from, from) <= slack
+        found += Distance(arc.centre, centre) <= 0.75 && std::fabs(arc.rx - radius) <= 0.5
+                 && std::fabs(arc.ry - radius) <= 0.5 && TurnBetween(arc.from, from) <= slack
                  && TurnBetween(arc.to, to) <= slack
                  && (!wholeSpan || std::fabs(arc.span() - normalized(to - from)) <= 2 * slack);
     }
@@ -284,14 +293,6 @@ std::optional<DrawnSegment> RayFrom(const std::vector<DrawnSegment>& lines, Pt s
 
 namespace {
 
-// How far p lies from the segment from a to b.
-double distanceFromSegment(Pt p, Pt a, Pt b)
-{
-    const Pt ab = b - a;
-    const double along = std::clamp(Dot(p - a, ab) / std::max(Dot(ab, ab), 1e-12), 0.0, 1.0);
-    return Distance(p, a + along * ab);
-}
-
 bool inside(Pt p, Pt low, Pt high)
 {
     return p.x >= low.x && p.x <= high.x && p.y >= low.y && p.y <= high.y;
@@ -312,8 +313,8 @@ double DistanceFromBox(Pt a, Pt b, const TextArea& box)
         const Pt c = corners[i], next = corners[(i + 1) % 4];
         if (Cross(b - a, c - a) * Cross(b - a, next - a) < 0 && Cross(next - c, a - c) * Cross(next - c, b - c) < 0)
             return 0;
-        distance = std::min({distance, distanceFromSegment(c, a, b), distanceFromSegment(a, c, next),
-                             distanceFromSegment(b, c, next)});
+        distance = std::min({distance, DistanceFromSegment(c, a, b), DistanceFromSegment(a, c, next),
+                             DistanceFromSegment(b, c, next)});
     }
     return distance;
 }
@@ -343,4 +344,45 @@ void ExpectHeadMarksRay(const DrawnArrowHead& head, Pt a, Pt b, Pt travel, const
     }
     EXPECT_LT(Cross(along, head.barb1 - head.tip) * Cross(along, head.barb2 - head.tip), 0)
         << "both barbs lie on one side of the ray";
+}
+
+void ExpectProtractor(const Picture& picture, const std::function<int(int degrees)>& ticksAt)
+{
+    for (double radius : {195, 200}) {
+        int rims = 0;
+        for (const DrawnEllipse& e : picture.ellipses()) {
+            if (Length(e.centre) <= 0.5 && std::fabs(e.rx - radius) <= 0.5 && std::fabs(e.ry - radius) <= 0.5) {
+                ++rims;
+                EXPECT_EQ(e.pen.color, ModelColour::White) << "rim " << radius;
+                EXPECT_EQ(e.brush.style, BrushStyle::bsClear) << "rim " << radius;
+            }
+        }
+        EXPECT_GE(rims, 1) << "no rim of radius " << radius;
+    }
+    const auto ticks = picture.segments(PenOf(ModelColour::White, 1));
+    int expected = 0;
+    for (int degrees = 5; degrees <= 360; degrees += 5) {
+        const Pt u = UnitAt(degrees);
+        int here = 0;
+        for (const DrawnSegment& tick : ticks)
+            here += Distance(tick.from, 190 * u) <= 1 && Distance(tick.to, 210 * u) <= 1;
+        EXPECT_EQ(here, ticksAt(degrees)) << "ticks at " << degrees;
+        expected += ticksAt(degrees);
+        if (degrees % 10 != 0)
+            continue;
+        int numbers = 0;
+        for (const DrawnText& text : picture.texts())
+            numbers += text.text == QString::number(degrees) && Distance(text.topLeft + Pt{10, -5}, 210 * u) <= 1.5;
+        EXPECT_EQ(numbers, 1) << degrees << " is not over its tick";
+    }
+    const long radial = std::count_if(ticks.begin(), ticks.end(), [](const DrawnSegment& tick) {
+        return std::fabs(Length(tick.from) - 190) <= 1 && std::fabs(Length(tick.to) - 210) <= 1;
+    });
+    EXPECT_EQ(radial, expected) << "a tick stands off the scale";
+    const long numbers = std::count_if(picture.texts().begin(), picture.texts().end(), [](const DrawnText& text) {
+        bool number = false;
+        text.text.toInt(&number);
+        return number;
+    });
+    EXPECT_EQ(numbers, 36) << "a number stands off the scale";
 }

@@ -38,6 +38,8 @@ double TurnBetween(double a, double b);
 double AngleBetweenLines(double a, double b);
 // Distance of p from the infinite line through a and b.
 double DistanceFromLine(Pt p, Pt a, Pt b);
+// Distance of p from the segment from a to b.
+double DistanceFromSegment(Pt p, Pt a, Pt b);
 // Where the lines through (a1, a2) and (b1, b2) cross; none when parallel.
 std::optional<Pt> Intersection(Pt a1, Pt a2, Pt b1, Pt b2);
 
@@ -125,7 +127,10 @@ public:
     const std::vector<DrawnArrowHead>& arrowHeads() const { return arrowHeads_; }
     std::vector<DrawnArrowHead> arrowHeads(const PenTest& pen) const;
     const std::vector<DrawnArc>& arcs() const { return arcs_; }
-    // The arcs (or pies) of a circle of this radius round the origin.
+    // The arcs (or pies) of a circle of this radius round the origin. Arcs are
+    // drawn in boxes of whole pixels: their centres and radii are found to
+    // half a pixel, so a circle a pixel larger or moved by one is not taken
+    // for this one.
     std::vector<DrawnArc> arcsOfRadius(double radius) const;
     // How many arcs of the circle of `radius` round `centre` run from direction
     // `from` counterclockwise to `to`, their ends within `slack` degrees; with
@@ -175,6 +180,13 @@ bool Covers(const DrawnSegment& segment, const TextArea& box);
 // Checks that a label's anchor lies inside the angle it names: at `vertex`,
 // from direction lo counterclockwise to hi.
 void ExpectLabelInside(const DrawnText& label, Pt vertex, double lo, double hi);
+
+// Checks the protractor round the origin of the reflection and refraction
+// pictures: white rims of radius 195 and 200 with nothing painted inside, a
+// white tick from radius 190 to 210 as often at each multiple of 5 degrees as
+// `ticksAt` says and nowhere else, and at every 10 degrees, up to 360, its
+// number 10 to the left of and 5 above that tick's outer end.
+void ExpectProtractor(const Picture& picture, const std::function<int(int degrees)>& ticksAt);
 
 // Checks that `head` marks a ray along the line through a and b that travels
 // in the direction `travel`: its tip on the line, both barbs behind the tip,

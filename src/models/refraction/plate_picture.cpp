@@ -94,23 +94,16 @@ ExitSite exitSiteOf(const PlateGeometry& g, long double A, int t)
             -tanDegrees(emergence)};
 }
 
-// The strokes of the picture that its texts keep clear of: the rays with
-// their arrowheads and the source, and the construction lines about them.
-struct PictureStrokes {
-    std::vector<Stroke> rays;
-    std::vector<Stroke> construction; // normals, the continuation, the faces, the marks of the angles
-};
-
 void append(std::vector<Stroke>& strokes, const std::vector<Stroke>& more)
 {
     strokes.insert(strokes.end(), more.begin(), more.end());
 }
 
-PictureStrokes strokesOf(const PlateGeometry& g, long double A, int t, const ExitSite& exit)
+PlateStrokes strokesOf(const PlateGeometry& g, long double A, int t, const ExitSite& exit)
 {
     const ModelPoint O{0, 0};
     const ModelPoint X = g.X;
-    PictureStrokes p;
+    PlateStrokes p;
     p.rays = {{O, g.S, 3}, {O, X, 3}, {X, g.emergentEnd, 3}};
     append(p.rays, ArrowHeadStrokes({g.S.x / 2, g.S.y / 2}, O - g.S, 3));
     append(p.rays, ArrowHeadStrokes({0.8L * X.x, 0.8L * X.y}, X, 3));
@@ -135,7 +128,7 @@ struct Letters {
     ModelPoint A, B, emergent;
 };
 
-Letters placeLetters(const Canvas& canvas, const PictureStrokes& picture, const PlateGeometry& g, long double A,
+Letters placeLetters(const Canvas& canvas, const PlateStrokes& picture, const PlateGeometry& g, long double A,
                      const ExitSite& exit)
 {
     const ModelPoint O{0, 0};
@@ -273,7 +266,7 @@ void DrawPlate(Canvas& canvas, const PlateGeometry& g)
     const PlateSettings& settings = g.settings;
     const long double A = settings.A;
     const ExitSite exit = exitSiteOf(g, A, settings.t);
-    const PictureStrokes strokes = strokesOf(g, A, settings.t, exit);
+    const PlateStrokes strokes = strokesOf(g, A, settings.t, exit);
     const Letters letters = placeLetters(canvas, strokes, g, A, exit);
 
     drawOriginRow(canvas);
@@ -284,4 +277,10 @@ void DrawPlate(Canvas& canvas, const PlateGeometry& g)
     drawProtractor(canvas, g.X, exit.protractorTurns, strokes.rays); // its numbers on black boxes
     drawNormals(canvas, settings.t, exit);
     drawEmergentRay(canvas, g, exit, letters.emergent);
+}
+
+PlateStrokes PlateStrokesOf(const PlateGeometry& g)
+{
+    const long double A = g.settings.A;
+    return strokesOf(g, A, g.settings.t, exitSiteOf(g, A, g.settings.t));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "models/refraction/label_placement.h"
 #include "models/refraction/plate_geometry.h"
 
 class Canvas;
@@ -12,3 +13,12 @@ class Canvas;
 // along that face, both normals and the emergent ray, with the marks of A, B
 // and A" clear of the rays.
 void DrawPlate(Canvas& canvas, const PlateGeometry& g);
+
+// The strokes of that picture its texts keep clear of: the numbers of the
+// scales those of the rays, the letters of the angles all of them.
+struct PlateStrokes {
+    std::vector<Stroke> rays;         // the rays with their arrowheads, and the source
+    std::vector<Stroke> construction; // normals, the continuation, the plate's outline, the marks of the angles
+};
+
+PlateStrokes PlateStrokesOf(const PlateGeometry& g);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -81,6 +82,19 @@ protected:
     std::optional<Picture> picture;
 };
 
+// The head of an upright bar, the object's or the image's: its two strokes
+// run from the tip 10 back along the bar and 10 out to either side of it.
+void ExpectHeadOfBar(const DrawnArrowHead& head, const char* what)
+{
+    SCOPED_TRACE(what);
+    const double back = head.pointing().y > 0 ? -10 : 10;
+    for (Pt barb : {head.barb1, head.barb2}) {
+        EXPECT_NEAR(barb.y - head.tip.y, back, 0.5) << "a stroke is not 10 back along the bar";
+        EXPECT_NEAR(std::fabs(barb.x - head.tip.x), 10, 0.5) << "a stroke is not 10 aside of the bar";
+    }
+    EXPECT_LT((head.barb1.x - head.tip.x) * (head.barb2.x - head.tip.x), 0) << "both strokes on one side";
+}
+
 TEST_P(LensFigures, ObjectStandsAtDistanceDPointingUp)
 {
     const Scene& s = GetParam();
@@ -95,6 +109,7 @@ TEST_P(LensFigures, ObjectStandsAtDistanceDPointingUp)
     ASSERT_EQ(heads.size(), 1u);
     EXPECT_LE(Distance(heads[0].tip, {double(-s.d), double(s.h1)}), 1);
     EXPECT_GT(heads[0].pointing().y, 0) << "the object's arrowhead does not point up";
+    ExpectHeadOfBar(heads[0], "object");
 }
 
 TEST_P(LensFigures, ImageStandsWhereTheThinLensFormulaPutsIt)
@@ -106,6 +121,7 @@ TEST_P(LensFigures, ImageStandsWhereTheThinLensFormulaPutsIt)
     // It points away from the axis: down for the real, inverted image, up for
     // the virtual, upright one.
     EXPECT_GT(heads[0].pointing().y * lens.tip.y, 0);
+    ExpectHeadOfBar(heads[0], "image");
     EXPECT_EQ(lens.real(), lens.tip.y < 0);
     for (const DrawnSegment& half : picture->lines(PenOf(Blue, 3))) {
         EXPECT_NEAR(half.from.x, lens.f, 1);
@@ -261,13 +277,31 @@ TEST_P(LensFigures, LensIsThickInTheMiddleOnlyWhenItConverges)
         bulgingLeft += middleLeft;
         bulgingRight += middleRight;
         // A convex lens is 40 thick at the axis, a concave one 20, and 100 at its edges.
-        EXPECT_NEAR(std::fabs(middle.x), converging ? 20 : 10, 1);
+        EXPECT_NEAR(std::fabs(middle.x), converging ? 20 : 10, 0.5);
         if (!converging) {
             EXPECT_LT(std::fabs(middle.x), std::fabs(face.centre.x)) << "a concave face bulges outwards";
         }
     }
     EXPECT_EQ(bulgingLeft, 1);
     EXPECT_EQ(bulgingRight, 1);
+
+    // The outline is closed: a convex lens's faces meet at its edges, a
+    // concave one's are joined there by a bar across.
+    std::vector<Pt> faceEnds, barEnds;
+    for (const DrawnArc& face : picture->arcs())
+        faceEnds.insert(faceEnds.end(), {face.pointAt(face.from), face.pointAt(face.to)});
+    for (const DrawnSegment& line : picture->lines(PenOf(White, 3)))
+        if (std::fabs(line.from.y) > 1 && line.length() > 5)
+            barEnds.insert(barEnds.end(), {line.from, line.to});
+    EXPECT_EQ(barEnds.size(), converging ? 0u : 4u);
+    const auto meets = [](Pt end, const std::vector<Pt>& others) {
+        return std::count_if(others.begin(), others.end(), [end](Pt other) { return Distance(end, other) <= 1; });
+    };
+    for (Pt end : faceEnds)
+        EXPECT_EQ(meets(end, converging ? faceEnds : barEnds), converging ? 2 : 1)
+            << "a face ends at (" << end.x << ", " << end.y << ") on nothing";
+    for (Pt end : barEnds)
+        EXPECT_EQ(meets(end, faceEnds), 1) << "a bar ends at (" << end.x << ", " << end.y << ") beside the faces";
 }
 
 std::vector<Scene> sweep()

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 // Names a setting in a failing test's title; found beside PlateSettings.
@@ -106,11 +107,13 @@ TEST_P(PlateFigures, PlateLiesBelowOWithTheSettingsThickness)
     const auto faces = picture->lines(PenOf(Blue, 4));
     ASSERT_EQ(faces.size(), 2u);
     for (const DrawnSegment& face : faces) {
-        EXPECT_NEAR(std::fabs(face.to.x - face.from.x), 400, 1);
-        EXPECT_NEAR(face.from.x + face.to.x, 0, 1);
+        EXPECT_NEAR(std::fabs(face.to.x - face.from.x), 400, 0.5);
+        EXPECT_NEAR(face.from.x + face.to.x, 0, 0.5);
     }
-    EXPECT_NEAR(faces[0].from.y, 0, 0.5) << "the upper face does not pass through O";
-    EXPECT_NEAR(faces[1].from.y, -o.h, 0.5) << "the lower face is not t + 1 below";
+    for (double y : {faces[0].from.y, faces[0].to.y})
+        EXPECT_NEAR(y, 0, 0.5) << "the upper face does not run through O";
+    for (double y : {faces[1].from.y, faces[1].to.y})
+        EXPECT_NEAR(y, -o.h, 0.5) << "the lower face does not run t + 1 below";
 
     ASSERT_EQ(picture->rectangles().size(), 1u);
     const DrawnRectangle& section = picture->rectangles()[0];
@@ -118,8 +121,13 @@ TEST_P(PlateFigures, PlateLiesBelowOWithTheSettingsThickness)
     EXPECT_EQ(section.brush.color, Blue);
     EXPECT_NEAR(std::max(section.corner1.y, section.corner2.y), 0, 0.5);
     EXPECT_NEAR(std::min(section.corner1.y, section.corner2.y), -o.h, 0.5);
+    EXPECT_NEAR(std::min(section.corner1.x, section.corner2.x), -200, 0.5);
+    EXPECT_NEAR(std::max(section.corner1.x, section.corner2.x), 200, 0.5);
+    // Its outline draws the plate's ends as wide as its faces.
+    EXPECT_TRUE(PenOf(Blue, 4)(section.pen));
 
-    // Air above and below, the plate's index between its faces, all left of it.
+    // Air above and below, the plate's index between its faces, all in one
+    // column left of it.
     const DrawnText upper = picture->texts()[0], inside = picture->texts()[1], lower = picture->texts()[2];
     EXPECT_EQ(upper.text, " n1");
     EXPECT_EQ(inside.text, " n2");
@@ -128,8 +136,10 @@ TEST_P(PlateFigures, PlateLiesBelowOWithTheSettingsThickness)
     EXPECT_LE(inside.topLeft.y, 0.5);
     EXPECT_GE(inside.topLeft.y, -o.h - 0.5);
     EXPECT_LT(lower.topLeft.y, -o.h);
-    for (const DrawnText& name : {upper, inside, lower})
-        EXPECT_LT(name.topLeft.x, -200);
+    for (const DrawnText& name : {upper, inside, lower}) {
+        EXPECT_EQ(name.topLeft.x, upper.topLeft.x);
+        EXPECT_LT(name.topLeft.x + canvas.TextWidth(name.text), -200);
+    }
 }
 
 TEST_P(PlateFigures, SourceShinesOnOAtTheAngleOfIncidence)
@@ -151,7 +161,7 @@ TEST_P(PlateFigures, ContinuationGoesStraightOnAsIfThereWereNoPlateDashed)
     const auto continuation = picture->lines(PenOf(Yellow, 1, PenStyle::psDash));
     ASSERT_EQ(continuation.size(), 1u);
     EXPECT_EQ(picture->lines(PenOf(Yellow, 2)).size(), 0u);
-    const auto straight = RayFrom(continuation, {0, 0}, 270 + o.A, 0.5);
+    const auto straight = RayFrom(continuation, {0, 0}, 270 + o.A, 0.5, 0.5);
     ASSERT_TRUE(straight);
     EXPECT_NEAR(straight->length(), 400, 1);
     for (const DrawnArc& arc : picture->arcs()) {
@@ -377,6 +387,132 @@ TEST_P(PlateFigures, NothingButTheTwoScalesAndTheOriginRowIsWhite)
     EXPECT_EQ(numbers, 36);
     EXPECT_EQ(picture->lines(PenOf(White)).size(), 37u);
     EXPECT_EQ(picture->arcs().size(), 9u) << "A, the continuation, B twice, A\" and the four rims";
+}
+
+// A figure of the picture where the physics puts it: a straight stroke from
+// a to b, or an arc round `centre` counterclockwise from `from` to `to`, and
+// the width of its pen.
+struct Figure {
+    Pt a, b;
+    Pt centre;
+    double radius = 0, from = 0, to = 0;
+    int width = 1;
+
+    static Figure line(Pt a, Pt b, int width) { return {a, b, {}, 0, 0, 0, width}; }
+    static Figure arc(Pt centre, double radius, double from, double to, int width)
+    {
+        return {{}, {}, centre, radius, from, to, width};
+    }
+    bool isArc() const { return radius > 0; }
+    double span() const
+    {
+        const double turn = std::fmod(to - from + 720, 360);
+        return turn == 0 ? 360 : turn;
+    }
+    double distance(Pt p) const
+    {
+        if (!isArc())
+            return DistanceFromSegment(p, a, b);
+        if (std::fmod(DirectionOf(p - centre) - from + 720, 360) <= span())
+            return std::fabs(Distance(p, centre) - radius);
+        return std::min(Distance(p, centre + radius * UnitAt(from)), Distance(p, centre + radius * UnitAt(to)));
+    }
+    // Points along it at most two pixels apart, both ends included.
+    std::vector<Pt> points() const
+    {
+        const double length = isArc() ? span() * kDegree * radius : Distance(a, b);
+        const int steps = std::max(1, int(std::ceil(length / 2)));
+        std::vector<Pt> found;
+        for (int k = 0; k <= steps; ++k) {
+            const double share = double(k) / steps;
+            found.push_back(isArc() ? centre + radius * UnitAt(from + share * span()) : a + share * (b - a));
+        }
+        return found;
+    }
+};
+
+Pt toPt(ModelPoint p)
+{
+    return {double(p.x), double(p.y)};
+}
+
+// The two strokes of an arrowhead with its tip at `tip` on a ray going along `travel`.
+void appendHead(std::vector<Figure>& figures, Pt tip, Pt travel)
+{
+    const Pt along = (1 / Length(travel)) * travel, aside{-along.y, along.x};
+    for (double side : {1.0, -1.0})
+        figures.push_back(Figure::line(tip, tip - 20 * along + side * (20.0 / 3) * aside, 3));
+}
+
+// Checks that the strokes are the figures: each stroke lies on a figure of its
+// width, and each figure is covered by strokes of its width, within what
+// chords of arcs stray from them.
+void expectStrokesAreFigures(const std::vector<Stroke>& strokes, const std::vector<Figure>& figures)
+{
+    constexpr double kStray = 0.3;
+    for (const Stroke& stroke : strokes) {
+        const Pt from = toPt(stroke.from), to = toPt(stroke.to);
+        const bool onAFigure = std::any_of(figures.begin(), figures.end(), [&](const Figure& f) {
+            return f.width == stroke.width && f.distance(from) <= kStray && f.distance(to) <= kStray
+                   && f.distance(0.5 * (from + to)) <= kStray;
+        });
+        EXPECT_TRUE(onAFigure) << "a stroke " << stroke.width << " wide from (" << from.x << ", " << from.y
+                               << ") to (" << to.x << ", " << to.y << ") stands on nothing drawn there";
+    }
+    for (const Figure& figure : figures) {
+        for (Pt p : figure.points()) {
+            const bool covered = std::any_of(strokes.begin(), strokes.end(), [&](const Stroke& s) {
+                return s.width == figure.width && DistanceFromSegment(p, toPt(s.from), toPt(s.to)) <= kStray;
+            });
+            EXPECT_TRUE(covered) << "(" << p.x << ", " << p.y << ") of a figure " << figure.width
+                                 << " wide is left out of the strokes";
+        }
+    }
+}
+
+// The texts are placed clear of the picture's strokes as the letters' and
+// numbers' placing knows them; these are the rays, arrowheads and source, and
+// the construction about them, each where the physics puts it, as wide as it
+// is drawn.
+TEST_P(PlateFigures, TextsArePlacedAgainstThePictureAsItIsDrawn)
+{
+    const PlateSettings& s = GetParam();
+    const PlateOptics o(s);
+    const Pt O{0, 0};
+    const Pt emergentEnd = o.emergentEnd();
+    std::vector<Figure> rays = {Figure::line(O, o.source, 3), Figure::line(O, o.exit, 3),
+                                Figure::line(o.exit, emergentEnd, 3),
+                                Figure::arc(o.source, 7, 0, 360, 3)}; // the source's disc
+    appendHead(rays, 0.5 * o.source, O - o.source);
+    appendHead(rays, 0.8 * o.exit, o.exit);
+    appendHead(rays, 0.5 * (o.exit + emergentEnd), emergentEnd - o.exit);
+
+    const double exitFrom = o.throughSide ? o.emergent : o.normal, exitTo = o.throughSide ? o.normal : o.emergent;
+    std::vector<Figure> construction = {
+        Figure::line(O, 400 * UnitAt(270 + o.A), 1), // the continuation
+        Figure::line({0, -10.0 * s.t}, {0, 200}, 2),
+        o.throughSide ? Figure::line({-200, o.exit.y}, {o.exit.x + 200, o.exit.y}, 2)
+                      : Figure::line({o.exit.x, 0}, {o.exit.x, -10.0 * s.t - 200}, 2),
+        Figure::arc(O, 60, 90, 90 + o.A, 3),
+        Figure::arc(O, 50, 270, 270 + o.A, 1),
+        Figure::arc(O, 20, 270, 270 + o.B, 3),
+        Figure::arc(O, 25, 270, 270 + o.B, 3),
+        Figure::arc(o.exit, 60, exitFrom, exitTo, 3),
+    };
+    // The plate's outline: its faces through O and t + 1 below, and its ends.
+    const Pt corners[] = {{-200, 0}, {200, 0}, {200, -o.h}, {-200, -o.h}};
+    for (int k = 0; k < 4; ++k)
+        construction.push_back(Figure::line(corners[k], corners[(k + 1) % 4], 4));
+
+    const PlateStrokes strokes = PlateStrokesOf(PlateGeometryOf(s));
+    {
+        SCOPED_TRACE("rays");
+        expectStrokesAreFigures(strokes.rays, rays);
+    }
+    {
+        SCOPED_TRACE("construction");
+        expectStrokesAreFigures(strokes.construction, construction);
+    }
 }
 
 std::vector<PlateSettings> sweep()

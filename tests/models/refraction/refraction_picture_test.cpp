@@ -182,6 +182,23 @@ TEST_P(RefractionFigures, ArcsAndLettersMarkTheirAngles)
         ExpectLabelInside(picture->text("Ao"), {0, 0}, 90, 90 + *o.Ao);
 }
 
+TEST_P(RefractionFigures, BoundaryAndNormalCrossTheProtractorAtTheCentre)
+{
+    std::vector<DrawnSegment> diameters;
+    for (const DrawnSegment& line : picture->lines(PenOf(White, 1)))
+        if (line.length() > 300)
+            diameters.push_back(line);
+    ASSERT_EQ(diameters.size(), 2u);
+    const auto spans = [](const DrawnSegment& line, Pt a, Pt b) {
+        return (Distance(line.from, a) <= 0.5 && Distance(line.to, b) <= 0.5)
+               || (Distance(line.from, b) <= 0.5 && Distance(line.to, a) <= 0.5);
+    };
+    EXPECT_TRUE(spans(diameters[0], {-200, 0}, {200, 0})) << "the boundary is not the horizontal diameter";
+    EXPECT_TRUE(spans(diameters[1], {0, 200}, {0, -200})) << "the normal is not the vertical diameter";
+    ExpectProtractor(*picture, [](int degrees) { return degrees % 10 == 0 ? 1 : 0; });
+}
+
+// The names stand in one column in the margin left of the protractor.
 TEST_P(RefractionFigures, MediaAreNamedOnTheirSidesOfTheBoundary)
 {
     const DrawnText n1 = picture->text(" n1");
@@ -189,8 +206,11 @@ TEST_P(RefractionFigures, MediaAreNamedOnTheirSidesOfTheBoundary)
     // The text hangs down from its top left corner, 13 pixels high.
     EXPECT_GT(n1.topLeft.y - 13, 0) << "n1 does not stand in the upper medium";
     EXPECT_LT(n2.topLeft.y, 0) << "n2 does not stand in the lower medium";
-    EXPECT_LT(n1.topLeft.x, -200);
-    EXPECT_LT(n2.topLeft.x, -200);
+    EXPECT_EQ(n1.topLeft.x, n2.topLeft.x) << "the names do not stand one under the other";
+    for (const DrawnText& name : {n1, n2}) {
+        EXPECT_GE(name.topLeft.x, -canvas.Mapping().centerX) << "off the canvas";
+        EXPECT_LT(name.topLeft.x + canvas.TextWidth(name.text), -200) << "over the protractor";
+    }
 }
 
 TEST_P(RefractionFigures, HatchCoversTheDenserMedium)
