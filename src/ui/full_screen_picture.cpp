@@ -56,21 +56,15 @@ QWidget* FullScreenPicture::control() const
     return focused && sheet_.isAncestorOf(focused) ? focused : nullptr;
 }
 
+// Tab among them as well: a widget moves the focus on by the Tab it receives.
 void FullScreenPicture::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F11) {
         close();
-    } else if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
-        if (QWidget* next = control() ? control()->nextInFocusChain() : sheet_.nextInFocusChain()) {
-            QWidget* w = next;
-            while (w != control() && !(w->focusPolicy() & Qt::TabFocus && w->isVisible() && w->isEnabled() && sheet_.isAncestorOf(w)))
-                w = event->key() == Qt::Key_Tab ? w->nextInFocusChain() : w->previousInFocusChain();
-            w->setFocus(Qt::TabFocusReason);
-        }
-    } else if (QWidget* target = control()) {
-        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat());
-        QApplication::sendEvent(target, &copy);
+        return;
     }
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat());
+    QApplication::sendEvent(control() ? control() : static_cast<QWidget*>(&sheet_), &copy);
 }
 
 // The wheel over the picture turns the control that has the focus.

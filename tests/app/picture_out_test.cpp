@@ -214,6 +214,8 @@ TEST_F(PictureOut, FullScreenDrawsAtTheScreensScaleAndTheKeysWorkTheModel)
     EXPECT_TRUE(strip->text().replace(QChar::Nbsp, ' ').contains("Показатель преломления среды 2, n2 = 2,11")) << strip->text().toStdString();
     EXPECT_TRUE(strip->text().replace(QChar::Nbsp, ' ').contains("Угол преломления B = 19,78 °"));
     QTest::keyClick(view, Qt::Key_PageDown);
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_NE(sheet->focusWidget(), n2) << "Tab does not move on from n2";
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
 }
