@@ -31,25 +31,8 @@ static void PrintTo(const ModelEntry& entry, std::ostream* os)
 
 namespace {
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public ProgramTest {
 protected:
-    // In the program's folder, where the chooser finds the models' pictures;
-    // an error box fails the test instead of waiting for its OK.
-    static void SetUpTestSuite()
-    {
-        windows = CreateProgramWindows().release();
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(QStringLiteral(OPTIKA_DATA));
-        SetErrorSink([](const QString& text) { ADD_FAILURE() << "error box: " << text.toStdString(); });
-    }
-    static void TearDownTestSuite()
-    {
-        SetErrorSink(nullptr);
-        QDir::setCurrent(previousFolder);
-        delete windows;
-        windows = nullptr;
-    }
-
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         // As the window system does: the key goes to the focus in a window
@@ -62,13 +45,7 @@ protected:
     }
 
     static TForm1* mainWindow() { return windows->form1.get(); }
-
-    static ProgramWindows* windows;
-    static QString previousFolder;
 };
-
-ProgramWindows* KeyboardTest::windows = nullptr;
-QString KeyboardTest::previousFolder;
 
 // What a pupil sees of a model: its readouts and its last redraw.
 struct Seen {

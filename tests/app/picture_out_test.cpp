@@ -28,14 +28,8 @@
 
 namespace {
 
-class PictureOut : public ::testing::Test {
+class PictureOut : public ProgramTest {
 protected:
-    static void SetUpTestSuite() { windows = CreateProgramWindows().release(); }
-    static void TearDownTestSuite()
-    {
-        delete windows;
-        windows = nullptr;
-    }
     // The law of refraction at its start: A = 45°, n1 = 1,01, n2 = 2,01.
     static ModelSheet* refraction()
     {
@@ -52,11 +46,8 @@ protected:
         return ReadoutText(sheet->findChild<QWidget*>(readout))->replace(',', '.').toDouble();
     }
 
-    static ProgramWindows* windows;
     QTemporaryDir folder;
 };
-
-ProgramWindows* PictureOut::windows = nullptr;
 
 struct Stroke {
     QPointF from, to;

@@ -21,23 +21,8 @@
 
 namespace {
 
-class ScreenReaderTest : public ::testing::Test {
+class ScreenReaderTest : public ProgramTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        windows = CreateProgramWindows().release();
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(QStringLiteral(OPTIKA_DATA));
-        SetErrorSink([](const QString& text) { ADD_FAILURE() << "error box: " << text.toStdString(); });
-    }
-    static void TearDownTestSuite()
-    {
-        SetErrorSink(nullptr);
-        QDir::setCurrent(previousFolder);
-        delete windows;
-        windows = nullptr;
-    }
-
     static ModelSheet* show(const ModelEntry& model)
     {
         TForm1* main = windows->form1.get();
@@ -48,13 +33,7 @@ protected:
         return sheet;
     }
     static QAccessibleInterface* reader(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
-
-    static ProgramWindows* windows;
-    static QString previousFolder;
 };
-
-ProgramWindows* ScreenReaderTest::windows = nullptr;
-QString ScreenReaderTest::previousFolder;
 
 bool IsReadout(const QWidget* widget)
 {
