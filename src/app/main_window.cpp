@@ -16,6 +16,7 @@
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
 #include "ui/model_sheet.h"
+#include "ui/picture_buttons.h"
 #include "ui/window_placement.h"
 #include "ui_main_window.h"
 
@@ -142,6 +143,8 @@ void TForm1::createModelSheets()
         ui->sPageControl1->setTabVisible(index, false);
     }
     ui->sPageControl1->setCurrentIndex(0);
+    pictureButtons_ = new PictureButtons;
+    ui->sPageControl1->setCornerWidget(pictureButtons_, Qt::TopRightCorner);
     // The tab bar's arrow keys, its wheel and Ctrl+Tab step to the next tab
     // even when it is hidden: the host goes straight back to the one shown.
     connect(ui->sPageControl1, &QTabWidget::currentChanged, this, [host = ui->sPageControl1](int index) {
@@ -199,6 +202,7 @@ void TForm1::ShowModelSheet(QWidget* sheet)
     for (int i = 0; i < host->count(); ++i)
         host->setTabVisible(i, i == chosen);
     host->setCurrentIndex(chosen);
+    pictureButtons_->Follow(sheet);
 }
 
 QWidget* TForm1::sheet(const QString& name) const

@@ -14,6 +14,7 @@ namespace Ui {
 class TForm1;
 }
 
+class PictureButtons;
 class QMenu;
 class QSystemTrayIcon;
 struct ProgramWindows;
@@ -64,4 +65,5 @@ private:
     qint64 nextSecond_ = 0;   // when the status bar's time text next changes, ms since the epoch
     QMenu* PopupMenu1 = nullptr;
     QSystemTrayIcon* RzTrayIcon1 = nullptr;
+    PictureButtons* pictureButtons_ = nullptr; // beside the tab of the model shown
 };

@@ -32,6 +32,11 @@ FullScreenPicture::FullScreenPicture(ModelSheet& sheet)
     layout->addWidget(picture_, 1);
     layout->addWidget(readouts_);
     connect(&sheet, &ModelSheet::redrawn, this, &FullScreenPicture::Update);
+    // Opened from the tool row or the tab, the keys still work a control: the sheet's first.
+    if (!control() && !sheet.controls().isEmpty()) {
+        if (auto* first = qobject_cast<QWidget*>(sheet.controls().first()))
+            first->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FullScreenPicture::Update()

@@ -44,6 +44,63 @@ void drawCircularArrow(QPainter& p, const QColor& color)
     p.drawPolygon(QPolygonF({{17, 2}, {26, 7}, {18, 13}}));
 }
 
+// A framed landscape: the model's picture the four picture commands act on.
+void drawPictureFrame(QPainter& p, const QRectF& frame)
+{
+    p.setPen(QPen(QColor(0xB0, 0xB8, 0xC8), 1.5));
+    p.setBrush(QColor(0x10, 0x10, 0x20));
+    p.drawRect(frame);
+    p.setPen(QPen(QColor(0xFF, 0xD0, 0x00), 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(frame.left() + 2, frame.bottom() - 3), QPointF(frame.right() - 2, frame.top() + 3));
+}
+
+void drawSave(QPainter& p)
+{
+    drawPictureFrame(p, QRectF(3, 3, 20, 15));
+    p.setPen(QPen(QColor(0x10, 0x70, 0x20), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(24, 14), QPointF(24, 27));
+    p.drawPolyline(QPolygonF({{18, 22}, {24, 28}, {30, 22}}));
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 29), QPointF(17, 29));
+}
+
+void drawCopy(QPainter& p)
+{
+    p.setPen(QPen(QColor(0x60, 0x70, 0x80), 1.5));
+    p.setBrush(QColor(0xFA, 0xFA, 0xF5));
+    p.drawRect(QRectF(11, 11, 19, 17));
+    drawPictureFrame(p, QRectF(3, 4, 19, 15));
+}
+
+void drawPrint(QPainter& p)
+{
+    p.setPen(QPen(QColor(0x60, 0x70, 0x80), 1.5));
+    p.setBrush(QColor(0xFA, 0xFA, 0xF5));
+    p.drawRect(QRectF(9, 3, 14, 10));
+    p.setPen(QPen(QColor(0x30, 0x30, 0x38), 1.5));
+    p.setBrush(QColor(0x5A, 0x60, 0x6E));
+    p.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+    p.setPen(QPen(QColor(0x60, 0x70, 0x80), 1.5));
+    p.setBrush(QColor(0xFA, 0xFA, 0xF5));
+    p.drawRect(QRectF(9, 19, 14, 10));
+    p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1));
+    p.drawLine(QPointF(12, 23), QPointF(20, 23));
+    p.drawLine(QPointF(12, 26), QPointF(18, 26));
+}
+
+void drawFullScreen(QPainter& p)
+{
+    drawPictureFrame(p, QRectF(8, 9, 16, 14));
+    p.setPen(QPen(QColor(0x20, 0x60, 0xC0), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    // A corner mark at each corner of the screen, pointing outwards.
+    for (const QPointF& corner : {QPointF(3, 3), QPointF(29, 3), QPointF(29, 29), QPointF(3, 29)}) {
+        const qreal dx = corner.x() < 16 ? 6 : -6;
+        const qreal dy = corner.y() < 16 ? 6 : -6;
+        p.drawPolyline(QPolygonF({{corner.x() + dx, corner.y()}, corner, {corner.x(), corner.y() + dy}}));
+    }
+}
+
 void paintGlyph(QPainter& p, Glyph glyph)
 {
     switch (glyph) {
@@ -212,6 +269,18 @@ void paintGlyph(QPainter& p, Glyph glyph)
                 p.drawRect(QRectF(9 + 5 * column, 14 + 4 * row, 4, 3));
             }
         }
+        break;
+    case Glyph::SavePicture:
+        drawSave(p);
+        break;
+    case Glyph::CopyPicture:
+        drawCopy(p);
+        break;
+    case Glyph::PrintPicture:
+        drawPrint(p);
+        break;
+    case Glyph::FullScreen:
+        drawFullScreen(p);
         break;
     case Glyph::ArrowUp:
     case Glyph::ArrowDown: {

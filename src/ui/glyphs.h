@@ -25,6 +25,10 @@ enum class Glyph {
     ArrowDown,
     SpeechBubble,
     Calculator,
+    SavePicture,
+    CopyPicture,
+    PrintPicture,
+    FullScreen,
 };
 
 QPixmap GlyphPixmap(Glyph glyph, int size);

@@ -3,6 +3,7 @@
 
 #include "ui/error_box.h"
 #include "ui/full_screen_picture.h"
+#include "ui/glyphs.h"
 #include "ui/model_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/sheet_picture.h"
@@ -15,12 +16,15 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
+
+const char* const kPictureAction = "pictureAction";
 
 struct SaveChoice {
     const char* filter;
@@ -70,6 +74,16 @@ void PrintWithPreview(ModelSheet& sheet)
     preview.exec();
 }
 
+// On the screen the sheet is on (the projector's, when the window was moved
+// there), sized to it even where no window manager does that.
+void ShowFullScreen(ModelSheet& sheet)
+{
+    auto* view = new FullScreenPicture(sheet);
+    view->setGeometry(sheet.screen()->geometry());
+    view->showFullScreen();
+    view->activateWindow();
+}
+
 } // namespace
 
 void CopyPicture(ModelSheet& sheet, QClipboard& clipboard)
@@ -84,17 +98,29 @@ void CopyPicture(ModelSheet& sheet, QClipboard& clipboard)
 
 void AddPictureActions(ModelSheet& sheet)
 {
-    const auto add = [&sheet](const char* caption, const QKeySequence& keys, std::function<void()> run) {
-        auto* action = new QAction(QString::fromUtf8(caption), &sheet);
+    const auto add = [&sheet](const char* caption, Glyph glyph, const QKeySequence& keys, std::function<void()> run) {
+        auto* action = new QAction(GlyphIcon(glyph), QString::fromUtf8(caption), &sheet);
         action->setShortcut(keys);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        // Only the sheet shown is visible, so its keys are the only ones live in its window.
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(), keys.toString(QKeySequence::NativeText)));
+        action->setProperty(kPictureAction, true);
         ConnectGuarded(action, &QAction::triggered, &sheet, std::move(run));
         sheet.addAction(action);
         sheet.modelCanvas()->addAction(action);
     };
-    add("Сохранить рисунок…", QKeySequence::Save, [&sheet] { SavePicture(sheet); });
-    add("Копировать рисунок", QKeySequence::Copy, [&sheet] { CopyPicture(sheet, *QApplication::clipboard()); });
-    add("Печать…", QKeySequence::Print, [&sheet] { PrintWithPreview(sheet); });
-    add("Во весь экран", QKeySequence(Qt::Key_F11), [&sheet] { (new FullScreenPicture(sheet))->showFullScreen(); });
+    add("Сохранить рисунок…", Glyph::SavePicture, QKeySequence::Save, [&sheet] { SavePicture(sheet); });
+    add("Копировать рисунок", Glyph::CopyPicture, QKeySequence::Copy,
+        [&sheet] { CopyPicture(sheet, *QApplication::clipboard()); });
+    add("Печать…", Glyph::PrintPicture, QKeySequence::Print, [&sheet] { PrintWithPreview(sheet); });
+    add("Во весь экран", Glyph::FullScreen, QKeySequence(Qt::Key_F11),
+        [&sheet] { ShowFullScreen(sheet); });
     sheet.modelCanvas()->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QList<QAction*> PictureActions(const QWidget& sheet)
+{
+    QList<QAction*> actions = sheet.actions();
+    actions.removeIf([](const QAction* action) { return !action->property(kPictureAction).toBool(); });
+    return actions;
 }

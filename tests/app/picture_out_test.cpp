@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
+#include "app/model_catalogue.h"
 #include "app/program_windows.h"
 #include "kit/image_canvas.h"
 #include "ui/error_box.h"
 #include "ui/full_screen_picture.h"
 #include "ui/model_sheet.h"
 #include "ui/picture_actions.h"
+#include "ui/picture_buttons.h"
 #include "ui/readout_text.h"
 #include "ui/rx_label.h"
 #include "ui/sheet_picture.h"
@@ -21,6 +23,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -140,6 +143,44 @@ TEST_F(PictureOut, PngAndClipboardCarryTheCanvasAndItsReadouts)
     EXPECT_TRUE(copied->text().contains("Предельный угол Ao = NO\n")) << "NO takes no unit";
 }
 
+// The buttons beside the tab act on the model shown, whichever was shown
+// before: a click on the copy button copies that model's picture.
+TEST_F(PictureOut, ButtonsBesideTheTabActOnTheModelShown)
+{
+    TForm1* main = windows->form1.get();
+    main->show();
+    const QStringList hints = {"Сохранить рисунок… (Ctrl+S)", "Копировать рисунок (Ctrl+C)", "Печать… (Ctrl+P)",
+                               "Во весь экран (F11)"};
+    for (const ModelEntry& model : ModelCatalogue()) {
+        SCOPED_TRACE(model.name.toStdString());
+        ModelSheet* sheet = main->modelSheet(model.sheet);
+        main->ShowModelSheet(sheet);
+        QApplication::processEvents();
+        const QList<QToolButton*> buttons = main->findChild<PictureButtons*>()->findChildren<QToolButton*>();
+        ASSERT_EQ(buttons.size(), hints.size());
+        for (int i = 0; i < buttons.size(); ++i) {
+            EXPECT_TRUE(buttons[i]->isVisible() && buttons[i]->isEnabled());
+            EXPECT_EQ(buttons[i]->actions(), QList<QAction*>{PictureActions(*sheet)[i]}) << "no menu of other models";
+            EXPECT_EQ(buttons[i]->toolTip(), hints[i]);
+        }
+        // By the button, and by the key with the focus outside the sheet (on the tool row).
+        for (const bool byKey : {false, true}) {
+            QApplication::clipboard()->clear();
+            if (byKey) {
+                main->findChild<QWidget*>("sBitBtn1")->setFocus();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            } else {
+                buttons[1]->click();
+            }
+            const QMimeData* copied = QApplication::clipboard()->mimeData();
+            ASSERT_TRUE(copied && copied->hasImage()) << (byKey ? "Ctrl+C" : "button");
+            EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).size(), sheet->modelCanvas()->Canvas().Image().size())
+                << (byKey ? "Ctrl+C" : "button");
+            EXPECT_TRUE(copied->text().startsWith(model.title.simplified())) << copied->text().toStdString();
+        }
+    }
+}
+
 // The printed page holds its title and readouts as text and the picture as
 // vectors, no image of the canvas.
 TEST_F(PictureOut, PrintedPageHoldsTitleAndReadoutsAsTextAndNoImage)
@@ -209,6 +250,16 @@ TEST_F(PictureOut, FullScreenDrawsAtTheScreensScaleAndTheKeysWorkTheModel)
     EXPECT_NE(sheet->focusWidget(), n2) << "Tab does not move on from n2";
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
+
+    // Opened with the focus outside the sheet, the keys work its first control, the ray's angle.
+    sheet->focusWidget()->clearFocus();
+    view = new FullScreenPicture(*sheet);
+    view->show();
+    QTest::keyClick(view, Qt::Key_Right);
+    const QString readouts = view->findChildren<QLabel*>().at(1)->text().replace(QChar::Nbsp, ' ');
+    EXPECT_TRUE(readouts.contains("Угол падающего луча A = 45,5 °")) << readouts.toStdString();
+    view->close();
+    QTest::keyClick(sheet->focusWidget(), Qt::Key_Left);
 }
 
 } // namespace

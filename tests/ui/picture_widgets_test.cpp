@@ -13,7 +13,8 @@ namespace {
 const Glyph kGlyphs[] = {Glyph::HideModel, Glyph::Models,     Glyph::Dictionary, Glyph::Reference,  Glyph::Formulas,
                          Glyph::Questions, Glyph::Problems,   Glyph::Knowledge,  Glyph::Help,       Glyph::Exit,
                          Glyph::Refresh,   Glyph::Defaults,   Glyph::IndexTable, Glyph::Warning,    Glyph::ArrowUp,
-                         Glyph::ArrowDown, Glyph::SpeechBubble, Glyph::Calculator};
+                         Glyph::ArrowDown, Glyph::SpeechBubble, Glyph::Calculator, Glyph::SavePicture, Glyph::CopyPicture,
+                         Glyph::PrintPicture, Glyph::FullScreen};
 
 // The box of the pixels of `image` that pass `test`; empty when none do.
 QRect boxOf(const QImage& image, const std::function<bool(QColor)>& test)
