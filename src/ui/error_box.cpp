@@ -3,6 +3,7 @@
 
 #include "kit/float_error.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace {
@@ -22,6 +23,12 @@ ErrorSink& errorSink()
 ErrorSink& messageSink()
 {
     static ErrorSink sink;
+    return sink;
+}
+
+AnswerSink& answerSink()
+{
+    static AnswerSink sink;
     return sink;
 }
 
@@ -80,6 +87,30 @@ void ShowMessage(const QString& text)
 void SetMessageSink(ErrorSink sink)
 {
     messageSink() = std::move(sink);
+}
+
+QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    if (answerSink())
+        return answerSink()(text);
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, buttons);
+    // Qt's own captions are English unless its translations are loaded.
+    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+        {QMessageBox::Yes, "Да"},           {QMessageBox::No, "Нет"},         {QMessageBox::Save, "Сохранить"},
+        {QMessageBox::Discard, "Не сохранять"}, {QMessageBox::Cancel, "Отмена"},
+    };
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(caption));
+    }
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void SetAnswerSink(AnswerSink sink)
+{
+    answerSink() = std::move(sink);
 }
 
 void RunGuarded(const std::function<void()>& handler)

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <memory>
-
-class QMessageBox;
 
 // The application's title: the caption of the task-bar entry and of error boxes.
 void SetApplicationTitle(const QString& title);
@@ -32,6 +31,14 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text);
 // when one is set.
 void ShowMessage(const QString& text);
 void SetMessageSink(ErrorSink sink);
+
+// Asks `text` in a question box with `buttons` (the application title as
+// caption) and returns the one chosen, or what the answer sink returns when
+// one is set.
+QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton);
+using AnswerSink = std::function<QMessageBox::StandardButton(const QString& questionText)>;
+void SetAnswerSink(AnswerSink sink);
 
 // Runs an event handler; an error it raises ends it there and is shown in the
 // error box, so no exception ever unwinds through Qt's frames.
