@@ -8,11 +8,7 @@
 
 #include <unistd.h>
 
-namespace {
-
-// Writes every byte or reports failure; the device must be unbuffered, so
-// that a write the disk refuses fails here and not unseen in a later flush.
-bool writeAll(QSaveFile& file, const QByteArray& data)
+bool WriteWhole(QSaveFile& file, const QByteArray& data)
 {
     qsizetype done = 0;
     while (done < data.size()) {
@@ -24,8 +20,6 @@ bool writeAll(QSaveFile& file, const QByteArray& data)
     // Some file systems report a full disk or a quota only when the data goes out.
     return ::fsync(file.handle()) == 0;
 }
-
-} // namespace
 
 IniFile::IniFile(QString path)
     : path_(std::move(path))
@@ -70,6 +64,6 @@ void IniFile::WriteInteger(const QString& section, const QString& key, int value
     // An uncommitted QSaveFile removes its temporary file, so a failed write
     // leaves nothing behind.
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, text.Bytes()) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteWhole(file, text.Bytes()) || !file.commit())
         throw AppError(failure);
 }

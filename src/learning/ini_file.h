@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QSaveFile;
+
 // An INI file read and written as the Windows profile functions do (see
 // IniText). Every read goes to the file, so changes made meanwhile take
 // effect; a missing file reads as empty.
@@ -33,3 +35,8 @@ private:
 
     QString path_;
 };
+
+// Writes every byte to an unbuffered QSaveFile and on to the disk; false
+// when any of them does not get there, so that a full disk or a size limit
+// is known before the file is committed.
+bool WriteWhole(QSaveFile& file, const QByteArray& data);

@@ -218,26 +218,69 @@ IniSection IniText::Section(const QString& section) const
     return result;
 }
 
-bool IniText::SetInteger(const QString& section, const QString& key, int value)
+bool IniText::HasSection(const QString& section) const
+{
+    return sectionLine(section) >= 0;
+}
+
+int IniText::sectionEnd(int head) const
+{
+    int end = head + 1;
+    while (end < int(lines_.size()) && !sectionOf(lines_[end].decoded))
+        ++end;
+    return end;
+}
+
+QStringList IniText::KeyNames(const QString& section) const
+{
+    QStringList names;
+    const int head = sectionLine(section);
+    if (head < 0)
+        return names;
+    for (int i = head + 1; i < sectionEnd(head); ++i) {
+        if (const auto name = keyOf(lines_[i].decoded))
+            names << name->trimmed();
+    }
+    return names;
+}
+
+bool IniText::SetInteger(const QString& section, const QString& key, int value, const QString& afterKey)
+{
+    return set(section, key, QByteArray::number(value), afterKey);
+}
+
+bool IniText::SetString(const QString& section, const QString& key, const QString& value, const QString& afterKey)
+{
+    QString text = value;
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (valueOf(QLatin1Char('=') + text) != text)
+        text = QLatin1Char('"') + text + QLatin1Char('"');
+    const std::optional<QByteArray> bytes = encode(text);
+    return bytes && set(section, key, *bytes, afterKey);
+}
+
+bool IniText::set(const QString& section, const QString& key, const QByteArray& value, const QString& afterKey)
 {
     const KeyPlace place = find(section, key);
-    const QByteArray number = QByteArray::number(value);
     if (place.keyLine >= 0) {
         // The key keeps its own spelling; only its value changes.
         Line& line = lines_[place.keyLine];
-        line = makeLine(line.text.left(line.text.indexOf('=') + 1) + number, line.end);
+        line = makeLine(line.text.left(line.text.indexOf('=') + 1) + value, line.end);
         return true;
     }
     const std::optional<QByteArray> keyName = encode(key);
     if (!keyName)
         return false;
     const QByteArray end = lineEnd();
-    const Line entry = makeLine(*keyName + '=' + number, end);
+    const Line entry = makeLine(*keyName + '=' + value, end);
     if (place.sectionLine >= 0) {
-        Line& last = lines_[place.lastLineOfSection];
-        if (last.end.isEmpty())
-            last.end = end;
-        lines_.insert(lines_.begin() + place.lastLineOfSection + 1, entry);
+        const int after = afterKey.isEmpty() ? -1 : find(section, afterKey).keyLine;
+        const int at = after >= 0 ? after : place.lastLineOfSection;
+        Line& previous = lines_[at];
+        if (previous.end.isEmpty())
+            previous.end = end;
+        lines_.insert(lines_.begin() + at + 1, entry);
         return true;
     }
     const std::optional<QByteArray> sectionName = encode(section);
@@ -248,6 +291,60 @@ bool IniText::SetInteger(const QString& section, const QString& key, int value)
     lines_.push_back(makeLine('[' + *sectionName + ']', end));
     lines_.push_back(entry);
     return true;
+}
+
+void IniText::RemoveKey(const QString& section, const QString& key)
+{
+    const int head = sectionLine(section);
+    if (head < 0)
+        return;
+    const QString wanted = foldedName(key);
+    for (int i = sectionEnd(head) - 1; i > head; --i) {
+        if (const auto name = keyOf(lines_[i].decoded); name && foldedName(*name) == wanted)
+            lines_.erase(lines_.begin() + i);
+    }
+}
+
+bool IniText::AddSection(const QString& section)
+{
+    const std::optional<QByteArray> name = encode(section);
+    if (!name)
+        return false;
+    const QByteArray end = lineEnd();
+    if (!lines_.empty()) {
+        if (lines_.back().end.isEmpty())
+            lines_.back().end = end;
+        if (!lines_.back().decoded.trimmed().isEmpty())
+            lines_.push_back(makeLine({}, end));
+    }
+    lines_.push_back(makeLine('[' + *name + ']', end));
+    return true;
+}
+
+void IniText::RemoveSectionIfEmpty(const QString& section)
+{
+    int first = sectionLine(section);
+    if (first < 0)
+        return;
+    const int end = sectionEnd(first);
+    for (int i = first + 1; i < end; ++i) {
+        if (!lines_[i].decoded.trimmed().isEmpty())
+            return;
+    }
+    // In the middle of the file the blank lines after the section part it from the next.
+    if (end == int(lines_.size())) {
+        while (first > 0 && lines_[first - 1].decoded.trimmed().isEmpty())
+            --first;
+    }
+    lines_.erase(lines_.begin() + first, lines_.begin() + end);
+}
+
+void IniText::ConvertToUtf8()
+{
+    utf8_ = true;
+    byteOrderMark_ = kUtf8ByteOrderMark;
+    for (Line& line : lines_)
+        line.text = line.decoded.toUtf8();
 }
 
 QByteArray IniText::Bytes() const
