@@ -60,8 +60,8 @@ void TForm17::FormCreate()
     current_ = 0;
     score_ = 0;
     count_ = file_.ReadInteger(kTestSection, kCountKey, -2);
-    // A missing count is written as -1, so that the teacher finds the key to fill in.
     showTestFacts();
+    // A missing count is written as -1, so that the teacher finds the key to fill in.
     if (count_ < -1)
         file_.WriteInteger(kTestSection, kCountKey, -1);
 }
