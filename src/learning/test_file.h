@@ -52,8 +52,9 @@ private:
 };
 
 // Writes `bytes` as the new content of the test file at `path`, keeping its
-// previous version as "<file name>.bak" beside it (Test.ini.bak). Both
-// files are replaced only once the new bytes are on the disk, so a write
-// that fails leaves the old file and the old backup as they were; false
-// then, with a message naming the file in `error`.
+// previous version as "<file name>.bak" beside it (Test.ini.bak). The new
+// bytes reach the disk before the backup is replaced, and the file last, so
+// a write that fails leaves the old file and its backup as they were (but
+// for the final rename: should that fail, the backup already holds the file
+// as it still is); false then, with a message naming the file in `error`.
 bool SaveTestFile(const QString& path, const QByteArray& bytes, QString* error);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/test_window.h"
 
+#include "learning/grading.h"
 #include "learning/grading_window.h"
+#include "learning/test_file.h"
 #include "kit/float_error.h"
 #include "ui/error_box.h"
 #include "ui/window_placement.h"
@@ -9,17 +11,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
 
 const QString kTestSection = QStringLiteral("Тест");
 const QString kCountKey = QStringLiteral("Количество Вопросов ");
+const QString kUntitled = QStringLiteral("Тест без названия");
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 4;
-// A count beyond this is a slip of the teacher's keyboard; the scroll box
-// still holds this many buttons with ease.
-constexpr int kMaxAnswers = 50;
 
 } // namespace
 
@@ -35,6 +37,7 @@ TForm17::TForm17(const QString& iniPath, QWidget* parent)
     ShapeWindow(this, WindowShape::At(161, 161));
 
     ConnectGuarded(ui->BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
+    ConnectGuarded(ui->BtnOpen, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
     ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });
 }
@@ -53,13 +56,57 @@ void TForm17::SetGradingWindow(TForm19* window)
 
 void TForm17::FormCreate()
 {
-    setWindowTitle(file_.ReadString(kTestSection, QStringLiteral("Название теста"), QStringLiteral("Тест без названия")));
+    setWindowTitle(file_.ReadString(kTestSection, QStringLiteral("Название теста"), kUntitled));
     current_ = 0;
     score_ = 0;
     count_ = file_.ReadInteger(kTestSection, kCountKey, -2);
+    showTestFacts();
     // A missing count is written as -1, so that the teacher finds the key to fill in.
     if (count_ < -1)
         file_.WriteInteger(kTestSection, kCountKey, -1);
+}
+
+void TForm17::BtnOpenClick()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть тест"), QFileInfo(file_.path()).absolutePath(),
+                                                      QStringLiteral("Тесты (*.ini)"));
+    if (!path.isEmpty())
+        OpenTest(path);
+}
+
+bool TForm17::OpenTest(const QString& path)
+{
+    QString error;
+    const std::optional<TestFile> test = TestFile::Load(path, &error);
+    if (!test) {
+        ShowError(error);
+        return false;
+    }
+    file_ = IniFile(path);
+    const TestContent content = test->content();
+    setWindowTitle(content.title.isEmpty() ? kUntitled : content.title);
+    count_ = int(content.questions.size());
+    removeAnswerButtons();
+    current_ = 0;
+    score_ = 0;
+    ui->Label1->clear();
+    ui->BtnStart->show();
+    showTestFacts();
+    return true;
+}
+
+void TForm17::showTestFacts()
+{
+    // A test without questions has none to show, whatever its count says.
+    const int questions = std::max(count_, 0);
+    ui->RzLEDDisplay1->setCaption(QString::number(questions));
+    ui->RzLEDDisplay2->setCaption(QString::number(qint64(questions) * kPointsPerAnswer));
+    ui->LabelProgress->hide();
+    QLabel* label = ui->LabelFile;
+    label->ensurePolished();
+    const QString text = QStringLiteral("Файл: ") + QFileInfo(file_.path()).fileName();
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width()));
+    label->setToolTip(QDir::toNativeSeparators(file_.path()));
 }
 
 void TForm17::BtnStartClick()
@@ -81,23 +128,28 @@ void TForm17::showCurrentQuestion()
 {
     removeAnswerButtons();
     if (count_ < current_ && current_ > 0) {
-        const QString message = QStringLiteral("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2")
-                                    .arg(count_)
-                                    .arg(qint64(score_) * 5);
+        QString message = QStringLiteral("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2")
+                              .arg(count_)
+                              .arg(qint64(score_) * kPointsPerAnswer);
+        if (count_ > 0)
+            message += QLatin1Char('\r') + ResultLine(score_, count_);
+        ui->LabelProgress->hide();
         ShowMessage(message);
         ui->BtnStart->show();
         return;
     }
+    ui->LabelProgress->setText(QStringLiteral("Вопрос %1 из %2").arg(current_).arg(count_));
+    ui->LabelProgress->show();
 
     const IniSection question = file_.ReadSection(questionSection());
     ui->Label1->setPlainText(question.ReadString(QStringLiteral("Текст вопроса"), QStringLiteral("Вопрос отсутствует")));
     int m = question.ReadInteger(QStringLiteral("Количество кнопок"), 0);
-    if (m > kMaxAnswers) {
+    if (m > kMostAnswersRead) {
         ShowError(QStringLiteral("В файле с вопросами у вопроса №%1 указано вариантов ответа: %2, а их может быть не больше %3")
                       .arg(current_)
                       .arg(m)
-                      .arg(kMaxAnswers));
-        m = kMaxAnswers;
+                      .arg(kMostAnswersRead));
+        m = kMostAnswersRead;
     }
     QWidget* box = ui->answers;
     const int width = ui->sScrollBox1->width() - 4;

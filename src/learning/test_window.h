@@ -16,8 +16,9 @@ class QPushButton;
 class TForm19;
 
 // The multiple-choice test. Its title and question count come from
-// "Test.ini" beside the program at start-up; each question's keys are read
-// from the file when the question is shown or answered.
+// "Test.ini" beside the program at start-up, or from the test file opened
+// later; each question's keys are read from the file when the question is
+// shown or answered.
 class TForm17 : public QWidget {
     Q_OBJECT
 
@@ -33,6 +34,12 @@ public:
     // when it is missing or below -1.
     void FormCreate();
     void BtnStartClick();
+    // Asks for another test file, in the folder of the one shown, and opens it.
+    void BtnOpenClick();
+    // Takes the test of another file: its title, count and questions, the
+    // window idle again. A file that is no test is refused in the error box
+    // and the test shown stays.
+    bool OpenTest(const QString& path);
     // An answer; a sender that is not an answer button is ignored.
     void ButtonClick(QObject* sender);
     void sBitBtn1Click();
@@ -45,11 +52,14 @@ public:
     QList<QPushButton*> answerButtons() const { return buttons_; }
     QString questionText() const;
     bool startVisible() const;
+    QString testPath() const { return file_.path(); }
 
     // The path of "Test.ini": the folder of the executable.
     static QString DefaultTestPath();
 
 private:
+    // The displays and the file name that describe the test.
+    void showTestFacts();
     void showCurrentQuestion();
     void removeAnswerButtons();
     QString questionSection() const;

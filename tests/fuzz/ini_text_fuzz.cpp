@@ -65,5 +65,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        == before.Value(text(other.section), text(other.key)));
         }
     }
+
+    // A text value reads back as it was set, line breaks as blanks, or the
+    // text stays as it was; a key removed is gone.
+    const char16_t* const texts[] = {u"", u"  по краям  ", u"\"в кавычках\"", u"'один'", u"две\r\nстроки", u"Ω", u"="};
+    const QString wanted = text(texts[static_cast<unsigned>(value) % std::size(texts)]);
+    IniText withText = before;
+    if (withText.SetString(text(target.section), text(target.key), wanted)) {
+        const IniText reread(withText.Bytes());
+        if (reread.IsUtf8() == withText.IsUtf8())
+            FUZZ_CHECK(reread.Value(text(target.section), text(target.key)) == QString(wanted).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    } else {
+        FUZZ_CHECK(withText.Bytes() == before.Bytes());
+    }
+    withText.RemoveKey(text(target.section), text(target.key));
+    const IniText removed(withText.Bytes());
+    if (removed.IsUtf8() == withText.IsUtf8())
+        FUZZ_CHECK(!removed.Value(text(target.section), text(target.key)));
     return 0;
 }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/cards_window.h"
+#include "learning/test_file.h"
 #include "learning/test_window.h"
 #include "ui/error_box.h"
+#include "ui/rz_led_display.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -46,9 +49,10 @@ protected:
     }
 
     QString path() const { return folder.filePath("Test.ini"); }
-    void write(const QString& text)
+    void write(const QString& text) { writeAt(path(), text); }
+    static void writeAt(const QString& path, const QString& text)
     {
-        QFile file(path());
+        QFile file(path);
         file.open(QIODevice::WriteOnly);
         QStringEncoder encoder("windows-1251");
         file.write(encoder(text));
@@ -61,6 +65,12 @@ protected:
     }
     static void answer(TForm17& test, int i) { test.answerButtons().at(i - 1)->click(); }
     static void start(TForm17& test) { test.findChild<QPushButton*>("BtnStart")->click(); }
+    // What the window tells of the test: the count, the most points, the file.
+    static QStringList facts(const TForm17& test)
+    {
+        return {test.findChild<TRzLEDDisplay*>("RzLEDDisplay1")->caption(),
+                test.findChild<TRzLEDDisplay*>("RzLEDDisplay2")->caption(), test.findChild<QLabel*>("LabelFile")->text()};
+    }
 
     QTemporaryDir folder;
     QStringList messages;
@@ -79,7 +89,8 @@ TEST_F(TestWindowTest, FullRunCountsFivePointsAQuestion)
         EXPECT_EQ(test->questionText(), QStringLiteral("Вопрос %1?").arg(k));
         answer(*test, 2);
     }
-    EXPECT_EQ(messages, QStringList{"ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 20\rКоличество набранных баллов =100"});
+    EXPECT_EQ(messages, QStringList{"ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 20\rКоличество набранных баллов =100\r"
+                                       "100 баллов из 100: оценка 5"});
     EXPECT_TRUE(test->startVisible());
     EXPECT_TRUE(test->answerButtons().isEmpty());
     EXPECT_EQ(test->questionText(), "Вопрос 20?");
@@ -89,7 +100,8 @@ TEST_F(TestWindowTest, FullRunCountsFivePointsAQuestion)
     EXPECT_EQ(test->currentQuestion(), 1);
     for (int k = 1; k <= 20; ++k)
         answer(*test, 1);
-    EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 20\rКоличество набранных баллов =0");
+    EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 20\rКоличество набранных баллов =0\r"
+                               "0 баллов из 100: оценка 2");
 }
 
 TEST_F(TestWindowTest, AnswerButtonsStand29PixelsApartAndScroll)
@@ -117,7 +129,8 @@ TEST_F(TestWindowTest, OnlyTheCountedQuestionsAreAsked)
     start(*test);
     for (int k = 1; k <= 3; ++k)
         answer(*test, 2);
-    EXPECT_EQ(messages, QStringList{"ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 3\rКоличество набранных баллов =15"});
+    EXPECT_EQ(messages, QStringList{"ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 3\rКоличество набранных баллов =15\r"
+                                       "15 баллов из 15: оценка 5"});
 }
 
 TEST_F(TestWindowTest, MissingQuestionLeavesTheRunStuck)
@@ -152,7 +165,8 @@ TEST_F(TestWindowTest, AnAbsurdAnswerCountIsReportedAndCutTo50)
         EXPECT_EQ(buttons.first()->text(), "Да");
         EXPECT_EQ(buttons.last()->geometry(), QRect(0, 49 * 29, 405, 25));
         answer(*test, 1);
-        EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 1\rКоличество набранных баллов =5");
+        EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 1\rКоличество набранных баллов =5\r"
+                                   "5 баллов из 5: оценка 5");
     }
 }
 
@@ -198,7 +212,8 @@ TEST_F(TestWindowTest, RightAnswerOutOfRangeScoresNothing)
     auto test = open();
     start(*test);
     answer(*test, 2);
-    EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 1\rКоличество набранных баллов =0");
+    EXPECT_EQ(messages.last(), "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 1\rКоличество набранных баллов =0\r"
+                               "0 баллов из 5: оценка 2");
 }
 
 TEST_F(TestWindowTest, MissingFileGetsItsCountKeyAndEndsAtOnce)
@@ -280,6 +295,91 @@ TEST_F(TestWindowTest, ChangesToQuestionsTakeEffectWithoutARestart)
     write(testFile(2, 2).replace("Вопрос 2?", "Новый вопрос?"));
     answer(*test, 2);
     EXPECT_EQ(test->questionText(), "Новый вопрос?");
+}
+
+struct GradeCase {
+    int questions;
+    int right;
+    const char* result;
+};
+
+void PrintTo(const GradeCase& c, std::ostream* os)
+{
+    *os << c.right << " of " << c.questions;
+}
+
+class GradedRun : public TestWindowTest, public ::testing::WithParamInterface<GradeCase> {};
+
+// A test written by the editor, taken with scripted answers: the window
+// counts the questions as it goes and ends with the points and the mark.
+TEST_P(GradedRun, EndsWithThePointsAndTheMark)
+{
+    const auto [n, right, result] = GetParam();
+    const auto key = [](int k) { return 1 + k % 3; };
+    TestContent content{"Проверка", {}};
+    for (int k = 1; k <= n; ++k)
+        content.questions << TestQuestion{QStringLiteral("Вопрос %1?").arg(k), {"да", "нет", "не знаю"}, key(k)};
+    QString error;
+    ASSERT_TRUE(SaveTestFile(path(), TestFile().Bytes(content).value(), &error)) << error.toStdString();
+
+    auto test = open();
+    EXPECT_EQ(facts(*test), (QStringList{QString::number(n), QString::number(5 * n), "Файл: Test.ini"}));
+    auto* progress = test->findChild<QLabel*>("LabelProgress");
+    EXPECT_TRUE(progress->isHidden());
+    start(*test);
+    for (int k = 1; k <= n; ++k) {
+        ASSERT_EQ(progress->text(), QStringLiteral("Вопрос %1 из %2").arg(k).arg(n));
+        ASSERT_FALSE(progress->isHidden());
+        answer(*test, k <= right ? key(k) : key(k) % 3 + 1);
+    }
+    EXPECT_TRUE(progress->isHidden());
+    EXPECT_EQ(messages, QStringList{QStringLiteral("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2\r")
+                                        .arg(n)
+                                        .arg(5 * right)
+                                    + QString::fromUtf8(result)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Scores, GradedRun,
+                         ::testing::Values(GradeCase{20, 20, "100 баллов из 100: оценка 5"},
+                                           GradeCase{20, 0, "0 баллов из 100: оценка 2"},
+                                           GradeCase{20, 7, "35 баллов из 100: оценка 2"},
+                                           GradeCase{20, 8, "40 баллов из 100: оценка 3"},
+                                           GradeCase{20, 15, "75 баллов из 100: оценка 4"},
+                                           GradeCase{20, 16, "80 баллов из 100: оценка 5"},
+                                           // 35 and 35.5 of 100: a half rounds up into the next mark.
+                                           GradeCase{200, 70, "350 баллов из 1000: оценка 2"},
+                                           GradeCase{200, 71, "355 баллов из 1000: оценка 3"},
+                                           GradeCase{3, 2, "10 баллов из 15: оценка 4"}));
+
+TEST_F(TestWindowTest, OpensAnotherTestAndRefusesAFileThatIsNoTest)
+{
+    write(testFile(20, 20));
+    auto test = open();
+    start(*test);
+    answer(*test, 2);
+
+    const QString physics = folder.filePath("Physics7.ini");
+    writeAt(physics, testFile(3, 3).replace("Проверочный тест", "Физика, 7 класс"));
+    ASSERT_TRUE(test->OpenTest(physics));
+    EXPECT_EQ(test->windowTitle(), "Физика, 7 класс");
+    EXPECT_EQ(facts(*test), (QStringList{"3", "15", "Файл: Physics7.ini"}));
+    EXPECT_TRUE(test->startVisible());
+    EXPECT_TRUE(test->answerButtons().isEmpty());
+    EXPECT_EQ(test->questionText(), "");
+    EXPECT_TRUE(test->findChild<QLabel*>("LabelProgress")->isHidden());
+    start(*test);
+    for (int k = 1; k <= 3; ++k)
+        answer(*test, 2);
+    EXPECT_EQ(messages, QStringList{"ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 3\rКоличество набранных баллов =15\r"
+                                    "15 баллов из 15: оценка 5"});
+
+    const QString notes = folder.filePath("notes.ini");
+    writeAt(notes, "[Журнал]\nКласс=7Б\n");
+    EXPECT_FALSE(test->OpenTest(notes));
+    EXPECT_EQ(errors, QStringList{"Файл " + notes + " — не тест: в нём нет раздела [Тест]."});
+    EXPECT_EQ(test->windowTitle(), "Физика, 7 класс");
+    EXPECT_EQ(facts(*test), (QStringList{"3", "15", "Файл: Physics7.ini"}));
+    EXPECT_EQ(test->testPath(), physics);
 }
 
 class CardsWindowTest : public TestWindowTest {

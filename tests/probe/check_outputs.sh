@@ -102,7 +102,8 @@ expect "$out" VrMatrix28=NO Image5.visible=1 sLabelFX4.visible=1 Image6.visible=
 
 right="1 2 2 2 3 3 2 3 2 3 2 1 2 2 1 1 2 1 2 1"
 out=$("$probe" quiz "$data/Test.ini" $right 2>/dev/null)
-expect "$out" "message=ВЫ ЗАКОНЧИЛИ ТЕСТ" "message=Всего вопросов теста = 20" "message=Количество набранных баллов =100"
+expect "$out" "message=ВЫ ЗАКОНЧИЛИ ТЕСТ" "message=Всего вопросов теста = 20" "message=Количество набранных баллов =100" \
+  "message=100 баллов из 100: оценка 5"
 # A shot of the test answered to its end captures the result box instead of waiting for its OK.
 shot=$(mktemp --suffix=.png)
 answers=""
@@ -111,6 +112,29 @@ out=$(timeout 60 "$probe" shot TForm17 --click BtnStart $answers "$shot" 2>/dev/
 expect "$out" "message=ВЫ ЗАКОНЧИЛИ ТЕСТ" "message=Количество набранных баллов =100"
 [ -s "$shot" ] || { echo "no shot of the result box"; failures=$((failures + 1)); }
 rm -f "$shot"
+
+# The test file through the editor's reading and saving: unchanged, byte for
+# byte, with the previous version beside it; the shipped test passes every check.
+copy=$(mktemp -d)
+cp "$data/Test.ini" "$copy/Test.ini"
+if ! "$probe" test-file roundtrip "$copy/Test.ini" 2>/dev/null || ! cmp -s "$copy/Test.ini" "$data/Test.ini" \
+  || ! cmp -s "$copy/Test.ini.bak" "$data/Test.ini"; then
+  echo "the round trip of Test.ini changed its bytes"
+  failures=$((failures + 1))
+fi
+out=$("$probe" test-file check "$data/Test.ini" 2>/dev/null)
+if [ -n "$out" ]; then
+  echo "the shipped test fails its checks: $out"
+  failures=$((failures + 1))
+fi
+printf '[Журнал]\r\n' >"$copy/notes.ini"
+if err=$("$probe" test-file roundtrip "$copy/notes.ini" 2>&1 >/dev/null); then
+  echo "a file that is no test was taken"
+  failures=$((failures + 1))
+fi
+expect "$err" "Файл $copy/notes.ini — не тест: в нём нет раздела [Тест]"
+[ "$(cat "$copy/notes.ini")" = $'[Журнал]\r' ] || { echo "a refused file was written"; failures=$((failures + 1)); }
+rm -rf "$copy"
 
 out=$("$probe" rtf "$data/txt/k1.rtf" 2>/dev/null)
 expect "$out" "КАРТОЧКА № 1"

@@ -25,7 +25,8 @@ int usage()
                "  optika-probe gallery FILE.png [--skin NAME]\n"
                "  optika-probe card MODEL FILE.png\n"
                "  optika-probe quiz INI_FILE ANSWER ...\n"
-               "  optika-probe rtf FILE.rtf\n",
+               "  optika-probe rtf FILE.rtf\n"
+               "  optika-probe test-file roundtrip|check FILE\n",
                stderr);
     return 2;
 }
@@ -64,11 +65,15 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return usage();
     const QString verb = args.takeFirst();
-    // These two need no windows of the program.
+    // These need no windows of the program.
     if (verb == QLatin1String("quiz"))
         return RunQuizVerb(args);
     if (verb == QLatin1String("rtf"))
         return RunRtfVerb(args);
+    if (verb == QLatin1String("test-file")) {
+        const int code = RunTestFileVerb(args);
+        return code == 2 ? usage() : code;
+    }
 
     ProgramWindows windows;
     ProbeSession session{windows, {}};

@@ -28,6 +28,9 @@ int RunCardVerb(ProbeSession& session, const QString& model, const QString& file
 int RunQuizVerb(const QStringList& args);
 // Prints the plain text of a rich-text file and a summary of its formatting.
 int RunRtfVerb(const QStringList& args);
+// ARGS = roundtrip FILE: reads the test file and saves it back as the editor
+// does, unchanged; ARGS = check FILE: prints the editor's checks, one a line.
+int RunTestFileVerb(const QStringList& args);
 int RunGalleryVerb(ProbeSession& session, const QString& skin, const QString& file);
 
 // Puts the named skin on the program; false, after saying why, for an unknown name.

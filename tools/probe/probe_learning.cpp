@@ -2,6 +2,7 @@
 #include "probe.h"
 
 #include "learning/rtf_reader.h"
+#include "learning/test_file.h"
 #include "learning/test_window.h"
 #include "ui/error_box.h"
 
@@ -129,5 +130,30 @@ int RunRtfVerb(const QStringList& args)
         return 1;
     }
     out << document.toPlainText() << '\n' << formattingSummary(document) << '\n';
+    return 0;
+}
+
+int RunTestFileVerb(const QStringList& args)
+{
+    if (args.size() != 2 || (args[0] != QLatin1String("roundtrip") && args[0] != QLatin1String("check")))
+        return 2;
+    const QString& path = args[1];
+    QString error;
+    const std::optional<TestFile> file = TestFile::Load(path, &error);
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    if (args[0] == QLatin1String("check")) {
+        QTextStream out(stdout);
+        for (const QString& problem : CheckTest(file->content()))
+            out << problem << '\n';
+        return 0;
+    }
+    // What was read is there in the file's own encoding, so writing it back always succeeds.
+    if (!SaveTestFile(path, file->Bytes(file->content()).value(), &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
     return 0;
 }
