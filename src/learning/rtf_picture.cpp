@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/rtf_picture.h"
 
+#include "learning/rtf_tokenizer.h"
+
 #include <algorithm>
 
 namespace {
@@ -10,14 +12,6 @@ namespace {
 constexpr int kMaxPictureBytes = 32 * 1024 * 1024;
 // Nor is a picture shown larger than this, in pixels.
 constexpr qreal kMaxSide = 2000;
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -37,7 +31,7 @@ void RtfPicture::Apply(RtfAction action, int parameter)
 void RtfPicture::AddHex(QByteArrayView text)
 {
     for (const char c : text) {
-        const int v = hexValue(c);
+        const int v = HexDigitValue(c);
         if (v < 0 || bytes_.size() >= kMaxPictureBytes)
             continue;
         if (highNibble_ < 0) {

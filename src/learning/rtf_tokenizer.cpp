@@ -14,15 +14,15 @@ bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-int hexValue(char c)
+} // namespace
+
+int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 std::optional<RtfToken> RtfTokenizer::Next()
 {
@@ -90,8 +90,8 @@ RtfToken RtfTokenizer::controlSymbol()
     const QByteArrayView symbol = QByteArrayView(data_).sliced(pos_++, 1);
     if (symbol[0] != '\'' || pos_ + 1 >= data_.size())
         return RtfToken{RtfToken::Kind::ControlSymbol, symbol, {}};
-    const int high = hexValue(data_[pos_]);
-    const int low = hexValue(data_[pos_ + 1]);
+    const int high = HexDigitValue(data_[pos_]);
+    const int low = HexDigitValue(data_[pos_ + 1]);
     if (high < 0 || low < 0)
         return RtfToken{RtfToken::Kind::ControlSymbol, symbol, {}};
     pos_ += 2;

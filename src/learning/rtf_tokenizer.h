@@ -17,6 +17,9 @@ struct RtfToken {
     std::optional<int> parameter;
 };
 
+// The value of a hex digit of rich text, -1 for any other character.
+int HexDigitValue(char c);
+
 // Splits rich text into tokens. Line ends outside binary data are no text;
 // \binN is always followed by a binary run of its N bytes (fewer at the end
 // of the data), whatever group it stands in, so that they are never read as
