@@ -237,7 +237,9 @@ bool RtfParser::startsDestination(const RtfControlWord* word, bool ignorable)
         }
         return true;
     }
-    if (ignorable && s.destination == RtfDestination::Text) {
+    // In any destination: the \*\panose of a font or the \*\blipuid of a
+    // picture is no part of its name or data.
+    if (ignorable) {
         s.destination = RtfDestination::Skip;
         return true;
     }

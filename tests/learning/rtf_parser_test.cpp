@@ -136,4 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"lastWord", "ab\\bin", R"("ab")"}),
     caseName);
 
+// A \* group nobody knows is skipped in the font table and in a picture too.
+INSTANTIATE_TEST_SUITE_P(
+    IgnorableGroups, RtfParser,
+    ::testing::Values(ParseCase{"inFontTable", "{\\fonttbl{\\f2{\\*\\panose 020b0604}Tahoma;}}\\f2 t", R"("t"{Tahoma})"},
+                      ParseCase{"inPicture", "{\\pict\\pngblip{\\*\\blipuid 0123456789abcdef}<png>}",
+                                "picture 5x3 at 5x3"}),
+    caseName);
+
 } // namespace
