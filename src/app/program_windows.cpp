@@ -13,6 +13,7 @@
 #include "learning/questions_window.h"
 #include "learning/reference_window.h"
 #include "learning/skin_chooser_window.h"
+#include "learning/test_editor_window.h"
 #include "learning/test_window.h"
 #include "models/refraction/index_table_window.h"
 #include "models/refraction/light_speed_window.h"
@@ -71,9 +72,11 @@ void ProgramWindows::CreateAll()
     create(form17);
     create(form18);
     create(form19);
+    create(testEditor);
     form1->AttachSideWindows();
     form14->SetTestWindow(form17.get());
     form17->SetGradingWindow(form19.get());
+    form17->SetTestEditor(testEditor.get());
     form11->SetAboutWindow(form16.get());
     form11->SetSkinChooser(form18.get());
     form18->SetSkinManager(&form1->sSkinManager1);
@@ -90,7 +93,8 @@ QList<QWidget*> ProgramWindows::all() const
 {
     return {form1.get(),  form2.get(),  form3.get(),  form4.get(),  form5.get(),  form6.get(),
             form7.get(),  form8.get(),  form9.get(),  form10.get(), form11.get(), form12.get(),
-            form13.get(), form14.get(), form16.get(), form17.get(), form18.get(), form19.get()};
+            form13.get(), form14.get(), form16.get(), form17.get(), form18.get(), form19.get(),
+            testEditor.get()};
 }
 
 QWidget* ProgramWindows::byName(const char* name) const

@@ -24,6 +24,10 @@ TForm14::TForm14(QWidget* parent)
         ConnectGuarded(button, &QPushButton::clicked, this, [this, name] { LoadCard(name); });
     }
     ConnectGuarded(ui->sBitBtn7, &QPushButton::clicked, this, [this] { sBitBtn7Click(); });
+    ConnectGuarded(ui->sBitBtn8, &QPushButton::clicked, this, [this] {
+        if (test_)
+            test_->ShowTestEditor();
+    });
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }
 

@@ -183,6 +183,8 @@ TestEditorWindow::TestEditorWindow(QWidget* parent)
     questionColumn->addWidget(questionsLabel, 0, 0, 1, 3);
     questions_->setDragDropMode(QAbstractItemView::InternalMove);
     questions_->setMinimumWidth(260);
+    questions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    questions_->setTextElideMode(Qt::ElideRight);
     questions_->setAccessibleName(QStringLiteral("Вопросы"));
     questionColumn->addWidget(questions_, 1, 0, 1, 3);
     QPushButton* addQuestion = button(QStringLiteral("Добавить"), questionColumn, 2, 0);
@@ -601,8 +603,9 @@ void TestEditorWindow::renderQuestions()
         new QListWidgetItem(questions_);
     for (int i = 0; i < questions.size(); ++i) {
         const QString text = questions[i].text.simplified();
-        questions_->item(i)->setText(
-            QStringLiteral("%1. %2").arg(i + 1).arg(text.isEmpty() ? QStringLiteral("(без текста)") : text));
+        QListWidgetItem* item = questions_->item(i);
+        item->setText(QStringLiteral("%1. %2").arg(i + 1).arg(text.isEmpty() ? QStringLiteral("(без текста)") : text));
+        item->setToolTip(questions[i].text);
     }
     questions_->setCurrentRow(state_.question);
 }

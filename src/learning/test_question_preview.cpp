@@ -55,6 +55,8 @@ void TestQuestionPreview::Show(const TestQuestion& question, int number, int cou
     const int width = kAnswerWidth - 4;
     for (int i = 0; i < question.answers.size(); ++i) {
         auto* button = new QPushButton(question.answers[i], box);
+        if (question.answers[i].isEmpty())
+            button->setAccessibleName(QStringLiteral("Ответ %1, пустой").arg(i + 1));
         button->setGeometry(0, i * (kButtonHeight + kButtonGap), width, kButtonHeight);
         button->show();
         ConnectGuarded(button, &QPushButton::clicked, this, [this, i] { answer(i + 1); });

@@ -3,6 +3,7 @@
 
 #include "learning/grading.h"
 #include "learning/grading_window.h"
+#include "learning/test_editor_window.h"
 #include "learning/test_file.h"
 #include "kit/float_error.h"
 #include "ui/error_box.h"
@@ -38,6 +39,7 @@ TForm17::TForm17(const QString& iniPath, QWidget* parent)
 
     ConnectGuarded(ui->BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
     ConnectGuarded(ui->BtnOpen, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
+    ConnectGuarded(ui->BtnEditor, &QPushButton::clicked, this, [this] { ShowTestEditor(); });
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
     ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });
 }
@@ -64,6 +66,23 @@ void TForm17::FormCreate()
     // A missing count is written as -1, so that the teacher finds the key to fill in.
     if (count_ < -1)
         file_.WriteInteger(kTestSection, kCountKey, -1);
+}
+
+void TForm17::SetTestEditor(TestEditorWindow* editor)
+{
+    editor_ = editor;
+    connect(editor, &TestEditorWindow::saved, this, [this](const QString& path) {
+        if (QFileInfo(path) == QFileInfo(testPath()) && startVisible())
+            RunGuarded([&] { OpenTest(path); });
+    });
+}
+
+void TForm17::ShowTestEditor()
+{
+    if (!editor_)
+        return;
+    editor_->OpenUnlessChanged(testPath());
+    ShowModeless(editor_);
 }
 
 void TForm17::BtnOpenClick()

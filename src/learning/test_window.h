@@ -13,6 +13,7 @@ class TForm17;
 }
 
 class QPushButton;
+class TestEditorWindow;
 class TForm19;
 
 // The multiple-choice test. Its title and question count come from
@@ -29,6 +30,10 @@ public:
     ~TForm17() override;
 
     void SetGradingWindow(TForm19* window);
+    // The editor that "Редактор теста" opens on the test shown; a test it
+    // saves over the one shown is taken anew once no run is going.
+    void SetTestEditor(TestEditorWindow* editor);
+    void ShowTestEditor();
 
     // Reads the title and the question count; writes the count key as -1
     // when it is missing or below -1.
@@ -67,6 +72,7 @@ private:
     std::unique_ptr<Ui::TForm17> ui;
     IniFile file_;
     TForm19* grading_ = nullptr;
+    TestEditorWindow* editor_ = nullptr;
     int count_ = 0;
     int current_ = 0;
     int score_ = 0;

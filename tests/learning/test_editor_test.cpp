@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/test_editor_window.h"
 #include "learning/test_question_preview.h"
+#include "learning/test_window.h"
 #include "ui/error_box.h"
 
 #include <QAbstractItemModel>
@@ -205,6 +206,41 @@ TEST_F(TestEditorTest, PreviewShowsTheQuestionAsThePupilSeesIt)
     EXPECT_EQ(preview.verdict(), "Неверно: верный ответ — 2.");
     buttons[1]->click();
     EXPECT_EQ(preview.verdict(), "Верно: тест засчитает этот ответ.");
+}
+
+// A test cut down to three questions in the editor and saved is the test the
+// test window then gives, and scores as the grading table says.
+TEST_F(TestEditorTest, ATestSavedFromTheEditorIsTheOneTheTestWindowGives)
+{
+    TForm17 test(path);
+    test.FormCreate();
+    test.SetTestEditor(&editor);
+    editor.SetTitle("Другое название");
+    test.ShowTestEditor();
+    EXPECT_EQ(editor.state().content.title, "Другое название") << "unsaved changes are not thrown away";
+    editor.undoStack().undo();
+    test.ShowTestEditor();
+    while (editor.state().content.questions.size() > 3) {
+        editor.SelectQuestion(editor.state().content.questions.size() - 1);
+        editor.DeleteQuestion();
+    }
+    editor.SelectQuestion(2);
+    editor.SetQuestionText("Тень от точечного источника…");
+    ASSERT_TRUE(editor.Save());
+    EXPECT_EQ(test.questionCount(), 3);
+
+    QStringList messages;
+    SetMessageSink([&](const QString& text) { messages << text; });
+    for (const std::vector<int>& choices : {std::vector<int>{1, 2, 2}, {1, 2, 1}, {3, 3, 3}}) {
+        test.BtnStartClick();
+        for (const int choice : choices)
+            test.answerButtons()[choice - 1]->click();
+    }
+    SetMessageSink(nullptr);
+    const QString finished = "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 3\rКоличество набранных баллов =%1\r%2";
+    EXPECT_EQ(messages, QStringList({finished.arg(15).arg("15 баллов из 15: оценка 5"),
+                                     finished.arg(10).arg("10 баллов из 15: оценка 4"),
+                                     finished.arg(0).arg("0 баллов из 15: оценка 2")}));
 }
 
 } // namespace
