@@ -18,8 +18,10 @@ PID = int(sys.argv[1])
 STEPS = int(sys.argv[2]) if len(sys.argv) > 2 else 40
 TOOL_ROW = ["СЛОВАРЬ ТЕРМИНОВ", "КРАТКИЙ СПРАВОЧНИК", "ОСНОВНЫЕ ФОРМУЛЫ", "ОТВЕЧАЕМ НА ВОПРОСЫ",
             "РЕШАЕМ ЗАДАЧИ", "КОНТРОЛЬ ЗНАНИЙ", "ПОМОЩЬ"]
-# Buttons that would end the program, hide what is driven, or close a window.
-NOT_PRESSED = {"МОДЕЛИ", "ВЫХОД", "Скрыть модель", "ЗАКРЫТЬ"} | set(TOOL_ROW)
+# Buttons that would end the program, hide what is driven, or close a window;
+# and the picture's commands, which wait in a dialog or cover the screen.
+PICTURE_COMMANDS = {"Сохранить рисунок…", "Копировать рисунок", "Печать…", "Во весь экран"}
+NOT_PRESSED = {"МОДЕЛИ", "ВЫХОД", "Скрыть модель", "ЗАКРЫТЬ"} | set(TOOL_ROW) | PICTURE_COMMANDS
 
 
 def spoken(name):

@@ -19,6 +19,7 @@ void ReadRtf(const QByteArray& data, QTextDocument* document)
 void LoadRtfFile(const QString& relativeName, QTextDocument* document)
 {
     const QString path = DataPath(relativeName);
+    RequireReadableFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileOpenError(path, file.errorString());

@@ -22,14 +22,19 @@ AppError FileOpenError(const QString& path, const QString& reason)
     return AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
-QImage LoadPicture(const QString& relativeName)
+void RequireReadableFile(const QString& path)
 {
-    const QString path = DataPath(relativeName);
     const QFileInfo file(path);
     if (!file.exists())
         throw FileOpenError(path, QString::fromLocal8Bit(std::strerror(ENOENT)));
     if (!file.isReadable() || file.isDir())
         throw FileOpenError(path, QString::fromLocal8Bit(std::strerror(file.isDir() ? EISDIR : EACCES)));
+}
+
+QImage LoadPicture(const QString& relativeName)
+{
+    const QString path = DataPath(relativeName);
+    RequireReadableFile(path);
     QImageReader reader(path);
     QImage picture = reader.read();
     if (picture.isNull())

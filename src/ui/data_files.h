@@ -14,6 +14,10 @@ QString DataPath(const QString& relativeName);
 class AppError;
 AppError FileOpenError(const QString& path, const QString& reason);
 
+// Raises the file-open error, with the system's own reason (as the C
+// library words it), for a file that is missing, a folder or unreadable.
+void RequireReadableFile(const QString& path);
+
 // Reads a picture from a data file; a missing or unreadable file raises the
 // file-open error.
 QImage LoadPicture(const QString& relativeName);

@@ -3,7 +3,6 @@
 
 #include "kit/float_error.h"
 
-#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace {
@@ -95,15 +94,6 @@ QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButton
     if (answerSink())
         return answerSink()(text);
     QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, buttons);
-    // Qt's own captions are English unless its translations are loaded.
-    const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
-        {QMessageBox::Yes, "Да"},           {QMessageBox::No, "Нет"},         {QMessageBox::Save, "Сохранить"},
-        {QMessageBox::Discard, "Не сохранять"}, {QMessageBox::Cancel, "Отмена"},
-    };
-    for (const auto& [button, caption] : captions) {
-        if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromUtf8(caption));
-    }
     box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }

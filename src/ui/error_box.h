@@ -33,8 +33,8 @@ void ShowMessage(const QString& text);
 void SetMessageSink(ErrorSink sink);
 
 // Asks `text` in a question box with `buttons` (the application title as
-// caption) and returns the one chosen, or what the answer sink returns when
-// one is set.
+// caption, the buttons in the language of Qt's translation) and returns the
+// one chosen, or what the answer sink returns when one is set.
 QMessageBox::StandardButton Ask(const QString& text, QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton defaultButton);
 using AnswerSink = std::function<QMessageBox::StandardButton(const QString& questionText)>;

@@ -1,12 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/splash_window.h"
+#include "app/startup.h"
 #include "ui/rotated_label.h"
 
 #include <QElapsedTimer>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Qt's own boxes and dialogs speak the program's language.
+TEST(Startup, QtsOwnButtonsAreRussian)
+{
+    PrepareApplication(*qApp);
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Да");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Нет");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Отмена");
+}
 
 TEST(Splash, IsABorderless700By400Picture)
 {
