@@ -2,6 +2,9 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Every test runs with a QApplication on the offscreen platform, so canvases
@@ -10,6 +13,14 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings and the documents folder (where the journal goes by default)
+    // of a home of the tests' own, so no test reads or changes the user's.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QFile userDirs(QDir(home.path()).filePath(QStringLiteral("user-dirs.dirs")));
+    if (userDirs.open(QIODevice::WriteOnly))
+        userDirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(home.filePath(QStringLiteral("Documents"))) + "\"\n");
+    userDirs.close();
     QApplication application(argc, argv);
     InstallFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);

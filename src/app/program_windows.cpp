@@ -9,6 +9,7 @@
 #include "learning/formulas_window.h"
 #include "learning/grading_window.h"
 #include "learning/help_window.h"
+#include "learning/journal_window.h"
 #include "learning/problems_window.h"
 #include "learning/questions_window.h"
 #include "learning/reference_window.h"
@@ -73,8 +74,10 @@ void ProgramWindows::CreateAll()
     create(form18);
     create(form19);
     create(testEditor);
+    create(journal);
     form1->AttachSideWindows();
     form14->SetTestWindow(form17.get());
+    form14->SetJournalWindow(journal.get());
     form17->SetGradingWindow(form19.get());
     form17->SetTestEditor(testEditor.get());
     form11->SetAboutWindow(form16.get());
@@ -94,7 +97,7 @@ QList<QWidget*> ProgramWindows::all() const
     return {form1.get(),  form2.get(),  form3.get(),  form4.get(),  form5.get(),  form6.get(),
             form7.get(),  form8.get(),  form9.get(),  form10.get(), form11.get(), form12.get(),
             form13.get(), form14.get(), form16.get(), form17.get(), form18.get(), form19.get(),
-            testEditor.get()};
+            testEditor.get(), journal.get()};
 }
 
 QWidget* ProgramWindows::byName(const char* name) const

@@ -24,6 +24,7 @@ class TForm16;
 class TForm17;
 class TForm18;
 class TForm19;
+class JournalWindow;
 class TestEditorWindow;
 
 // The one instance of every window, created at start-up and held for the
@@ -51,6 +52,7 @@ struct ProgramWindows : SideWindows {
     std::unique_ptr<TForm18> form18;
     std::unique_ptr<TForm19> form19;
     std::unique_ptr<TestEditorWindow> testEditor;
+    std::unique_ptr<JournalWindow> journal;
 
     // Creates the windows in start-up order, the main window first. An error
     // in one window's creation is shown in the error box and the next one is

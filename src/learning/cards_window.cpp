@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/cards_window.h"
 
+#include "learning/journal_window.h"
 #include "learning/rtf_reader.h"
 #include "learning/test_window.h"
 #include "ui/error_box.h"
@@ -28,6 +29,10 @@ TForm14::TForm14(QWidget* parent)
         if (test_)
             test_->ShowTestEditor();
     });
+    ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] {
+        if (journal_)
+            ShowModeless(journal_);
+    });
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }
 
@@ -36,6 +41,11 @@ TForm14::~TForm14() = default;
 void TForm14::SetTestWindow(TForm17* window)
 {
     test_ = window;
+}
+
+void TForm14::SetJournalWindow(JournalWindow* window)
+{
+    journal_ = window;
 }
 
 void TForm14::LoadCard(const QString& relativeName)

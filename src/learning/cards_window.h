@@ -9,9 +9,11 @@ namespace Ui {
 class TForm14;
 }
 
+class JournalWindow;
 class TForm17;
 
-// The task cards: rich-text documents read on demand, and the way into the test.
+// The task cards: rich-text documents read on demand, and the way into the
+// test and into the journal of its results.
 class TForm14 : public QWidget {
     Q_OBJECT
 
@@ -20,6 +22,7 @@ public:
     ~TForm14() override;
 
     void SetTestWindow(TForm17* window);
+    void SetJournalWindow(JournalWindow* window);
 
     // Loads the card file ("txt\k1.rtf") in place of the card shown.
     void LoadCard(const QString& relativeName);
@@ -34,4 +37,5 @@ protected:
 private:
     std::unique_ptr<Ui::TForm14> ui;
     TForm17* test_ = nullptr;
+    JournalWindow* journal_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "ui/window_placement.h"
 #include "ui_test_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -132,9 +133,14 @@ void TForm17::BtnStartClick()
 {
     if (ui->BtnStart->isHidden())
         return;
+    const std::optional<Pupil> pupil = AskPupil(this, pupil_);
+    if (!pupil)
+        return;
+    pupil_ = *pupil;
     ui->BtnStart->hide();
     current_ = 1;
     score_ = 0;
+    answers_.clear();
     showCurrentQuestion();
 }
 
@@ -153,6 +159,8 @@ void TForm17::showCurrentQuestion()
         if (count_ > 0)
             message += QLatin1Char('\r') + ResultLine(score_, count_);
         ui->LabelProgress->hide();
+        if (count_ > 0)
+            recordResult();
         ShowMessage(message);
         ui->BtnStart->show();
         return;
@@ -203,10 +211,29 @@ void TForm17::ButtonClick(QObject* sender)
     const int correct = file_.ReadInteger(questionSection(), QStringLiteral("Правильный вариант"), -1);
     if (correct < 0)
         throw AppError(QStringLiteral("В файле с вопросами ненаписан правильный вариант"));
-    if (correct == button->property("tag").toInt())
+    const int given = button->property("tag").toInt();
+    if (correct == given)
         ++score_;
+    answers_.append({current_, questionText(), given, button->text(), correct == given});
     ++current_;
     showCurrentQuestion();
+}
+
+// The result goes into the journal before the pupil sees the points; one
+// that cannot be written waits and the pupil is told to call the teacher.
+void TForm17::recordResult()
+{
+    QString failure;
+    if (!journal_.Record(MakeResult(windowTitle(), testPath(), pupil_.name, pupil_.className, answers_), &failure))
+        ShowError(failure);
+}
+
+void TForm17::closeEvent(QCloseEvent* event)
+{
+    QString failure;
+    if (journal_.pendingCount() > 0 && !journal_.WritePending(&failure))
+        ShowError(failure);
+    QWidget::closeEvent(event);
 }
 
 void TForm17::sBitBtn1Click()

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "learning/ini_file.h"
+#include "learning/pupil_dialog.h"
+#include "learning/result_journal.h"
 
 #include <QList>
 #include <QWidget>
@@ -38,6 +40,7 @@ public:
     // Reads the title and the question count; writes the count key as -1
     // when it is missing or below -1.
     void FormCreate();
+    // Asks who takes the test, then starts a run; cancelling starts none.
     void BtnStartClick();
     // Asks for another test file, in the folder of the one shown, and opens it.
     void BtnOpenClick();
@@ -58,9 +61,15 @@ public:
     QString questionText() const;
     bool startVisible() const;
     QString testPath() const { return file_.path(); }
+    // The results finished here that wait for the journal folder.
+    int pendingResults() const { return journal_.pendingCount(); }
 
     // The path of "Test.ini": the folder of the executable.
     static QString DefaultTestPath();
+
+protected:
+    // Closing tries again to write the results that wait.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The displays and the file name that describe the test.
@@ -68,6 +77,7 @@ private:
     void showCurrentQuestion();
     void removeAnswerButtons();
     QString questionSection() const;
+    void recordResult();
 
     std::unique_ptr<Ui::TForm17> ui;
     IniFile file_;
@@ -77,4 +87,8 @@ private:
     int current_ = 0;
     int score_ = 0;
     QList<QPushButton*> buttons_;
+    // Who takes the test, kept for the next run until the program ends.
+    Pupil pupil_;
+    QList<AnswerRecord> answers_;
+    ResultJournal journal_;
 };

@@ -231,12 +231,14 @@ TEST_F(TestEditorTest, ATestSavedFromTheEditorIsTheOneTheTestWindowGives)
 
     QStringList messages;
     SetMessageSink([&](const QString& text) { messages << text; });
+    SetPupilSink([](const Pupil&) { return Pupil{}; });
     for (const std::vector<int>& choices : {std::vector<int>{1, 2, 2}, {1, 2, 1}, {3, 3, 3}}) {
         test.BtnStartClick();
         for (const int choice : choices)
             test.answerButtons()[choice - 1]->click();
     }
     SetMessageSink(nullptr);
+    SetPupilSink(nullptr);
     const QString finished = "ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = 3\rКоличество набранных баллов =%1\r%2";
     EXPECT_EQ(messages, QStringList({finished.arg(15).arg("15 баллов из 15: оценка 5"),
                                      finished.arg(10).arg("10 баллов из 15: оценка 4"),

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/cards_window.h"
+#include "learning/grading.h"
+#include "learning/result_journal.h"
 #include "learning/test_file.h"
 #include "learning/test_window.h"
 #include "ui/error_box.h"
@@ -16,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -41,14 +45,22 @@ protected:
     {
         SetMessageSink([this](const QString& text) { messages << text; });
         SetErrorSink([this](const QString& text) { errors << text; });
+        SetPupilSink([this](const Pupil& last) {
+            asked << last;
+            return pupil;
+        });
+        SetJournalFolder(journal());
     }
     void TearDown() override
     {
         SetMessageSink(nullptr);
         SetErrorSink(nullptr);
+        SetPupilSink(nullptr);
     }
 
     QString path() const { return folder.filePath("Test.ini"); }
+    QString journal() const { return folder.filePath("журнал"); }
+    QStringList resultFiles() const { return QDir(journal()).entryList({"*.json"}, QDir::Files); }
     void write(const QString& text) { writeAt(path(), text); }
     static void writeAt(const QString& path, const QString& text)
     {
@@ -75,6 +87,9 @@ protected:
     QTemporaryDir folder;
     QStringList messages;
     QStringList errors;
+    // What the name and class question answers, and what it was shown filled in.
+    std::optional<Pupil> pupil = Pupil{};
+    QList<Pupil> asked;
 };
 
 TEST_F(TestWindowTest, FullRunCountsFivePointsAQuestion)
@@ -430,3 +445,113 @@ TEST_F(CardsWindowTest, OpensTheTest)
 }
 
 } // namespace
+
+TEST_F(TestWindowTest, TheRunAsksWhoTakesItAndWritesItsResultIntoTheJournal)
+{
+    write(testFile(3, 3));
+    auto test = open();
+    pupil = Pupil{"Иванова Мария", "8 Б"};
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    start(*test);
+    for (const int choice : {2, 1, 2})
+        answer(*test, choice);
+    const QDateTime after = QDateTime::currentDateTime();
+
+    ASSERT_EQ(resultFiles().size(), 1);
+    const JournalContents contents = ReadJournal(journal());
+    ASSERT_EQ(contents.results.size(), 1);
+    const TestResult& result = contents.results.first();
+    EXPECT_EQ(result.testTitle, "Проверочный тест");
+    EXPECT_EQ(result.testFile, "Test.ini");
+    EXPECT_EQ(result.pupilName, "Иванова Мария");
+    EXPECT_EQ(result.pupilClass, "8 Б");
+    EXPECT_EQ(result.points, 10);
+    EXPECT_EQ(result.maxPoints, 15);
+    EXPECT_EQ(result.mark, 4);
+    EXPECT_EQ(result.answers, QList<AnswerRecord>({{1, "Вопрос 1?", 2, "Ответ 2", true},
+                                                   {2, "Вопрос 2?", 1, "Ответ 1", false},
+                                                   {3, "Вопрос 3?", 2, "Ответ 2", true}}));
+    EXPECT_TRUE(result.finished >= before && result.finished <= after) << result.finished.toString().toStdString();
+    EXPECT_TRUE(errors.isEmpty());
+
+    // The next pupil finds the last answer filled in; cancelling starts no run.
+    pupil = std::nullopt;
+    start(*test);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked.last().name, "Иванова Мария");
+    EXPECT_EQ(asked.last().className, "8 Б");
+    EXPECT_TRUE(test->startVisible());
+    EXPECT_TRUE(test->answerButtons().isEmpty());
+}
+
+// A journal folder that cannot be written: the pupil is told to call the
+// teacher, the result waits, and it is written with the next result, when
+// the window closes, or when the program ends.
+TEST_F(TestWindowTest, AResultThatCannotBeWrittenWaitsAndIsWrittenLater)
+{
+    write(testFile(2, 2));
+    // The folder goes away, a file of its name in its place, as a network folder
+    // whose server is off leaves only its mount point behind.
+    const auto block = [this] {
+        QDir().rename(journal(), journal() + ".away");
+        writeAt(journal(), "a file where the folder should be");
+    };
+    const auto unblock = [this] {
+        QFile::remove(journal());
+        QDir().rename(journal() + ".away", journal());
+    };
+    const auto run = [this](TForm17& test) {
+        start(test);
+        answer(test, 2);
+        answer(test, 1);
+    };
+    const QString failed = "Результат не удалось записать в журнал (папка «" + journal()
+                         + "»: папки нет, и создать её нельзя). Позовите учителя: результат сохранится при следующей попытке.";
+    auto test = open();
+
+    block();
+    run(*test);
+    EXPECT_EQ(errors, QStringList{failed});
+    EXPECT_EQ(messages.size(), 1) << "the points are shown all the same";
+    EXPECT_EQ(test->pendingResults(), 1);
+    run(*test);
+    EXPECT_EQ(errors, QStringList({failed, failed}));
+    EXPECT_EQ(test->pendingResults(), 2);
+
+    unblock();
+    run(*test);
+    EXPECT_EQ(test->pendingResults(), 0);
+    EXPECT_EQ(resultFiles().size(), 3);
+
+    block();
+    run(*test);
+    unblock();
+    test->close();
+    EXPECT_EQ(test->pendingResults(), 0);
+    EXPECT_EQ(resultFiles().size(), 4);
+
+    block();
+    run(*test);
+    unblock();
+    test.reset();
+    EXPECT_EQ(resultFiles().size(), 5);
+    EXPECT_EQ(errors.size(), 4);
+}
+
+TEST_F(TestWindowTest, AReadOnlyJournalFolderKeepsTheResultToo)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "a read-only folder does not stop root";
+    write(testFile(1, 1));
+    QDir().mkpath(journal());
+    QFile::setPermissions(journal(), QFile::ReadOwner | QFile::ExeOwner);
+    auto test = open();
+    start(*test);
+    answer(*test, 2);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().startsWith("Результат не удалось записать в журнал (папка «" + journal() + "»: "));
+    EXPECT_EQ(test->pendingResults(), 1);
+    QFile::setPermissions(journal(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    test->close();
+    EXPECT_EQ(resultFiles().size(), 1);
+}

@@ -5,10 +5,14 @@
 
 #include "app/main_window.h"
 #include "app/model_catalogue.h"
+#include "learning/pupil_dialog.h"
+#include "learning/result_journal.h"
 #include "ui/error_box.h"
 #include "ui/model_sheet.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -25,10 +29,24 @@ int usage()
                "  optika-probe gallery FILE.png [--skin NAME]\n"
                "  optika-probe card MODEL FILE.png\n"
                "  optika-probe quiz INI_FILE ANSWER ...\n"
+               "  optika-probe journal FOLDER\n"
+               "any verb takes [--journal FOLDER] [--name NAME] [--class CLASS]: the journal folder\n"
+               "(else a temporary one) and who takes the test\n"
                "  optika-probe rtf FILE.rtf\n"
                "  optika-probe test-file roundtrip|check FILE\n",
                stderr);
     return 2;
+}
+
+// Takes `--option VALUE` out of the arguments; `fallback` when it is not there.
+QString takeOption(QStringList& args, const char* option, const QString& fallback = {})
+{
+    const int at = args.indexOf(QLatin1String(option));
+    if (at < 0 || at + 1 >= args.size())
+        return fallback;
+    const QString value = args.takeAt(at + 1);
+    args.removeAt(at);
+    return value;
 }
 
 } // namespace
@@ -65,11 +83,20 @@ int main(int argc, char* argv[])
     if (args.isEmpty())
         return usage();
     const QString verb = args.takeFirst();
+    // A probe run keeps the user's settings and journal as they are: its
+    // settings live in a folder of its own, its results go where it is told.
+    QTemporaryDir scratch;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    SetJournalFolder(takeOption(args, "--journal", scratch.filePath(QStringLiteral("journal"))));
+    const Pupil pupil{takeOption(args, "--name"), takeOption(args, "--class")};
+    SetPupilSink([pupil](const Pupil&) { return pupil; });
     // These need no windows of the program.
     if (verb == QLatin1String("quiz"))
         return RunQuizVerb(args);
     if (verb == QLatin1String("rtf"))
         return RunRtfVerb(args);
+    if (verb == QLatin1String("journal"))
+        return args.size() == 1 ? RunJournalVerb(args.first()) : usage();
     if (verb == QLatin1String("test-file")) {
         const int code = RunTestFileVerb(args);
         return code == 2 ? usage() : code;

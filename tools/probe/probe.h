@@ -26,6 +26,9 @@ int RunShotVerb(ProbeSession& session, const QStringList& args);
 int RunCardVerb(ProbeSession& session, const QString& model, const QString& file);
 // Runs the test of INI_FILE with the given answers: ARGS = INI_FILE ANSWER ...
 int RunQuizVerb(const QStringList& args);
+// Prints how many results the journal FOLDER holds, of how many pupils and
+// classes, and the files it cannot read.
+int RunJournalVerb(const QString& folder);
 // Prints the plain text of a rich-text file and a summary of its formatting.
 int RunRtfVerb(const QStringList& args);
 // ARGS = roundtrip FILE: reads the test file and saves it back as the editor

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "probe.h"
 
+#include "learning/result_journal.h"
 #include "learning/rtf_reader.h"
 #include "learning/test_file.h"
 #include "learning/test_window.h"
@@ -113,6 +114,24 @@ int RunQuizVerb(const QStringList& args)
         if (!test.startVisible() && test.currentQuestion() != before)
             printQuestion(out, test);
     }
+    return 0;
+}
+
+int RunJournalVerb(const QString& folder)
+{
+    const JournalContents contents = ReadJournal(folder);
+    QSet<QString> pupils, classes;
+    for (const TestResult& result : contents.results) {
+        pupils << result.pupilClass + QLatin1Char('\n') + result.pupilName;
+        classes << result.pupilClass;
+    }
+    QTextStream out(stdout);
+    out << "results=" << contents.results.size() << '\n'
+        << "pupils=" << pupils.size() << '\n'
+        << "classes=" << classes.size() << '\n'
+        << "unreadable=" << contents.unreadable.size() << '\n';
+    for (const QString& name : contents.unreadable)
+        out << "unreadable file=" << name << '\n';
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
+#include "learning/pupil_dialog.h"
 #include "ui/error_box.h"
 #include "ui/model_sheet.h"
 
@@ -76,11 +77,15 @@ int RunShotVerb(ProbeSession& session, const QStringList& args)
     if (!skin.isEmpty() && !ApplySkin(session, skin))
         return 1;
 
-    std::unique_ptr<TForm15> splash;
+    std::unique_ptr<QWidget> ownWindow;
     QWidget* window = nullptr;
     if (windowName == QLatin1String("TForm15")) {
-        splash = std::make_unique<TForm15>();
-        window = splash.get();
+        ownWindow = std::make_unique<TForm15>();
+        window = ownWindow.get();
+    } else if (windowName == QLatin1String("PupilDialog")) {
+        // The question before the first one, as a pupil sees it the second time.
+        ownWindow = std::make_unique<PupilDialog>(Pupil{QStringLiteral("Иванова Мария"), QStringLiteral("8 Б")});
+        window = ownWindow.get();
     } else {
         window = session.windows.byName(qPrintable(windowName));
     }
