@@ -63,9 +63,10 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
 void TForm5::ModelButtonMouseMove(int n)
 {
     const ModelEntry& model = ModelCatalogue()[n - 1];
-    // The picture is read anew at every movement; a missing file stops here,
-    // before the description changes.
-    ui->Image1->setPixmap(QPixmap::fromImage(LoadPicture(model.picture)));
+    // The picture is read anew at every movement, at the ratio of the screen
+    // the window is on now; a missing file stops here, before the description
+    // changes.
+    ui->Image1->setPixmap(QPixmap::fromImage(LoadPicture(model.picture, ui->Image1->devicePixelRatioF())));
     ui->sRichEdit1->setPlainText(model.description);
 }
 

@@ -12,7 +12,7 @@ TForm16::TForm16(QWidget* parent)
     ui->setupUi(this);
     ui->sLabelFX2->setText(QStringLiteral("VERSION " OPTIKA_VERSION));
     ShapeWindow(this, WindowShape::Centred());
-    const QPixmap briefcase = StudyPicture(QStringLiteral("briefcase.png"));
+    const QPixmap briefcase = StudyPicture(QStringLiteral("briefcase.png"), ui->Image1->devicePixelRatioF());
     ui->Image1->setPixmap(briefcase);
     ui->Image2->setPixmap(briefcase);
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });

@@ -14,7 +14,7 @@ TForm10::TForm10(QWidget* parent)
     QLabel* const pictures[] = {ui->Image1, ui->Image2, ui->Image3, ui->Image4, ui->Image5, ui->Image6, ui->Image7};
     int n = 0;
     for (QLabel* picture : pictures)
-        picture->setPixmap(StudyPicture(QStringLiteral("formula_%1.png").arg(++n)));
+        picture->setPixmap(StudyPicture(QStringLiteral("formula_%1.png").arg(++n), picture->devicePixelRatioF()));
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }
 

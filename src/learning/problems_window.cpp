@@ -12,10 +12,15 @@ TForm8::TForm8(QWidget* parent)
 {
     ui->setupUi(this);
     ShapeWindow(this, WindowShape::Centred());
-    // The photograph keeps its proportions inside its frame.
+    // The photograph keeps its proportions inside its frame; stored at twice
+    // the frame's size, it has the pixels of a 2x screen too.
     const QPixmap flask = StudyPicture(QStringLiteral("flask.jpg"));
-    if (!flask.isNull())
-        ui->Image1->setPixmap(flask.scaled(ui->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!flask.isNull()) {
+        const qreal ratio = ui->Image1->devicePixelRatioF();
+        QPixmap shown = flask.scaled(ui->Image1->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(ratio);
+        ui->Image1->setPixmap(shown);
+    }
     ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { sBitBtn9Click(); });
 }
 

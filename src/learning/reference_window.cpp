@@ -19,8 +19,9 @@ TForm7::~TForm7() = default;
 void TForm7::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ui->Image1->setPixmap(StudyPicture(QStringLiteral("reference_1.png")));
-    ui->Image2->setPixmap(StudyPicture(QStringLiteral("reference_2.png")));
+    // Read as the window shows, at the ratio of the screen it shows on.
+    ui->Image1->setPixmap(StudyPicture(QStringLiteral("reference_1.png"), ui->Image1->devicePixelRatioF()));
+    ui->Image2->setPixmap(StudyPicture(QStringLiteral("reference_2.png"), ui->Image2->devicePixelRatioF()));
 }
 
 void TForm7::hideEvent(QHideEvent* event)

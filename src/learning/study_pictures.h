@@ -6,4 +6,6 @@
 
 // A picture of a study window's layout ("flask.jpg", "formula_1.png"),
 // built into the program; the windows show nothing in place of a missing one.
-QPixmap StudyPicture(const QString& name);
+// For a screen of a ratio above 1 it is the picture's double-resolution
+// version where there is one, at ratio 2, so of the same logical size.
+QPixmap StudyPicture(const QString& name, qreal devicePixelRatio = 1);

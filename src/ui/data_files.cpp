@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -31,9 +32,21 @@ void RequireReadableFile(const QString& path)
         throw FileOpenError(path, QString::fromLocal8Bit(std::strerror(file.isDir() ? EISDIR : EACCES)));
 }
 
-QImage LoadPicture(const QString& relativeName)
+QString DoubledPictureName(const QString& name)
 {
-    const QString path = DataPath(relativeName);
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const int folder = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    const int end = dot > folder ? dot : name.size();
+    return QString(name).insert(end, QLatin1String("@2x"));
+}
+
+QImage LoadPicture(const QString& relativeName, qreal devicePixelRatio)
+{
+    // A double-resolution file that is there but unreadable is an error of
+    // its own, not a reason to show the plain picture enlarged. Qt's reader
+    // gives a picture named "@2x" its ratio of 2.
+    const QString doubled = devicePixelRatio > 1 ? DataPath(DoubledPictureName(relativeName)) : QString();
+    const QString path = !doubled.isEmpty() && QFileInfo::exists(doubled) ? doubled : DataPath(relativeName);
     RequireReadableFile(path);
     QImageReader reader(path);
     QImage picture = reader.read();

@@ -18,6 +18,12 @@ AppError FileOpenError(const QString& path, const QString& reason);
 // library words it), for a file that is missing, a folder or unreadable.
 void RequireReadableFile(const QString& path);
 
+// The name of a picture's double-resolution version, in Qt's own naming:
+// "img/1.png" becomes "img/1@2x.png".
+QString DoubledPictureName(const QString& name);
+
 // Reads a picture from a data file; a missing or unreadable file raises the
-// file-open error.
-QImage LoadPicture(const QString& relativeName);
+// file-open error. For a screen of a ratio above 1 the file's
+// double-resolution version is read instead where there is one, with its
+// device pixel ratio set to 2, so that it shows at the same logical size.
+QImage LoadPicture(const QString& relativeName, qreal devicePixelRatio = 1);

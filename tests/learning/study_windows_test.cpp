@@ -7,10 +7,13 @@
 #include "learning/questions_window.h"
 #include "learning/reference_window.h"
 #include "learning/skin_chooser_window.h"
+#include "learning/study_pictures.h"
 #include "ui/error_box.h"
 #include "ui/skin_manager.h"
 #include "ui/vr_jog_meter.h"
 #include "ui/vr_num.h"
+
+#include "doubled_picture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -310,6 +313,26 @@ TEST_F(StudyPicturesTest, TheFlaskIsAPhotographReadAsJpegAndKeepsItsProportions)
     EXPECT_LE(shown.height(), 193);
     EXPECT_NEAR(double(shown.width()) / shown.height(), double(stored.width()) / stored.height(), 0.01);
 }
+
+class DoubledStudyPicture : public ::testing::TestWithParam<const char*> {};
+
+// A screen of ratio 2 gets the picture at the same logical size, drawn with
+// twice the pixels each way.
+TEST_P(DoubledStudyPicture, IsDrawnAtTwiceTheResolution)
+{
+    const QPixmap plain = StudyPicture(GetParam());
+    const QPixmap doubled = StudyPicture(GetParam(), 2);
+    ASSERT_FALSE(plain.isNull());
+    EXPECT_EQ(plain.devicePixelRatio(), 1);
+    EXPECT_EQ(doubled.devicePixelRatio(), 2);
+    EXPECT_EQ(doubled.deviceIndependentSize(), QSizeF(plain.size()));
+    EXPECT_TRUE(IsDrawnAtTwice(plain.toImage(), doubled.toImage()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, DoubledStudyPicture,
+                         ::testing::Values("reference_1.png", "reference_2.png", "formula_1.png", "formula_2.png",
+                                           "formula_3.png", "formula_4.png", "formula_5.png", "formula_6.png",
+                                           "formula_7.png", "briefcase.png"));
 
 TEST_F(StudyPicturesTest, TheAboutWindowHasABriefcaseInEitherTopCorner)
 {

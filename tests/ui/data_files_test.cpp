@@ -2,6 +2,8 @@
 #include "kit/float_error.h"
 #include "ui/data_files.h"
 
+#include "doubled_picture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,10 +33,10 @@ protected:
     }
 
     // The error the file raises, or nothing when it loads.
-    static QString loadError(const QString& name)
+    static QString loadError(const QString& name, qreal ratio = 1)
     {
         try {
-            LoadPicture(name);
+            LoadPicture(name, ratio);
         } catch (const AppError& error) {
             return error.text();
         }
@@ -60,15 +62,59 @@ TEST_F(DataFiles, PicturesAreFoundByTheirBackslashedNameInTheCurrentFolder)
     EXPECT_EQ(LoadPicture(QStringLiteral("img\\1.png")).size(), QSize(2, 2));
 }
 
+struct RatioCase {
+    const char* name;
+    qreal ratio;       // of the screen the picture is shown on
+    bool doubledThere; // whether img/1@2x.png is
+    bool showsDoubled;
+};
+
+void PrintTo(const RatioCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PictureAtRatio : public DataFiles, public ::testing::WithParamInterface<RatioCase> {};
+
+// Above ratio 1 the double-resolution file is shown at the picture's logical
+// size; at 1, or where there is none, the plain file as it is.
+TEST_P(PictureAtRatio, ShowsTheDoubledFileOnlyWhereItHelps)
+{
+    writePicture(folder.filePath("img/1.png"), QSize(329, 193), Qt::red);
+    if (GetParam().doubledThere)
+        writePicture(folder.filePath("img/1@2x.png"), QSize(658, 386), Qt::blue);
+    const QImage picture = LoadPicture(QStringLiteral("img\\1.png"), GetParam().ratio);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(329, 193));
+    EXPECT_EQ(picture.size(), GetParam().showsDoubled ? QSize(658, 386) : QSize(329, 193));
+    EXPECT_EQ(picture.pixelColor(0, 0), GetParam().showsDoubled ? QColor(Qt::blue) : QColor(Qt::red));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, PictureAtRatio,
+                         ::testing::Values(RatioCase{"ratio 1", 1, true, false},
+                                           RatioCase{"ratio 1.25", 1.25, true, true},
+                                           RatioCase{"ratio 2", 2, true, true},
+                                           RatioCase{"ratio 2, no doubled file", 2, false, false}));
+
 struct FailureCase {
     const char* name;
     std::function<void(const QString& path)> prepare;
     const char* reason; // empty: whatever the picture reader says
+    const char* file = "img/2.png";
+    qreal ratio = 1;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os)
 {
     *os << c.name;
+}
+
+void cutShort(const QString& path)
+{
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    picture.save(path, "PNG");
+    QFile file(path);
+    file.resize(60);
 }
 
 class PictureFailure : public DataFiles, public ::testing::WithParamInterface<FailureCase> {};
@@ -77,10 +123,10 @@ class PictureFailure : public DataFiles, public ::testing::WithParamInterface<Fa
 // error box shows it.
 TEST_P(PictureFailure, NamesThePathAndTheReason)
 {
-    const QString path = folder.filePath("img/2.png");
+    const QString path = folder.filePath(GetParam().file);
     GetParam().prepare(path);
     const QString prefix = "Cannot open file \"" + QDir::toNativeSeparators(path) + "\". ";
-    const QString error = loadError(QStringLiteral("img\\2.png"));
+    const QString error = loadError(QStringLiteral("img\\2.png"), GetParam().ratio);
     if (*GetParam().reason) {
         EXPECT_EQ(error, prefix + GetParam().reason);
     } else {
@@ -100,13 +146,17 @@ INSTANTIATE_TEST_SUITE_P(
                                       file.write("not a PNG at all");
                                   },
                                   ""},
-                      FailureCase{"cut short", [](const QString& path) {
-                                      QImage picture(40, 40, QImage::Format_RGB32);
-                                      picture.fill(Qt::green);
-                                      picture.save(path, "PNG");
-                                      QFile file(path);
-                                      file.resize(60);
-                                  },
-                                  ""}));
+                      FailureCase{"cut short", cutShort, ""},
+                      FailureCase{"doubled picture cut short", cutShort, "", "img/2@2x.png", 2}));
+
+// The chooser's pictures as `make pictures` leaves them, each beside its
+// double-resolution version.
+TEST(ChooserPictures, AreDrawnAtTwiceTheResolution)
+{
+    for (int n = 1; n <= 8; ++n) {
+        const QString name = QStringLiteral(OPTIKA_DATA "/img/%1.png").arg(n);
+        EXPECT_TRUE(IsDrawnAtTwice(QImage(name), QImage(DoubledPictureName(name)))) << n;
+    }
+}
 
 } // namespace

@@ -22,8 +22,8 @@ namespace {
 int usage()
 {
     std::fputs("usage:\n"
-               "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE [--scale N]]\n"
-               "                    [--svg FILE] [--pdf FILE]\n"
+               "  optika-probe model MODEL [CONTROL=VALUE ...] [--ops] [--png FILE [--scale N]\n"
+               "                    [--fit WxH]] [--svg FILE] [--pdf FILE]\n"
                "  optika-probe shot WINDOW [--skin NAME] [--model MODEL [CONTROL=VALUE ...]]\n"
                "                    [--click [WINDOW.]BUTTON ...] [--answer N ...] [--focus CONTROL] FILE.png\n"
                "  optika-probe gallery FILE.png [--skin NAME]\n"

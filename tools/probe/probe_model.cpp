@@ -45,12 +45,14 @@ QSize parseSize(const QString& text)
     return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
 }
 
-// The picture scaled to fit `size`, centred on black.
+// The picture scaled to fit `size` image pixels, centred on black.
 QImage fitInto(const QImage& picture, const QSize& size)
 {
     QImage framed(size, QImage::Format_RGB32);
     framed.fill(Qt::black);
-    const QImage scaled = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage scaled = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Placed pixel for pixel, whatever the ratio it was drawn at.
+    scaled.setDevicePixelRatio(1);
     QPainter painter(&framed);
     painter.drawImage((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2, scaled);
     return framed;
@@ -151,8 +153,9 @@ int RunModelVerb(ProbeSession& session, const QStringList& args)
         PrintPicture(printer, taken);
     }
     QImage picture = scale == 1 ? sheet->modelCanvas()->Canvas().Image() : PictureImage(taken, scale);
+    // The size to fit is in canvas pixels, as the picture's own size is.
     if (fit.isValid())
-        picture = fitInto(picture, fit);
+        picture = fitInto(picture, fit * scale);
     if (!pngFile.isEmpty() && !picture.save(pngFile)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(pngFile));
         return 1;

@@ -267,7 +267,7 @@ void Formula::paint(QPainter& painter, QPointF topLeft, const QColor& colour) co
     painter.restore();
 }
 
-QImage FormulaPicture(const QString& source, QSize size, int pixelSize)
+QImage FormulaPicture(const QString& source, QSize size, int pixelSize, qreal scale)
 {
     constexpr int left = 10, right = 6, vertical = 4;
     int px = pixelSize;
@@ -278,7 +278,8 @@ QImage FormulaPicture(const QString& source, QSize size, int pixelSize)
         --px;
     }
     const Formula formula(source, px);
-    QImage picture(size, QImage::Format_RGB32);
+    QImage picture(size * scale, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

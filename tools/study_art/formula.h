@@ -46,5 +46,6 @@ private:
 };
 
 // A picture of `size`, black on white, with the formula at the left, centred
-// in height, at the largest size up to `pixelSize` that fits.
-QImage FormulaPicture(const QString& source, QSize size, int pixelSize);
+// in height, at the largest size up to `pixelSize` that fits; drawn with
+// `scale` image pixels to each of those pixels.
+QImage FormulaPicture(const QString& source, QSize size, int pixelSize, qreal scale = 1);

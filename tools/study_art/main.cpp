@@ -2,7 +2,10 @@
 // optika-study-art SOURCE_DIR OUT_DIR
 // Renders the pictures of the study windows into OUT_DIR: the two pages of
 // the reference sheet from SOURCE_DIR/reference_sheet_1.html and _2.html,
-// the seven formula pictures, the flask photograph and the briefcase.
+// the seven formula pictures, the flask photograph and the briefcase. The
+// pages, the formulas and the briefcase are drawn a second time at twice the
+// resolution, as NAME@2x.png, for 2x screens; the photograph has the pixels
+// for them already.
 #include "artwork.h"
 #include "formula.h"
 #include "reference_sheet.h"
@@ -12,6 +15,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -42,14 +46,15 @@ bool save(const QImage& image, const QDir& out, const QString& name, int quality
     return true;
 }
 
-bool renderPage(const QDir& sources, const QString& source, QSize size, const QDir& out, const QString& name)
+bool renderPage(const QDir& sources, const QString& source, QSize size, qreal scale, const QDir& out,
+                const QString& name)
 {
     QFile file(sources.filePath(source));
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
         return false;
     }
-    const SheetPage page = RenderSheetPage(QString::fromUtf8(file.readAll()), size);
+    const SheetPage page = RenderSheetPage(QString::fromUtf8(file.readAll()), size, scale);
     if (!page.error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(source), qPrintable(page.error));
         return false;
@@ -75,17 +80,22 @@ int main(int argc, char* argv[])
     const QDir sources(QString::fromLocal8Bit(argv[1]));
     const QDir out(QString::fromLocal8Bit(argv[2]));
 
-    bool ok = renderPage(sources, QStringLiteral("reference_sheet_1.html"), {926, 1338}, out,
-                         QStringLiteral("reference_1.png"));
-    ok = renderPage(sources, QStringLiteral("reference_sheet_2.html"), {898, 1023}, out,
-                    QStringLiteral("reference_2.png")) && ok;
-    int n = 0;
-    for (const FormulaPictureSpec& formula : kFormulas) {
-        ok = save(FormulaPicture(QString::fromUtf8(formula.source), formula.size, 26), out,
-                  QStringLiteral("formula_%1.png").arg(++n)) && ok;
+    bool ok = true;
+    for (const auto& [scale, suffix] : {std::pair(1, ""), std::pair(2, "@2x")}) {
+        const QString png = QLatin1String(suffix) + QStringLiteral(".png");
+        ok = renderPage(sources, QStringLiteral("reference_sheet_1.html"), {926, 1338}, scale, out,
+                        QStringLiteral("reference_1") + png) && ok;
+        ok = renderPage(sources, QStringLiteral("reference_sheet_2.html"), {898, 1023}, scale, out,
+                        QStringLiteral("reference_2") + png) && ok;
+        int n = 0;
+        for (const FormulaPictureSpec& formula : kFormulas) {
+            ok = save(FormulaPicture(QString::fromUtf8(formula.source), formula.size, 26, scale), out,
+                      QStringLiteral("formula_%1").arg(++n) + png) && ok;
+        }
     }
     // A photograph is stored as one: a JPEG, at twice the size it is shown.
     ok = save(PaintFlaskPhoto({402, 386}), out, QStringLiteral("flask.jpg"), 88) && ok;
     ok = save(PaintBriefcase(64), out, QStringLiteral("briefcase.png")) && ok;
+    ok = save(PaintBriefcase(128), out, QStringLiteral("briefcase@2x.png")) && ok;
     return ok ? 0 : 1;
 }

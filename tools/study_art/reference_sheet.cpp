@@ -17,11 +17,12 @@ namespace {
 
 constexpr int kFormulaPixels = 20;
 
-QImage formulaImage(const QString& source)
+QImage formulaImage(const QString& source, qreal scale)
 {
     const Formula formula(source, kFormulaPixels);
-    QImage image(QSize(int(std::ceil(formula.size().width())) + 4, int(std::ceil(formula.size().height())) + 2),
-                 QImage::Format_RGB32);
+    const QSize size(int(std::ceil(formula.size().width())) + 4, int(std::ceil(formula.size().height())) + 2);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -39,9 +40,9 @@ const SheetDiagram* findDiagram(const QString& name)
     return nullptr;
 }
 
-QImage diagramImage(const SheetDiagram& diagram)
+QImage diagramImage(const SheetDiagram& diagram, qreal scale)
 {
-    ImageCanvas canvas(diagram.size);
+    ImageCanvas canvas(diagram.size, scale);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(13);
     canvas.SetLabelAppearance(Qt::white, font, Qt::black);
@@ -52,7 +53,7 @@ QImage diagramImage(const SheetDiagram& diagram)
 
 } // namespace
 
-SheetPage RenderSheetPage(const QString& source, QSize size)
+SheetPage RenderSheetPage(const QString& source, QSize size, qreal scale)
 {
     SheetPage page;
     QTextDocument document;
@@ -78,10 +79,10 @@ SheetPage RenderSheetPage(const QString& source, QSize size)
         QImage image;
         QString tag;
         if (match.captured(1) == QLatin1String("formula")) {
-            image = formulaImage(match.captured(2));
+            image = formulaImage(match.captured(2), scale);
             tag = QStringLiteral("<img src=\"%1\" align=\"middle\">").arg(url);
         } else if (const SheetDiagram* diagram = findDiagram(match.captured(2))) {
-            image = diagramImage(*diagram);
+            image = diagramImage(*diagram, scale);
             tag = QStringLiteral("<img src=\"%1\">").arg(url);
         } else {
             page.error = QStringLiteral("no diagram %1").arg(match.captured(2));
@@ -94,7 +95,9 @@ SheetPage RenderSheetPage(const QString& source, QSize size)
     document.setTextWidth(size.width());
 
     page.overflow = std::max(0, int(std::ceil(document.size().height())) - size.height());
-    page.image = QImage(size, QImage::Format_RGB32);
+    // The pictures in it have the same ratio, so the layout is the same at any scale.
+    page.image = QImage(size * scale, QImage::Format_RGB32);
+    page.image.setDevicePixelRatio(scale);
     page.image.fill(Qt::white);
     QPainter painter(&page.image);
     painter.setRenderHint(QPainter::Antialiasing);
