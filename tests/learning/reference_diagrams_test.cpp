@@ -364,7 +364,8 @@ TEST(ReferenceSheet, BothPagesFitTheirPictures)
     const struct {
         const char* source;
         QSize size;
-    } pages[] = {{"reference_sheet_1.html", {926, 1338}}, {"reference_sheet_2.html", {898, 1023}}};
+    } pages[] = {{"reference_sheet_1.html", {926, 1338}}, {"reference_sheet_2.html", {898, 1023}},
+                 {"en/reference_sheet_1.html", {926, 1338}}, {"en/reference_sheet_2.html", {898, 1023}}};
     for (const auto& page : pages) {
         QFile file(QStringLiteral(OPTIKA_STUDY_ART "/") + page.source);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.source;

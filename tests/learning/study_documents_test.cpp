@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/rtf_reader.h"
+#include "learning/test_file.h"
 #include "models/lens/lens_geometry.h"
 #include "models/reflection/reflection_geometry.h"
 #include "models/refraction/prism_trace.h"
@@ -30,11 +31,12 @@ QStringList& warnings()
     return list;
 }
 
-// Reads a shipped document, noting every warning Qt gives meanwhile.
-std::unique_ptr<QTextDocument> readDocument(const QString& name)
+// Reads a shipped document (by its path), noting every warning Qt gives
+// meanwhile.
+std::unique_ptr<QTextDocument> readDocumentAt(const QString& path)
 {
-    QFile file(dataPath(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     auto document = std::make_unique<QTextDocument>();
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type != QtDebugMsg && type != QtInfoMsg)
@@ -43,6 +45,11 @@ std::unique_ptr<QTextDocument> readDocument(const QString& name)
     ReadRtf(file.readAll(), document.get());
     qInstallMessageHandler(previous);
     return document;
+}
+
+std::unique_ptr<QTextDocument> readDocument(const QString& name)
+{
+    return readDocumentAt(dataPath(name));
 }
 
 QStringList lines(const QTextDocument& document)
@@ -334,5 +341,92 @@ INSTANTIATE_TEST_SUITE_P(Problems, AnswersAgreeWithTheModels, ::testing::Values(
         return QStringList{"L = 200 см"};
     }}),
     [](const ::testing::TestParamInfo<ModelAnswer>& info) { return "Problem" + std::to_string(info.param.problem); });
+
+// The paragraphs of a document, or the lines of a test: its title, then each
+// question's text, its answers and the number of the right one.
+QStringList documentLines(const QString& path)
+{
+    return lines(*readDocumentAt(QStringLiteral(OPTIKA_DATA "/") + path));
+}
+
+QStringList testLines(const QString& path)
+{
+    QString error;
+    const std::optional<TestFile> file = TestFile::Load(QStringLiteral(OPTIKA_DATA "/") + path, &error);
+    EXPECT_TRUE(file) << error.toStdString();
+    if (!file)
+        return {};
+    QStringList text{file->content().title};
+    for (const TestQuestion& question : file->content().questions)
+        text << question.text << question.answers << QStringLiteral("right: %1").arg(question.correct);
+    return text;
+}
+
+// The numbers a text states, in the English way: "1,24" reads "1.24", and a
+// minus sign as a hyphen. Digits that belong to a symbol (n21, α0) are no
+// numbers.
+std::string numbersIn(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("(?<![\\p{L}\\d.,])[−+-]?\\d+(?:[.,]\\d+)?"));
+    QStringList found;
+    for (auto it = number.globalMatch(text); it.hasNext();)
+        found << it.next().captured().replace(QLatin1Char(','), QLatin1Char('.')).replace(QChar(0x2212), QLatin1Char('-'));
+    return found.join(QLatin1Char(' ')).toStdString();
+}
+
+QStringList quoted(const QString& text, const QRegularExpression& quote)
+{
+    QStringList found;
+    for (auto it = quote.globalMatch(text); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
+struct Counterparts {
+    const char* russian;
+    const char* english;
+    QStringList (*read)(const QString& path);
+};
+
+// Every English document and the test say what the Russian ones say: line for
+// line, with the same numbers, and a name in quotation marks (a model, a
+// control, a readout) is always given the same English name.
+TEST(EnglishContent, SaysWhatTheRussianSaysLineForLine)
+{
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    static const QRegularExpression russianQuote(QStringLiteral("«([^»]+)»"));
+    static const QRegularExpression englishQuote(QStringLiteral("“([^”]+)”"));
+    std::map<QString, QString> englishOf, russianOf;
+    const Counterparts table[] = {
+        {"txt/slovar.rtf", "txt/en/slovar.rtf", documentLines}, {"txt/voprosi.rtf", "txt/en/voprosi.rtf", documentLines},
+        {"txt/zadachi.rtf", "txt/en/zadachi.rtf", documentLines}, {"txt/k1.rtf", "txt/en/k1.rtf", documentLines},
+        {"txt/k2.rtf", "txt/en/k2.rtf", documentLines},           {"txt/k3.rtf", "txt/en/k3.rtf", documentLines},
+        {"txt/k4.rtf", "txt/en/k4.rtf", documentLines},           {"txt/dk.rtf", "txt/en/dk.rtf", documentLines},
+        {"Test.ini", "en/Test.ini", testLines},
+    };
+    for (const Counterparts& file : table) {
+        SCOPED_TRACE(file.english);
+        const QStringList russian = file.read(QString::fromLatin1(file.russian));
+        warnings().clear();
+        const QStringList english = file.read(QString::fromLatin1(file.english));
+        EXPECT_TRUE(warnings().isEmpty()) << warnings().join('\n').toStdString();
+        EXPECT_GT(russian.size(), 10);
+        if (english.size() != russian.size()) { // one lost or extra line would mismatch all those after it
+            ADD_FAILURE() << english.size() << " lines where the Russian has " << russian.size();
+            continue;
+        }
+        for (int i = 0; i < english.size(); ++i) {
+            const std::string where = "\n" + russian[i].toStdString() + "\n" + english[i].toStdString();
+            EXPECT_FALSE(english[i].contains(cyrillic)) << where;
+            EXPECT_EQ(numbersIn(english[i]), numbersIn(russian[i])) << where;
+            const QStringList ru = quoted(russian[i], russianQuote), en = quoted(english[i], englishQuote);
+            EXPECT_EQ(en.size(), ru.size()) << where;
+            for (int q = 0; q < std::min(en.size(), ru.size()); ++q) {
+                EXPECT_EQ(englishOf.try_emplace(ru[q], en[q]).first->second, en[q]) << where;
+                EXPECT_EQ(russianOf.try_emplace(en[q], ru[q]).first->second, ru[q]) << where;
+            }
+        }
+    }
+}
 
 } // namespace

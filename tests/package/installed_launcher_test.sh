@@ -36,6 +36,7 @@ home=$(readlink -f "$scratch/stage/usr/lib/optika")
 diff -r "$data/img" "$home/img" || fail "the pictures are not installed as they are in data/img"
 diff -r "$data/txt" "$home/txt" || fail "the documents are not installed as they are in data/txt"
 cmp -s "$data/Test.ini" "$home/Test.ini" || fail "Test.ini is not installed as it is in data/"
+diff -r "$data/en" "$home/en" || fail "the English test is not installed as it is in data/en"
 
 # run FOLDER [RUNNER ...]: starts the launcher from FOLDER, prints the report.
 run() {
