@@ -22,6 +22,7 @@
 #include "models/shadow/shadow_screen_window.h"
 #include "ui/error_box.h"
 #include "ui/readout_accessibility.h"
+#include "ui/window_placement.h"
 
 #include <QShortcut>
 
@@ -88,6 +89,7 @@ void ProgramWindows::CreateAll()
         if (window && window != form1.get()) {
             auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
             QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+            ReleaseWhileHidden(window);
         }
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_placement.h"
 
+#include <QBackingStore>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -34,4 +36,29 @@ void ShowModeless(QWidget* window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+namespace {
+
+class ShrinkBackingStoreOnHide : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) {
+            auto* window = static_cast<QWidget*>(watched);
+            // A shown window sizes its store again before it paints.
+            if (QBackingStore* store = window->backingStore(); store && !window->isVisible())
+                store->resize(QSize(1, 1));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void ReleaseWhileHidden(QWidget* window)
+{
+    window->installEventFilter(new ShrinkBackingStoreOnHide(window));
 }

@@ -34,5 +34,12 @@ private:
 // buttons and places it.
 void ShapeWindow(QWidget* window, const WindowShape& shape);
 
+// A hidden window keeps no image of itself: its backing store, a picture of
+// the whole window, shrinks as it hides and grows again as it shows. The
+// program keeps twenty windows for its whole run, few of them shown; the
+// peak memory of a session that opens each (scripts/peak-memory, within
+// 90 MB) needs it.
+void ReleaseWhileHidden(QWidget* window);
+
 // A plain modeless show: an open window only comes to the front.
 void ShowModeless(QWidget* window);

@@ -5,9 +5,11 @@
 #include "ui/window_placement.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -67,6 +69,33 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{"screen window", WindowShape::Centred().OnTop().Resizable(), true, {}}));
 
 // Showing an open window again brings it to the front without a second one.
+// A hidden window holds no picture of itself; shown again, it paints its
+// whole picture anew.
+TEST(ReleaseWhileHidden, AHiddenWindowKeepsNoImageAndPaintsWholeAgain)
+{
+    struct Window : QWidget {
+        QRegion painted;
+        void paintEvent(QPaintEvent* event) override { painted += event->region(); }
+    } window;
+    window.resize(300, 200);
+    ReleaseWhileHidden(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QBackingStore* store = window.backingStore();
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->size(), QSize(300, 200));
+
+    window.hide();
+    EXPECT_EQ(store->size(), QSize(1, 1));
+
+    window.painted = QRegion();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    EXPECT_EQ(store->size(), QSize(300, 200));
+    EXPECT_EQ(window.painted, QRegion(0, 0, 300, 200));
+}
+
 TEST(ShowModeless, BringsAnOpenWindowToTheFront)
 {
     QWidget first, second;
