@@ -32,7 +32,7 @@ const FormulaPictureSpec kFormulas[] = {
     {"sin α_0 = \\frac{1}{n}", {135, 62}},
     {"\\frac{1}{d} + \\frac{1}{f} = \\frac{1}{F}", {219, 78}},
     {"D = \\frac{1}{F}", {113, 79}},
-    {"Г = \\frac{H}{h} = \\frac{f}{d}", {150, 78}},
+    {"Г = \\frac{H}{h} = −\\frac{f}{d}", {150, 78}},
 };
 
 bool save(const QImage& image, const QDir& out, const QString& name, int quality = -1)
