@@ -14,6 +14,9 @@ import time
 
 import pyatspi
 
+import atspi_program
+from atspi_program import showing
+
 PID = int(sys.argv[1])
 STEPS = int(sys.argv[2]) if len(sys.argv) > 2 else 40
 TOOL_ROW = ["СЛОВАРЬ ТЕРМИНОВ", "КРАТКИЙ СПРАВОЧНИК", "ОСНОВНЫЕ ФОРМУЛЫ", "ОТВЕЧАЕМ НА ВОПРОСЫ",
@@ -28,28 +31,8 @@ def spoken(name):
     return " ".join(name.split())
 
 
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
 def find(root, test):
-    """The nodes under root that pass test, looking only into what is on the screen."""
-    found = []
-
-    def walk(node):
-        try:
-            if node is not root and not showing(node):
-                return
-            if test(node):
-                found.append(node)
-            for child in node:
-                if child is not None:
-                    walk(child)
-        except Exception:  # a widget that went away meanwhile
-            pass
-
-    walk(root)
-    return found
+    return atspi_program.find(root, test, only_showing=True)
 
 
 def buttons(root):
@@ -72,12 +55,7 @@ def resident():
 
 
 def application():
-    for _ in range(60):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == PID:
-                return app
-        time.sleep(1)
-    sys.exit("the program is not on the accessibility bus")
+    return atspi_program.application(PID)
 
 
 def windows(app):

@@ -10,6 +10,9 @@ import time
 
 import pyatspi
 
+import atspi_program
+from atspi_program import find
+
 PID = int(sys.argv[1])
 SHOTS = sys.argv[2]
 N2 = "Показатель преломления среды 2, n2"
@@ -17,29 +20,7 @@ REFRACTION = "Угол преломления B"
 
 
 def program():
-    for attempt in range(30):  # the program joins the bus some time after it starts
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == PID:
-                return app
-        time.sleep(1)
-    sys.exit("the program is not on the accessibility bus")
-
-
-def find(root, test):
-    found = []
-
-    def walk(node):
-        try:
-            if test(node):
-                found.append(node)
-            for child in node:
-                if child is not None:
-                    walk(child)
-        except Exception:  # a widget that went away meanwhile
-            pass
-
-    walk(root)
-    return found
+    return atspi_program.application(PID, seconds=30)
 
 
 def focused():
