@@ -15,6 +15,7 @@
 #include "learning/reference_window.h"
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
+#include "ui/language.h"
 #include "ui/model_sheet.h"
 #include "ui/picture_buttons.h"
 #include "ui/window_placement.h"
@@ -40,6 +41,7 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     setWindowIcon(GlyphIcon(Glyph::Models));
 
     ShapeWindow(this, WindowShape::Centred().Minimisable());

@@ -5,6 +5,7 @@
 #include "app/model_catalogue.h"
 #include "ui/data_files.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_model_chooser.h"
 
@@ -16,6 +17,7 @@ TForm5::TForm5(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm5>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::Centred());
 
     for (int n = 1; n <= 8; ++n) {

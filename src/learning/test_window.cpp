@@ -7,6 +7,7 @@
 #include "learning/test_file.h"
 #include "kit/float_error.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_test_window.h"
 
@@ -36,6 +37,12 @@ TForm17::TForm17(const QString& iniPath, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm17>()), file_(iniPath)
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] {
+        // The title is the test's, from its file, not the layout's.
+        const QString title = windowTitle();
+        ui->retranslateUi(this);
+        setWindowTitle(title);
+    });
     ShapeWindow(this, WindowShape::At(161, 161));
 
     ConnectGuarded(ui->BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });

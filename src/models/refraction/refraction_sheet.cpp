@@ -42,6 +42,7 @@ RefractionSheet::RefractionSheet(QWidget* parent)
     wiring.defaults = ui->sBitBtn30;
     wiring.restoreDefaults = [this] { sBitBtn19Click(); };
     wiring.sideWindowButtons = {{ui->sBitBtn28, IndexTableWindow}, {ui->sBitBtn33, LightSpeedWindow}};
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 
