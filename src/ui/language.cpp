@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/language.h"
 
+#include "kit/number_text.h"
 #include "ui/error_box.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,7 @@ void InstallLanguage(QCoreApplication& application, const QString& code)
             announced |= application.removeTranslator(translator);
     const bool switched = now.code != code;
     now.code = code;
+    SetDecimalSeparator(code == kSourceLanguage ? QLatin1Char(',') : QLatin1Char('.'));
     now.program = code == kSourceLanguage ? nullptr : loaded(code, QStringLiteral("optika"), QStringLiteral(":/i18n"));
     // Qt's own dialogs and boxes (files, printing, Yes and No) from the
     // system's Qt translations.
@@ -97,7 +99,7 @@ void InstallLanguage(QCoreApplication& application, const QString& code)
         if (translator)
             announced |= application.installTranslator(translator);
     // A switch between two languages without translators still rewrites the
-    // texts the code sets in the language's own way (numbers above all).
+    // numbers with the new language's decimal separator.
     if (switched && !announced) {
         QEvent change(QEvent::LanguageChange);
         QCoreApplication::sendEvent(&application, &change);
