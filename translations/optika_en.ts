@@ -168,6 +168,73 @@
     </message>
 </context>
 <context>
+    <name>ModelCatalogue</name>
+    <message>
+        <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ИСТОЧНИКА СВЕТА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует образование тени и полутени от одного источника света, доказывая закон прямолинейного распространения света</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ДВУХ ИСТОЧНИКОВ СВЕТА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует образование тени и полутени от двух источников света. Как и первая модель доказывает закон прямолинейного распространения света, а также независимость световых пучков</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЗАКОН ОТРАЖЕНИЯ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует доказательства закона отражения от плоского зеркала. Для более качественного понимания этого закона в модели предусмотрено изменение угла зеркала.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПЛОСКОЕ ЗЕРКАЛО</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует получение изображения с помощью плоского зеркала, что в свою очередь доказывает закон отражения. В модели можно выбрать в качестве предмета как точку, так и стрелку</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЗАКОН ПРЕЛОМЛЕНИЯ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует один из фундаментальных законов геометрической оптики, а именно закон преломления. Модель считает не только угол преломления луча, но и показывает значение предельного угла, при котором появляется полное внутреннее отражение. Кроме этого в модель входит дополнительная информация, включающая в себя сведения о скорости света в средах относительно вакуума.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПРЕЛОМЛЕНИЕ СВЕТА В ПЛОСКОПАРАЛЛЕЛЬНОЙ ПЛАСТИНКЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует ход лучей сквозь плоскопараллельную пластинку определенной толщины. Модель позволяет также находить смещение луча в зависимости от угла падения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ ПРИЗМЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует ход лучей сквозь треугольную призму. Модель позволяет менять угол призмы и угол луча, а также проследить, при каких условиях возникает в призме явление полного внутреннего отражения.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Модель демонстрирует ход лучей в линзе, а кроме этого — построение изображения. Данная модель представлена как схема реального явления. Кроме этого данную модель можно применять и как виртуальную лабораторную установку при заданных параметрах.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OneSourceShadowSheet</name>
     <message>
         <source>ИСТОЧНИК</source>
@@ -894,11 +961,44 @@
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> м/с</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShadowScreenWindow</name>
     <message>
         <source>Дополнительный экран</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplashPicture</name>
+    <message>
+        <source>ГЕОМЕТРИЧЕСКАЯ ОПТИКА</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusTexts</name>
+    <message>
+        <source>Время:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка экрана:  </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1002,6 +1102,26 @@
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Автор программы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Версия программы: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Оптика</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

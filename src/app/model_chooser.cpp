@@ -69,7 +69,7 @@ void TForm5::ModelButtonMouseMove(int n)
     // the window is on now; a missing file stops here, before the description
     // changes.
     ui->Image1->setPixmap(QPixmap::fromImage(LoadPicture(model.picture, ui->Image1->devicePixelRatioF())));
-    ui->sRichEdit1->setPlainText(model.description);
+    ui->sRichEdit1->setPlainText(model.description());
 }
 
 void TForm5::ModelButtonClick(int n)

@@ -11,7 +11,7 @@
 
 #include <QApplication>
 
-const char* const kApplicationTitle = "**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**";
+const char* const kApplicationTitle = QT_TRANSLATE_NOOP("Startup", "**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**");
 
 void PrepareApplication(QApplication& application)
 {
@@ -30,7 +30,7 @@ int RunProgram(QApplication& application, ProgramWindows& windows)
     splash->repaint();
     splash->WaitForTimer();
 
-    const QString title = QString::fromUtf8(kApplicationTitle);
+    const QString title = QCoreApplication::translate("Startup", kApplicationTitle);
     QApplication::setApplicationName(title);
     SetApplicationTitle(title);
 
