@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>CalcEdit</name>
+    <message>
+        <source>Калькулятор</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Calculator</name>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenPicture</name>
+    <message>
+        <source>Рисунок модели</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LensSheet</name>
     <message>
         <source>ЛИНЗА</source>
@@ -328,6 +349,45 @@
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Рисунок PNG, вдвое крупнее, для печати (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Рисунок PNG, втрое крупнее, для печати (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Векторный рисунок SVG (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать рисунок</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -970,6 +1030,13 @@
     <name>ShadowScreenWindow</name>
     <message>
         <source>Дополнительный экран</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SheetPicture</name>
+    <message>
+        <source>Не удалось записать рисунок в файл &quot;%1&quot;: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
