@@ -788,6 +788,45 @@
     </message>
 </context>
 <context>
+    <name>PupilDialog</name>
+    <message>
+        <source>Кто проходит тест?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Имя и класс попадут в журнал результатов; их можно не указывать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Имя и фамилия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>например, 8 Б</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Имя и фамилия:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Класс:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReflectionSheet</name>
     <message>
         <source>ЛУЧ</source>
@@ -1656,6 +1695,42 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тест без названия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Открыть тест</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тесты (*.ini)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вопрос %1 из %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ВЫ ЗАКОНЧИЛИ ТЕСТ<byte value="xd"/>Всего вопросов теста = %1<byte value="xd"/>Количество набранных баллов =%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вопрос отсутствует</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В файле с вопросами у вопроса №%1 указано вариантов ответа: %2, а их может быть не больше %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В файле с вопросами ненаписан правильный вариант</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -74,6 +74,9 @@ protected:
 private:
     // The displays and the file name that describe the test.
     void showTestFacts();
+    void showFileName();
+    // "Вопрос 3 из 10" above the question.
+    void showProgress();
     void showCurrentQuestion();
     void removeAnswerButtons();
     QString questionSection() const;
