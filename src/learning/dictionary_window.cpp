@@ -11,7 +11,11 @@ TForm6::TForm6(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm6>())
 {
     ui->setupUi(this);
-    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
+    // The document is read anew, in the new language where it has one.
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        FormCreate();
+    });
     ShapeWindow(this, WindowShape::Centred());
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }

@@ -12,7 +12,11 @@ TForm8::TForm8(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>())
 {
     ui->setupUi(this);
-    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
+    // The document is read anew, in the new language where it has one.
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        FormCreate();
+    });
     ShapeWindow(this, WindowShape::Centred());
     // The photograph keeps its proportions inside its frame; stored at twice
     // the frame's size, it has the pixels of a 2x screen too.

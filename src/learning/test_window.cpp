@@ -45,6 +45,11 @@ TForm17::TForm17(const QString& iniPath, QWidget* parent)
         showFileName();
         if (ui->LabelProgress->isVisibleTo(this))
             showProgress();
+        // The program's own test, not yet begun, gives way to the new
+        // language's; a test the teacher opened stays.
+        const QFileInfo shown(file_.path());
+        if (ui->BtnStart->isVisibleTo(this) && isDefaultTest(shown) && shown != QFileInfo(DefaultTestPath()))
+            OpenTest(DefaultTestPath());
     });
     ShapeWindow(this, WindowShape::At(161, 161));
 
@@ -59,7 +64,16 @@ TForm17::~TForm17() = default;
 
 QString TForm17::DefaultTestPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Test.ini"));
+    return LocalisedPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Test.ini")));
+}
+
+bool TForm17::isDefaultTest(const QFileInfo& file)
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    QDir folder = file.absoluteDir();
+    if (file.fileName() != QLatin1String("Test.ini"))
+        return false;
+    return folder == program || (folder.cdUp() && folder == program);
 }
 
 void TForm17::SetGradingWindow(TForm19* window)

@@ -5,7 +5,9 @@
 #include "ui/error_box.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -115,6 +117,15 @@ void SetLanguage(const QString& code)
 {
     settings()->setValue(kLanguageKey, code);
     InstallLanguage(*QCoreApplication::instance(), code);
+}
+
+QString LocalisedPath(const QString& path)
+{
+    if (CurrentLanguage() == kSourceLanguage)
+        return path;
+    const QFileInfo file(path);
+    const QString localised = file.dir().filePath(CurrentLanguage() + QLatin1Char('/') + file.fileName());
+    return QFileInfo::exists(localised) ? localised : path;
 }
 
 void RetranslateOnLanguageChange(QWidget* window, std::function<void()> retranslate)

@@ -24,6 +24,11 @@ QString CurrentLanguage();
 // Switches the running program to that language and remembers the choice.
 void SetLanguage(const QString& code);
 
+// The file at `path` in the language installed: ".../txt/slovar.rtf" is
+// ".../txt/en/slovar.rtf" in English, where there is one; `path` itself in
+// Russian and where the language has no file of its own.
+QString LocalisedPath(const QString& path);
+
 // Runs `retranslate` on every language change that reaches `window`, guarded:
 // there a window sets its layout's texts anew and then those its code sets.
 void RetranslateOnLanguageChange(QWidget* window, std::function<void()> retranslate);

@@ -2,6 +2,10 @@
 #include "program_under_test.h"
 
 #include "app/main_window.h"
+#include "learning/dictionary_window.h"
+#include "learning/problems_window.h"
+#include "learning/questions_window.h"
+#include "learning/test_window.h"
 #include "ui/language.h"
 #include "ui/model_sheet.h"
 #include "ui/panel_status_bar.h"
@@ -11,7 +15,9 @@
 #include <QMetaProperty>
 #include <QSettings>
 #include <QStringList>
+#include <QRegularExpression>
 #include <QTabBar>
+#include <QTextEdit>
 
 namespace {
 
@@ -109,6 +115,29 @@ TEST_F(LanguageSwitch, EnglishAndBackLeavesEveryRussianTextAsItWas)
             EXPECT_EQ(after[i], before[i]) << sheet->objectName().toStdString();
     }
     main.hide();
+}
+
+// In English the program's own test and the study documents are the
+// English ones, where there are; back in Russian the Russian ones.
+TEST_F(LanguageSwitch, EnglishReadsTheEnglishTestAndDocuments)
+{
+    const auto document = [](QWidget* window, const char* name) {
+        return window->findChild<QTextEdit*>(QLatin1String(name))->toPlainText();
+    };
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const struct {
+        const char* language;
+        const char* test;
+        bool cyrillicDocuments;
+    } cases[] = {{"en", "/en/Test.ini", false}, {"ru", "/bin/Test.ini", true}};
+    for (const auto& c : cases) {
+        Switch(QString::fromLatin1(c.language));
+        EXPECT_TRUE(windows->form17->testPath().endsWith(QLatin1String(c.test))) << windows->form17->testPath().toStdString();
+        for (const auto& [window, name] : {std::pair<QWidget*, const char*>{windows->form6.get(), "sRichEdit1"},
+                                           {windows->form9.get(), "sRichEdit1"},
+                                           {windows->form8.get(), "RxRichEdit1"}})
+            EXPECT_EQ(document(window, name).contains(cyrillic), c.cyrillicDocuments) << c.language << ' ' << name;
+    }
 }
 
 } // namespace
