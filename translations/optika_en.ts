@@ -5,194 +5,197 @@
     <name>CalcEdit</name>
     <message>
         <source>Калькулятор</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculator</translation>
     </message>
 </context>
 <context>
     <name>Calculator</name>
     <message>
         <source>Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>FullScreenPicture</name>
     <message>
         <source>Рисунок модели</source>
-        <translation type="unfinished"></translation>
+        <translation>Model picture</translation>
     </message>
 </context>
 <context>
     <name>LensSheet</name>
     <message>
         <source>ЛИНЗА</source>
-        <translation type="unfinished"></translation>
+        <translation>LENS</translation>
     </message>
     <message>
         <source>собирающая</source>
-        <translation type="unfinished"></translation>
+        <translation>converging</translation>
     </message>
     <message>
         <source>рассеивающая</source>
-        <translation type="unfinished"></translation>
+        <translation>diverging</translation>
     </message>
     <message>
         <source>Фокус F:</source>
-        <translation type="unfinished"></translation>
+        <translation>Focus F:</translation>
     </message>
     <message>
         <source>Фокусное расстояние F</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal length F</translation>
     </message>
     <message>
         <source>СМ</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Шкала фокусного расстояния</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal length scale</translation>
     </message>
     <message>
         <source>Отображение
 линзы</source>
-        <translation type="unfinished"></translation>
+        <translation>Lens
+drawing</translation>
     </message>
     <message>
         <source>контурное изображение</source>
-        <translation type="unfinished"></translation>
+        <translation>outline</translation>
     </message>
     <message>
         <source>схематический чертеж</source>
-        <translation type="unfinished"></translation>
+        <translation>schematic</translation>
     </message>
     <message>
         <source>ПРЕДМЕТ</source>
-        <translation type="unfinished"></translation>
+        <translation>OBJECT</translation>
     </message>
     <message>
         <source>Положение d:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position d:</translation>
     </message>
     <message>
         <source>Положение предмета d</source>
-        <translation type="unfinished"></translation>
+        <translation>Object position d</translation>
     </message>
     <message>
         <source>Шкала положения предмета</source>
-        <translation type="unfinished"></translation>
+        <translation>Object position scale</translation>
     </message>
     <message>
         <source>Высота h1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Height h1:</translation>
     </message>
     <message>
         <source>Высота предмета h1</source>
-        <translation type="unfinished"></translation>
+        <translation>Object height h1</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Условие:</source>
-        <translation type="unfinished"></translation>
+        <translation>Case:</translation>
     </message>
     <message>
         <source>Условие</source>
-        <translation type="unfinished"></translation>
+        <translation>Case</translation>
     </message>
     <message>
         <source>ЛУЧИ В
 БЕСКОНЕЧНОСТИ</source>
-        <translation type="unfinished"></translation>
+        <translation>RAYS MEET
+AT INFINITY</translation>
     </message>
     <message>
         <source>Оптическая сила D:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optical power D:</translation>
     </message>
     <message>
         <source>Оптическая сила D</source>
-        <translation type="unfinished"></translation>
+        <translation>Optical power D</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>дптр</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Расстояние до 
 изображения f:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image
+distance f:</translation>
     </message>
     <message>
         <source>Расстояние до изображения f</source>
-        <translation type="unfinished"></translation>
+        <translation>Image distance f</translation>
     </message>
     <message>
         <source>Линейное увеличение:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnification:</translation>
     </message>
     <message>
         <source>Линейное увеличение Г</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnification Г</translation>
     </message>
     <message>
         <source>Г=</source>
-        <translation type="unfinished"></translation>
+        <translation>Г=</translation>
     </message>
     <message>
         <source>formula</source>
-        <translation type="unfinished"></translation>
+        <translation>formula</translation>
     </message>
     <message>
         <source>h2</source>
-        <translation type="unfinished"></translation>
+        <translation>h2</translation>
     </message>
     <message>
         <source>h1</source>
-        <translation type="unfinished"></translation>
+        <translation>h1</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>f</source>
-        <translation type="unfinished"></translation>
+        <translation>f</translation>
     </message>
     <message>
         <source>d</source>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>Высота h2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Height h2:</translation>
     </message>
     <message>
         <source>Высота изображения h2</source>
-        <translation type="unfinished"></translation>
+        <translation>Image height h2</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
 </context>
 <context>
     <name>ModelCatalogue</name>
     <message>
         <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ИСТОЧНИКА СВЕТА</source>
-        <translation type="unfinished"></translation>
+        <translation>SHADOW AND PENUMBRA OF ONE LIGHT SOURCE</translation>
     </message>
     <message>
         <source>Модель демонстрирует образование тени и полутени от одного источника света, доказывая закон прямолинейного распространения света</source>
@@ -200,7 +203,7 @@
     </message>
     <message>
         <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ДВУХ ИСТОЧНИКОВ СВЕТА</source>
-        <translation type="unfinished"></translation>
+        <translation>SHADOW AND PENUMBRA OF TWO LIGHT SOURCES</translation>
     </message>
     <message>
         <source>Модель демонстрирует образование тени и полутени от двух источников света. Как и первая модель доказывает закон прямолинейного распространения света, а также независимость световых пучков</source>
@@ -208,7 +211,7 @@
     </message>
     <message>
         <source>ЗАКОН ОТРАЖЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>LAW OF REFLECTION</translation>
     </message>
     <message>
         <source>Модель демонстрирует доказательства закона отражения от плоского зеркала. Для более качественного понимания этого закона в модели предусмотрено изменение угла зеркала.</source>
@@ -216,7 +219,7 @@
     </message>
     <message>
         <source>ПЛОСКОЕ ЗЕРКАЛО</source>
-        <translation type="unfinished"></translation>
+        <translation>PLANE MIRROR</translation>
     </message>
     <message>
         <source>Модель демонстрирует получение изображения с помощью плоского зеркала, что в свою очередь доказывает закон отражения. В модели можно выбрать в качестве предмета как точку, так и стрелку</source>
@@ -224,7 +227,7 @@
     </message>
     <message>
         <source>ЗАКОН ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>LAW OF REFRACTION</translation>
     </message>
     <message>
         <source>Модель демонстрирует один из фундаментальных законов геометрической оптики, а именно закон преломления. Модель считает не только угол преломления луча, но и показывает значение предельного угла, при котором появляется полное внутреннее отражение. Кроме этого в модель входит дополнительная информация, включающая в себя сведения о скорости света в средах относительно вакуума.</source>
@@ -232,7 +235,7 @@
     </message>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ПЛОСКОПАРАЛЛЕЛЬНОЙ ПЛАСТИНКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTION IN A PARALLEL-SIDED PLATE</translation>
     </message>
     <message>
         <source>Модель демонстрирует ход лучей сквозь плоскопараллельную пластинку определенной толщины. Модель позволяет также находить смещение луча в зависимости от угла падения</source>
@@ -240,7 +243,7 @@
     </message>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ ПРИЗМЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTION IN A TRIANGULAR PRISM</translation>
     </message>
     <message>
         <source>Модель демонстрирует ход лучей сквозь треугольную призму. Модель позволяет менять угол призмы и угол луча, а также проследить, при каких условиях возникает в призме явление полного внутреннего отражения.</source>
@@ -248,7 +251,7 @@
     </message>
     <message>
         <source>ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР</source>
-        <translation type="unfinished"></translation>
+        <translation>THE LENS AS AN OPTICAL INSTRUMENT</translation>
     </message>
     <message>
         <source>Модель демонстрирует ход лучей в линзе, а кроме этого — построение изображения. Данная модель представлена как схема реального явления. Кроме этого данную модель можно применять и как виртуальную лабораторную установку при заданных параметрах.</source>
@@ -279,7 +282,7 @@
     </message>
     <message>
         <source>СМ</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>ПРЕПЯТСТВИЕ</source>
@@ -327,7 +330,7 @@
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Расстояние от 
@@ -345,57 +348,57 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
 </context>
 <context>
     <name>PictureActions</name>
     <message>
         <source>Рисунок PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG picture (*.png)</translation>
     </message>
     <message>
         <source>Рисунок PNG, вдвое крупнее, для печати (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG picture, twice the size, for print (*.png)</translation>
     </message>
     <message>
         <source>Рисунок PNG, втрое крупнее, для печати (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG picture, three times the size, for print (*.png)</translation>
     </message>
     <message>
         <source>Векторный рисунок SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG vector picture (*.svg)</translation>
     </message>
     <message>
         <source>Сохранить рисунок</source>
-        <translation type="unfinished"></translation>
+        <translation>Save picture</translation>
     </message>
     <message>
         <source>Сохранить рисунок…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save picture…</translation>
     </message>
     <message>
         <source>Копировать рисунок</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy picture</translation>
     </message>
     <message>
         <source>Печать…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print…</translation>
     </message>
     <message>
         <source>Во весь экран</source>
-        <translation type="unfinished"></translation>
+        <translation>Full screen</translation>
     </message>
 </context>
 <context>
     <name>PlaneMirrorSheet</name>
     <message>
         <source>ПРЕДМЕТ</source>
-        <translation type="unfinished"></translation>
+        <translation>OBJECT</translation>
     </message>
     <message>
         <source>светящаяся точка</source>
@@ -415,7 +418,7 @@
     </message>
     <message>
         <source>СМ</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Положение
@@ -445,7 +448,7 @@
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Расстояние между
@@ -483,11 +486,11 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
 </context>
 <context>
@@ -566,7 +569,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Шкала показателя преломления пластинки</source>
@@ -574,11 +577,11 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
@@ -602,7 +605,7 @@
     </message>
     <message>
         <source>СМ</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Толщина пластинки в миллиметрах</source>
@@ -614,7 +617,7 @@
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Смещение
@@ -752,7 +755,7 @@
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Угол отклонения луча:</source>
@@ -776,11 +779,11 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
@@ -870,7 +873,7 @@
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Угол B:</source>
@@ -906,11 +909,11 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
 </context>
 <context>
@@ -981,7 +984,7 @@
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMETERS</translation>
     </message>
     <message>
         <source>Угол Y:</source>
@@ -1050,11 +1053,11 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
@@ -1062,7 +1065,7 @@
     </message>
     <message>
         <source> м/с</source>
-        <translation type="unfinished"></translation>
+        <translation> m/s</translation>
     </message>
 </context>
 <context>
@@ -1083,159 +1086,159 @@
     <name>SplashPicture</name>
     <message>
         <source>ГЕОМЕТРИЧЕСКАЯ ОПТИКА</source>
-        <translation type="unfinished"></translation>
+        <translation>GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**</source>
-        <translation type="unfinished"></translation>
+        <translation>**PHYSICS TEACHING PROGRAM: INTERACTIVE MODELS**</translation>
     </message>
 </context>
 <context>
     <name>StatusTexts</name>
     <message>
         <source>Время:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Time:  </translation>
     </message>
     <message>
         <source>Дата:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Date:  </translation>
     </message>
     <message>
         <source>Подсказка экрана:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Screen hint:  </translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>**КОМПЬЮТЕРНАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**</source>
-        <translation type="unfinished"></translation>
+        <translation>**PHYSICS COMPUTER PROGRAM: INTERACTIVE MODELS**</translation>
     </message>
     <message>
         <source>Скрыть модель</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide the model</translation>
     </message>
     <message>
         <source>&amp;МОДЕЛИ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MODELS</translation>
     </message>
     <message>
         <source>Выбор модели</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a model</translation>
     </message>
     <message>
         <source>&amp;СЛОВАРЬ 
 ТЕРМИНОВ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;GLOSSARY</translation>
     </message>
     <message>
         <source>Словарь основных терминов</source>
-        <translation type="unfinished"></translation>
+        <translation>Glossary of the main terms</translation>
     </message>
     <message>
         <source>&amp;КРАТКИЙ СПРАВОЧНИК</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;REFERENCE</translation>
     </message>
     <message>
         <source>Краткий справочник</source>
-        <translation type="unfinished"></translation>
+        <translation>Short reference</translation>
     </message>
     <message>
         <source>&amp;ОСНОВНЫЕ 
 ФОРМУЛЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;FORMULAS</translation>
     </message>
     <message>
         <source>Основные формулы</source>
-        <translation type="unfinished"></translation>
+        <translation>Main formulas</translation>
     </message>
     <message>
         <source>ОТВЕЧАЕМ НА &amp;ВОПРОСЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;QUESTIONS</translation>
     </message>
     <message>
         <source>Теоретические вопросы</source>
-        <translation type="unfinished"></translation>
+        <translation>Theory questions</translation>
     </message>
     <message>
         <source>&amp;РЕШАЕМ 
 ЗАДАЧИ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PROBLEMS</translation>
     </message>
     <message>
         <source>Практические задачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Practice problems</translation>
     </message>
     <message>
         <source>КОНТРОЛЬ 
 &amp;ЗНАНИЙ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TEST</translation>
     </message>
     <message>
         <source>Контроль знаний по теме</source>
-        <translation type="unfinished"></translation>
+        <translation>Test your knowledge of the topic</translation>
     </message>
     <message>
         <source>&amp;ПОМОЩЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HELP</translation>
     </message>
     <message>
         <source>Помощь по управлению</source>
-        <translation type="unfinished"></translation>
+        <translation>Help on the controls</translation>
     </message>
     <message>
         <source>ВЫ&amp;ХОД</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;XIT</translation>
     </message>
     <message>
         <source>Выйти из программы</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the program</translation>
     </message>
     <message>
         <source>ЧТОБЫ НАЧАТЬ РАБОТУ, ВЫБЕРИТЕ МОДЕЛЬ!</source>
-        <translation type="unfinished"></translation>
+        <translation>TO BEGIN, CHOOSE A MODEL!</translation>
     </message>
     <message>
         <source>Часы</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <source>Модель</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
     <message>
         <source>Помощь</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Автор программы</source>
-        <translation type="unfinished"></translation>
+        <translation>About the author</translation>
     </message>
     <message>
         <source>Версия программы: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Program version: %1</translation>
     </message>
     <message>
         <source>Закрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Оптика</source>
-        <translation type="unfinished"></translation>
+        <translation>Optics</translation>
     </message>
 </context>
 <context>
     <name>TForm10</name>
     <message>
         <source>Основные формулы</source>
-        <translation type="unfinished"></translation>
+        <translation>Main formulas</translation>
     </message>
     <message>
         <source>ОСНОВНЫЕ ФОРМУЛЫ ГЕОМЕТРИЧЕСКОЙ ОПТИКИ</source>
@@ -1243,7 +1246,7 @@
     </message>
     <message>
         <source>ЗАКОН ОТРАЖЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>LAW OF REFLECTION</translation>
     </message>
     <message>
         <source>formulaCaption</source>
@@ -1251,11 +1254,11 @@
     </message>
     <message>
         <source>formula</source>
-        <translation type="unfinished"></translation>
+        <translation>formula</translation>
     </message>
     <message>
         <source>ЗАКОН ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>LAW OF REFRACTION</translation>
     </message>
     <message>
         <source>АБСОЛЮТНЫЙ ПОКАЗАТЕЛЬ
@@ -1280,11 +1283,11 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1306,7 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>КНОПКА ОБНОВЛЕНИЯ</source>
@@ -1319,7 +1322,7 @@
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
     <message>
         <source>КНОПКА &quot;ПО УМОЛЧАНИЮ&quot;</source>
@@ -1367,7 +1370,7 @@
     </message>
     <message>
         <source>СМ</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>unit</source>
@@ -1420,11 +1423,11 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
@@ -1513,11 +1516,11 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
@@ -1551,7 +1554,7 @@
     </message>
     <message>
         <source>**КОМПЬЮТЕРНАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**</source>
-        <translation type="unfinished"></translation>
+        <translation>**PHYSICS COMPUTER PROGRAM: INTERACTIVE MODELS**</translation>
     </message>
     <message>
         <source>О программе</source>
@@ -1611,7 +1614,7 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>Просьба о недочетах и недостатках данного приложения написать автору! </source>
@@ -1622,100 +1625,100 @@
     <name>TForm17</name>
     <message>
         <source>КОНТРОЛЬНЫЙ ТЕСТ: ПРОВЕРКА УРОВНЯ ЗНАНИЙ</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST: CHECK YOUR KNOWLEDGE</translation>
     </message>
     <message>
         <source>НАЧАТЬ ТЕСТ</source>
-        <translation type="unfinished"></translation>
+        <translation>START THE TEST</translation>
     </message>
     <message>
         <source>Открыть тест…</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a test…</translation>
     </message>
     <message>
         <source>Редактор теста</source>
-        <translation type="unfinished"></translation>
+        <translation>Test editor</translation>
     </message>
     <message>
         <source>Изменить этот тест или написать новый</source>
-        <translation type="unfinished"></translation>
+        <translation>Change this test or write a new one</translation>
     </message>
     <message>
         <source>КРИТЕРИИ ОЦЕНИВАНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>GRADING</translation>
     </message>
     <message>
         <source>ВОПРОС:</source>
-        <translation type="unfinished"></translation>
+        <translation>QUESTION:</translation>
     </message>
     <message>
         <source>ВАРИАНТЫ
 ОТВЕТОВ:</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSWERS:</translation>
     </message>
     <message>
         <source>Вопрос и варианты ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>Question and answers</translation>
     </message>
     <message>
         <source>ВСЕГО ВОПРОСОВ:</source>
-        <translation type="unfinished"></translation>
+        <translation>QUESTIONS:</translation>
     </message>
     <message>
         <source>Всего вопросов</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of questions</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="unfinished"></translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>МАКСИМАЛЬНОЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>MAXIMUM</translation>
     </message>
     <message>
         <source>КОЛИЧЕСТВО</source>
-        <translation type="unfinished"></translation>
+        <translation>NUMBER OF</translation>
     </message>
     <message>
         <source>БАЛЛОВ:</source>
-        <translation type="unfinished"></translation>
+        <translation>POINTS:</translation>
     </message>
     <message>
         <source>Максимальное количество баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum number of points</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Часы</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>Тест без названия</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled test</translation>
     </message>
     <message>
         <source>Открыть тест</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a test</translation>
     </message>
     <message>
         <source>Тесты (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests (*.ini)</translation>
     </message>
     <message>
         <source>Файл: </source>
-        <translation type="unfinished"></translation>
+        <translation>File: </translation>
     </message>
     <message>
         <source>Вопрос %1 из %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Question %1 of %2</translation>
     </message>
     <message>
         <source>ВЫ ЗАКОНЧИЛИ ТЕСТ<byte value="xd"/>Всего вопросов теста = %1<byte value="xd"/>Количество набранных баллов =%2</source>
@@ -1723,15 +1726,15 @@
     </message>
     <message>
         <source>Вопрос отсутствует</source>
-        <translation type="unfinished"></translation>
+        <translation>No question</translation>
     </message>
     <message>
         <source>В файле с вопросами у вопроса №%1 указано вариантов ответа: %2, а их может быть не больше %3</source>
-        <translation type="unfinished"></translation>
+        <translation>In the test file, question %1 has %2 answers, but it may have no more than %3</translation>
     </message>
     <message>
         <source>В файле с вопросами ненаписан правильный вариант</source>
-        <translation type="unfinished"></translation>
+        <translation>The test file does not give the right answer</translation>
     </message>
 </context>
 <context>
@@ -1751,14 +1754,14 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
 </context>
 <context>
     <name>TForm19</name>
     <message>
         <source>КРИТЕРИИ ОЦЕНИВАНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>GRADING</translation>
     </message>
     <message>
         <source>ОТ</source>
@@ -1778,7 +1781,7 @@
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>Оценка «2» до, баллов</source>
@@ -1846,11 +1849,11 @@
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
 </context>
 <context>
@@ -1993,7 +1996,7 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
 </context>
 <context>
@@ -2009,27 +2012,27 @@
     </message>
     <message>
         <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ИСТОЧНИКА СВЕТА</source>
-        <translation type="unfinished"></translation>
+        <translation>SHADOW AND PENUMBRA OF ONE LIGHT SOURCE</translation>
     </message>
     <message>
         <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ДВУХ ИСТОЧНИКОВ СВЕТА</source>
-        <translation type="unfinished"></translation>
+        <translation>SHADOW AND PENUMBRA OF TWO LIGHT SOURCES</translation>
     </message>
     <message>
         <source>ЗАКОН ОТРАЖЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>LAW OF REFLECTION</translation>
     </message>
     <message>
         <source>ПЛОСКОЕ ЗЕРКАЛО</source>
-        <translation type="unfinished"></translation>
+        <translation>PLANE MIRROR</translation>
     </message>
     <message>
         <source>ЗАКОН ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>LAW OF REFRACTION</translation>
     </message>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ПЛОСКОПАРАЛЛЕЛЬНОЙ ПЛАСТИНКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTION IN A PARALLEL-SIDED PLATE</translation>
     </message>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ 
@@ -2038,7 +2041,7 @@
     </message>
     <message>
         <source>ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР</source>
-        <translation type="unfinished"></translation>
+        <translation>THE LENS AS AN OPTICAL INSTRUMENT</translation>
     </message>
     <message>
         <source>ОПИСАНИЕ</source>
@@ -2046,37 +2049,37 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
     <name>TForm6</name>
     <message>
         <source>Словарь терминов</source>
-        <translation type="unfinished"></translation>
+        <translation>Glossary</translation>
     </message>
     <message>
         <source>СЛОВАРЬ ОСНОВНЫХ ТЕРМИНОВ</source>
-        <translation type="unfinished"></translation>
+        <translation>GLOSSARY OF THE MAIN TERMS</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
     <name>TForm7</name>
     <message>
         <source>Краткий справочник</source>
-        <translation type="unfinished"></translation>
+        <translation>Short reference</translation>
     </message>
     <message>
         <source>КРАТКИЙ СПРАВОЧНИК ПО КУРСУ &quot;ГЕОМЕТРИЧЕСКАЯ ОПТИКА&quot;</source>
@@ -2088,11 +2091,11 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
@@ -2119,11 +2122,11 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
@@ -2142,11 +2145,11 @@
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>CLOSE</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
     </message>
 </context>
 <context>
@@ -2189,7 +2192,7 @@
     </message>
     <message>
         <source>СМ</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Шкала положения источника S1</source>
@@ -2249,11 +2252,11 @@
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULTS</translation>
     </message>
 </context>
 </TS>
