@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@ int main(int argc, char* argv[])
         userDirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(home.filePath(QStringLiteral("Documents"))) + "\"\n");
     userDirs.close();
     QApplication application(argc, argv);
+    // The program's own language, whatever the machine's; a test of another
+    // language switches to it and back.
+    QSettings(QSettings::UserScope, QStringLiteral("optika"), QStringLiteral("optika"))
+        .setValue(QStringLiteral("language"), QStringLiteral("ru"));
     InstallFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -15,6 +15,7 @@
 #include "learning/reference_window.h"
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
+#include "ui/language.h"
 #include "ui/model_sheet.h"
 #include "ui/picture_buttons.h"
 #include "ui/window_placement.h"
@@ -40,6 +41,10 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        retranslate();
+    });
     setWindowIcon(GlyphIcon(Glyph::Models));
 
     ShapeWindow(this, WindowShape::Centred().Minimisable());
@@ -50,6 +55,7 @@ TForm1::TForm1(QWidget* parent)
     connectToolRow();
     createShortcuts();
     createTrayIcon();
+    retranslate();
 
     // The status bar follows the pointer every 10 ms while it moves over the
     // program; at rest only the clock changes, once a second, and the program
@@ -138,8 +144,7 @@ void TForm1::createModelSheets()
     for (const ModelEntry& model : ModelCatalogue()) {
         QWidget* sheet = model.createSheet ? model.createSheet() : new QWidget;
         sheet->setObjectName(model.sheet);
-        sheet->setWindowTitle(model.title); // the title its printed page and saved pictures carry
-        const int index = ui->sPageControl1->addTab(sheet, model.title);
+        const int index = ui->sPageControl1->addTab(sheet, QString());
         ui->sPageControl1->setTabVisible(index, false);
     }
     ui->sPageControl1->setCurrentIndex(0);
@@ -168,17 +173,17 @@ void TForm1::AttachSideWindows()
 void TForm1::createTrayIcon()
 {
     PopupMenu1 = new QMenu(this);
-    const auto item = [this](const char* name, const QString& caption) {
-        QAction* action = PopupMenu1->addAction(caption);
+    const auto item = [this](const char* name) {
+        QAction* action = PopupMenu1->addAction(QString());
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QAction* N4 = item("N4", QStringLiteral("Помощь"));
-    QAction* N2 = item("N2", QStringLiteral("Автор программы"));
+    QAction* N4 = item("N4");
+    QAction* N2 = item("N2");
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
-    item("N4020091", QStringLiteral("Версия программы: " OPTIKA_VERSION));
+    item("N4020091");
     PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N3"));
-    QAction* N1 = item("N1", QStringLiteral("Закрыть"));
+    QAction* N1 = item("N1");
 
     ConnectGuarded(N4, &QAction::triggered, this, [this] { ShowModeless(windows_->form11.get()); });
     ConnectGuarded(N2, &QAction::triggered, this, [this] { ShowModeless(windows_->form16.get()); });
@@ -187,9 +192,26 @@ void TForm1::createTrayIcon()
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     RzTrayIcon1 = new QSystemTrayIcon(windowIcon(), this);
-    RzTrayIcon1->setToolTip(QStringLiteral("Оптика"));
     RzTrayIcon1->setContextMenu(PopupMenu1);
     RzTrayIcon1->show();
+}
+
+void TForm1::retranslate()
+{
+    for (const ModelEntry& model : ModelCatalogue()) {
+        QWidget* sheet = this->sheet(model.sheet);
+        sheet->setWindowTitle(model.title()); // the title its printed page and saved pictures carry
+        ui->sPageControl1->setTabText(ui->sPageControl1->indexOf(sheet), model.title());
+    }
+    const auto caption = [this](const char* name, const QString& text) {
+        PopupMenu1->findChild<QAction*>(QLatin1String(name))->setText(text);
+    };
+    caption("N4", tr("Помощь"));
+    caption("N2", tr("Автор программы"));
+    caption("N4020091", tr("Версия программы: %1").arg(QStringLiteral(OPTIKA_VERSION)));
+    caption("N1", tr("Закрыть"));
+    if (RzTrayIcon1)
+        RzTrayIcon1->setToolTip(tr("Оптика"));
 }
 
 void TForm1::ShowModelSheet(QWidget* sheet)

@@ -56,6 +56,8 @@ private:
     void connectToolRow();
     void createShortcuts();
     void createTrayIcon();
+    // The texts this window's code sets, in the language installed.
+    void retranslate();
 
     std::unique_ptr<Ui::TForm1> ui;
     const ProgramWindows* windows_ = nullptr;

@@ -11,11 +11,15 @@ class ModelSheet;
 struct ModelEntry {
     QString name;        // the probe's name of the model, "reflection"
     QString sheet;       // the main window's sheet that shows it, "sTabSheet3"
-    QString title;       // the sheet's caption, the model's title
-    QString picture;     // its picture, relative to the current directory
-    QString description; // what the chooser says of it
+    const char* titleText;       // the sheet's caption, the model's title
+    QString picture;             // its picture, relative to the current directory
+    const char* descriptionText; // what the chooser says of it
     // Builds the model's sheet; nullptr while the model is not built yet.
     ModelSheet* (*createSheet)();
+
+    // The title and the description in the language installed.
+    QString title() const;
+    QString description() const;
 };
 
 const QList<ModelEntry>& ModelCatalogue();

@@ -5,6 +5,7 @@
 #include "app/model_catalogue.h"
 #include "ui/data_files.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_model_chooser.h"
 
@@ -16,6 +17,7 @@ TForm5::TForm5(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm5>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::Centred());
 
     for (int n = 1; n <= 8; ++n) {
@@ -67,7 +69,7 @@ void TForm5::ModelButtonMouseMove(int n)
     // the window is on now; a missing file stops here, before the description
     // changes.
     ui->Image1->setPixmap(QPixmap::fromImage(LoadPicture(model.picture, ui->Image1->devicePixelRatioF())));
-    ui->sRichEdit1->setPlainText(model.description);
+    ui->sRichEdit1->setPlainText(model.description());
 }
 
 void TForm5::ModelButtonClick(int n)

@@ -3,6 +3,7 @@
 
 #include "ui/fonts.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -102,7 +103,7 @@ void paintTitle(QPainter& p, const QRectF& area)
     QFont font = UiFont(QStringLiteral("Verdana"), 40, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     QPainterPath lettering;
-    const QString title = QStringLiteral("ГЕОМЕТРИЧЕСКАЯ ОПТИКА");
+    const QString title = QCoreApplication::translate("SplashPicture", "ГЕОМЕТРИЧЕСКАЯ ОПТИКА");
     const double width = QFontMetricsF(font).horizontalAdvance(title);
     lettering.addText((area.width() - width) / 2, 70, font, title);
 

@@ -2,6 +2,7 @@
 #include "app/splash_window.h"
 
 #include "app/splash_picture.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_splash_window.h"
 
@@ -11,6 +12,7 @@ TForm15::TForm15(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm15>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ui->Image1->setPixmap(PaintSplashPicture(ui->Image1->size()));
 
     ShapeWindow(this, WindowShape::Centred());

@@ -7,13 +7,11 @@
 #include "ui/balloon_hints.h"
 #include "ui/error_box.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
-const char* const kApplicationTitle = "**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**";
+const char* const kApplicationTitle = QT_TRANSLATE_NOOP("Startup", "**ОБУЧАЮЩАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**");
 
 void PrepareApplication(QApplication& application)
 {
@@ -22,12 +20,7 @@ void PrepareApplication(QApplication& application)
     // The layouts' default face: MS Sans Serif, 11 pixels.
     application.setFont(UiFont(QStringLiteral("MS Sans Serif"), 11));
     application.setQuitOnLastWindowClosed(false);
-    // Qt's own dialogs and boxes (files, printing, Yes and No) in Russian, from
-    // the system's Qt translations.
-    auto* qtTexts = new QTranslator(&application);
-    if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(qtTexts);
+    InstallLanguage(application, ChosenLanguage());
 }
 
 int RunProgram(QApplication& application, ProgramWindows& windows)
@@ -37,7 +30,7 @@ int RunProgram(QApplication& application, ProgramWindows& windows)
     splash->repaint();
     splash->WaitForTimer();
 
-    const QString title = QString::fromUtf8(kApplicationTitle);
+    const QString title = QCoreApplication::translate("Startup", kApplicationTitle);
     QApplication::setApplicationName(title);
     SetApplicationTitle(title);
 

@@ -16,17 +16,17 @@ QString StatusTimeText()
         QString longFormat = QLocale::system().timeFormat(QLocale::LongFormat);
         return longFormat.remove(QStringLiteral(" t")).remove(QLatin1Char('t')).trimmed();
     }();
-    return QStringLiteral("Время:  ") + QTime::currentTime().toString(format);
+    return QCoreApplication::translate("StatusTexts", "Время:  ") + QTime::currentTime().toString(format);
 }
 
 QString StatusDateText()
 {
-    return QStringLiteral("Дата:  ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QCoreApplication::translate("StatusTexts", "Дата:  ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
 QString StatusHintText(const QWidget* underMouse)
 {
-    return QStringLiteral("Подсказка экрана:  ") + HintOf(underMouse);
+    return QCoreApplication::translate("StatusTexts", "Подсказка экрана:  ") + HintOf(underMouse);
 }
 
 QString HintOf(const QWidget* underMouse)

@@ -125,12 +125,33 @@ QString plainText(long double value)
     return QString::fromStdString(text);
 }
 
+QChar decimalSeparator = QLatin1Char(',');
+
+// The texts are written and kept with a comma, the separator of the
+// program's own language.
+QString withSeparator(QString text)
+{
+    if (decimalSeparator != QLatin1Char(','))
+        text.replace(QLatin1Char(','), decimalSeparator);
+    return text;
+}
+
 } // namespace
+
+void SetDecimalSeparator(QChar separator)
+{
+    decimalSeparator = separator;
+}
+
+QChar DecimalSeparator()
+{
+    return decimalSeparator;
+}
 
 QString FormatDecimalComma(double value, int decimals)
 {
     thread_local RecentTexts<std::pair<double, int>> recent;
-    return recent.text({value, decimals}, [=] { return decimalCommaText(value, decimals); });
+    return withSeparator(recent.text({value, decimals}, [=] { return decimalCommaText(value, decimals); }));
 }
 
 QString PlainNumberText(long double value)
@@ -139,5 +160,5 @@ QString PlainNumberText(long double value)
         return QStringLiteral("0");
     Checked(value);
     thread_local RecentTexts<long double> recent;
-    return recent.text(value, [value] { return plainText(value); });
+    return withSeparator(recent.text(value, [value] { return plainText(value); }));
 }

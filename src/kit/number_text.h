@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QChar>
 #include <QString>
+
+// The decimal separator the number texts below are written with: the comma
+// of the program's own language, or the point of another; the language
+// chosen sets it for the whole program.
+void SetDecimalSeparator(QChar separator);
+QChar DecimalSeparator();
 
 // The short decimal-comma text of the text readouts: the value rounded to
 // four decimals, then written with exactly `decimals` digits after a comma

@@ -3,6 +3,7 @@
 
 #include "learning/study_pictures.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_about_window.h"
 
@@ -10,6 +11,7 @@ TForm16::TForm16(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm16>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ui->sLabelFX2->setText(QStringLiteral("VERSION " OPTIKA_VERSION));
     ShapeWindow(this, WindowShape::Centred());
     const QPixmap briefcase = StudyPicture(QStringLiteral("briefcase.png"), ui->Image1->devicePixelRatioF());

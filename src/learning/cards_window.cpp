@@ -5,6 +5,7 @@
 #include "learning/rtf_reader.h"
 #include "learning/test_window.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_cards_window.h"
 
@@ -14,6 +15,7 @@ TForm14::TForm14(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm14>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::At(216, 129));
 
     const std::pair<QPushButton*, const char*> cards[] = {

@@ -3,6 +3,7 @@
 
 #include "learning/study_pictures.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_formulas_window.h"
 
@@ -10,6 +11,7 @@ TForm10::TForm10(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm10>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::Centred());
     QLabel* const pictures[] = {ui->Image1, ui->Image2, ui->Image3, ui->Image4, ui->Image5, ui->Image6, ui->Image7};
     int n = 0;

@@ -6,13 +6,26 @@
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
 #include "ui/keyboard_stepping.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_help_window.h"
+
+namespace {
+
+// The languages of the layout's language choice, in its order; the choice
+// names each language in itself.
+const QStringList kLanguages = {QStringLiteral("ru"), QStringLiteral("en")};
+
+} // namespace
 
 TForm11::TForm11(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm11>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        showLanguage();
+    });
     // High enough that its list of keys and its buttons fit a 768-pixel screen.
     ShapeWindow(this, WindowShape::At(191, 40));
     // The demonstration controls are connected to nothing: they only show
@@ -26,6 +39,10 @@ TForm11::TForm11(QWidget* parent)
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
     ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });
     ConnectGuarded(ui->sBitBtn3, &QPushButton::clicked, this, [this] { sBitBtn3Click(); });
+
+    showLanguage();
+    connect(ui->languageChoice, &QComboBox::activated, this,
+            [](int index) { RunGuarded([index] { SetLanguage(kLanguages.value(index)); }); });
 }
 
 TForm11::~TForm11() = default;
@@ -38,6 +55,11 @@ void TForm11::SetAboutWindow(TForm16* window)
 void TForm11::SetSkinChooser(TForm18* window)
 {
     skinChooser_ = window;
+}
+
+void TForm11::showLanguage()
+{
+    ui->languageChoice->setCurrentIndex(int(kLanguages.indexOf(CurrentLanguage())));
 }
 
 void TForm11::sBitBtn1Click()

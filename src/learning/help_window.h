@@ -14,7 +14,7 @@ class TForm18;
 
 // Help on the model controls: inert copies of the buttons, switches, track
 // bar and scroll bar of the models with what each is for, and the way to the
-// About window and the skin chooser.
+// About window and the skin chooser, and the choice of the language.
 class TForm11 : public QWidget {
     Q_OBJECT
 
@@ -30,6 +30,8 @@ public:
     void sBitBtn3Click();
 
 private:
+    void showLanguage();
+
     std::unique_ptr<Ui::TForm11> ui;
     TForm16* about_ = nullptr;
     TForm18* skinChooser_ = nullptr;

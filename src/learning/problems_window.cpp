@@ -4,6 +4,7 @@
 #include "learning/rtf_reader.h"
 #include "learning/study_pictures.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_problems_window.h"
 
@@ -11,6 +12,11 @@ TForm8::TForm8(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>())
 {
     ui->setupUi(this);
+    // The document is read anew, in the new language where it has one.
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        FormCreate();
+    });
     ShapeWindow(this, WindowShape::Centred());
     // The photograph keeps its proportions inside its frame; stored at twice
     // the frame's size, it has the pixels of a 2x screen too.

@@ -21,18 +21,18 @@ PupilDialog::PupilDialog(const Pupil& last, QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(last.name)), class_(new QLineEdit(last.className))
 {
     setObjectName(QStringLiteral("PupilDialog"));
-    setWindowTitle(QStringLiteral("Кто проходит тест?"));
+    setWindowTitle(tr("Кто проходит тест?"));
     auto* form = new QFormLayout(this);
-    form->addRow(new QLabel(QStringLiteral("Имя и класс попадут в журнал результатов; их можно не указывать.")));
-    name_->setAccessibleName(QStringLiteral("Имя и фамилия"));
+    form->addRow(new QLabel(tr("Имя и класс попадут в журнал результатов; их можно не указывать.")));
+    name_->setAccessibleName(tr("Имя и фамилия"));
     name_->setMinimumWidth(260);
-    class_->setAccessibleName(QStringLiteral("Класс"));
-    class_->setPlaceholderText(QStringLiteral("например, 8 Б"));
-    form->addRow(QStringLiteral("&Имя и фамилия:"), name_);
-    form->addRow(QStringLiteral("&Класс:"), class_);
+    class_->setAccessibleName(tr("Класс"));
+    class_->setPlaceholderText(tr("например, 8 Б"));
+    form->addRow(tr("&Имя и фамилия:"), name_);
+    form->addRow(tr("&Класс:"), class_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Начать"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Начать"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);

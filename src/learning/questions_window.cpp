@@ -3,6 +3,7 @@
 
 #include "learning/rtf_reader.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_questions_window.h"
 
@@ -10,6 +11,11 @@ TForm9::TForm9(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm9>())
 {
     ui->setupUi(this);
+    // The document is read anew, in the new language where it has one.
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        FormCreate();
+    });
     ShapeWindow(this, WindowShape::Centred());
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { sBitBtn1Click(); });
 }

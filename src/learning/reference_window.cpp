@@ -3,6 +3,7 @@
 
 #include "learning/study_pictures.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_reference_window.h"
 
@@ -10,6 +11,7 @@ TForm7::TForm7(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm7>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::At(121, 112));
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }

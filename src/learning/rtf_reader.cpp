@@ -5,6 +5,7 @@
 #include "learning/rtf_parser.h"
 #include "learning/rtf_text_document_sink.h"
 #include "ui/data_files.h"
+#include "ui/language.h"
 
 #include <QFile>
 #include <QTextDocument>
@@ -18,7 +19,7 @@ void ReadRtf(const QByteArray& data, QTextDocument* document)
 
 void LoadRtfFile(const QString& relativeName, QTextDocument* document)
 {
-    const QString path = DataPath(relativeName);
+    const QString path = LocalisedPath(DataPath(relativeName));
     RequireReadableFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

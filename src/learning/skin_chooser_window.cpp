@@ -2,6 +2,7 @@
 #include "learning/skin_chooser_window.h"
 
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/skin_manager.h"
 #include "ui/window_placement.h"
 #include "ui_skin_chooser_window.h"
@@ -10,6 +11,7 @@ TForm18::TForm18(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm18>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::At(372, 231).Minimisable().Maximisable());
 
     QPushButton* const skinButtons[] = {ui->sBitBtn2, ui->sBitBtn3, ui->sBitBtn4, ui->sBitBtn5,

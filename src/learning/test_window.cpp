@@ -7,6 +7,7 @@
 #include "learning/test_file.h"
 #include "kit/float_error.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_test_window.h"
 
@@ -21,7 +22,7 @@ namespace {
 
 const QString kTestSection = QStringLiteral("Тест");
 const QString kCountKey = QStringLiteral("Количество Вопросов ");
-const QString kUntitled = QStringLiteral("Тест без названия");
+const char* const kUntitled = QT_TRANSLATE_NOOP("TForm17", "Тест без названия");
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 4;
 
@@ -36,6 +37,20 @@ TForm17::TForm17(const QString& iniPath, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm17>()), file_(iniPath)
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] {
+        // The title is the test's, from its file, not the layout's.
+        const QString title = windowTitle();
+        ui->retranslateUi(this);
+        setWindowTitle(title);
+        showFileName();
+        if (ui->LabelProgress->isVisibleTo(this))
+            showProgress();
+        // The program's own test, not yet begun, gives way to the new
+        // language's; a test the teacher opened stays.
+        const QFileInfo shown(file_.path());
+        if (ui->BtnStart->isVisibleTo(this) && isDefaultTest(shown) && shown != QFileInfo(DefaultTestPath()))
+            OpenTest(DefaultTestPath());
+    });
     ShapeWindow(this, WindowShape::At(161, 161));
 
     ConnectGuarded(ui->BtnStart, &QPushButton::clicked, this, [this] { BtnStartClick(); });
@@ -49,7 +64,16 @@ TForm17::~TForm17() = default;
 
 QString TForm17::DefaultTestPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Test.ini"));
+    return LocalisedPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Test.ini")));
+}
+
+bool TForm17::isDefaultTest(const QFileInfo& file)
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    QDir folder = file.absoluteDir();
+    if (file.fileName() != QLatin1String("Test.ini"))
+        return false;
+    return folder == program || (folder.cdUp() && folder == program);
 }
 
 void TForm17::SetGradingWindow(TForm19* window)
@@ -59,7 +83,7 @@ void TForm17::SetGradingWindow(TForm19* window)
 
 void TForm17::FormCreate()
 {
-    setWindowTitle(file_.ReadString(kTestSection, QStringLiteral("Название теста"), kUntitled));
+    setWindowTitle(file_.ReadString(kTestSection, QStringLiteral("Название теста"), tr(kUntitled)));
     current_ = 0;
     score_ = 0;
     count_ = file_.ReadInteger(kTestSection, kCountKey, -2);
@@ -88,8 +112,8 @@ void TForm17::ShowTestEditor()
 
 void TForm17::BtnOpenClick()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть тест"), QFileInfo(file_.path()).absolutePath(),
-                                                      QStringLiteral("Тесты (*.ini)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Открыть тест"), QFileInfo(file_.path()).absolutePath(),
+                                                      tr("Тесты (*.ini)"));
     if (!path.isEmpty())
         OpenTest(path);
 }
@@ -104,7 +128,7 @@ bool TForm17::OpenTest(const QString& path)
     }
     file_ = IniFile(path);
     const TestContent content = test->content();
-    setWindowTitle(content.title.isEmpty() ? kUntitled : content.title);
+    setWindowTitle(content.title.isEmpty() ? tr(kUntitled) : content.title);
     count_ = int(content.questions.size());
     removeAnswerButtons();
     current_ = 0;
@@ -122,11 +146,21 @@ void TForm17::showTestFacts()
     ui->RzLEDDisplay1->setCaption(QString::number(questions));
     ui->RzLEDDisplay2->setCaption(QString::number(qint64(questions) * kPointsPerAnswer));
     ui->LabelProgress->hide();
+    showFileName();
+}
+
+void TForm17::showFileName()
+{
     QLabel* label = ui->LabelFile;
     label->ensurePolished();
-    const QString text = QStringLiteral("Файл: ") + QFileInfo(file_.path()).fileName();
+    const QString text = tr("Файл: ") + QFileInfo(file_.path()).fileName();
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width()));
     label->setToolTip(QDir::toNativeSeparators(file_.path()));
+}
+
+void TForm17::showProgress()
+{
+    ui->LabelProgress->setText(tr("Вопрос %1 из %2").arg(current_).arg(count_));
 }
 
 void TForm17::BtnStartClick()
@@ -153,7 +187,7 @@ void TForm17::showCurrentQuestion()
 {
     removeAnswerButtons();
     if (count_ < current_ && current_ > 0) {
-        QString message = QStringLiteral("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2")
+        QString message = tr("ВЫ ЗАКОНЧИЛИ ТЕСТ\rВсего вопросов теста = %1\rКоличество набранных баллов =%2")
                               .arg(count_)
                               .arg(qint64(score_) * kPointsPerAnswer);
         if (count_ > 0)
@@ -165,14 +199,14 @@ void TForm17::showCurrentQuestion()
         ui->BtnStart->show();
         return;
     }
-    ui->LabelProgress->setText(QStringLiteral("Вопрос %1 из %2").arg(current_).arg(count_));
+    showProgress();
     ui->LabelProgress->show();
 
     const IniSection question = file_.ReadSection(questionSection());
-    ui->Label1->setPlainText(question.ReadString(QStringLiteral("Текст вопроса"), QStringLiteral("Вопрос отсутствует")));
+    ui->Label1->setPlainText(question.ReadString(QStringLiteral("Текст вопроса"), tr("Вопрос отсутствует")));
     int m = question.ReadInteger(QStringLiteral("Количество кнопок"), 0);
     if (m > kMostAnswersRead) {
-        ShowError(QStringLiteral("В файле с вопросами у вопроса №%1 указано вариантов ответа: %2, а их может быть не больше %3")
+        ShowError(tr("В файле с вопросами у вопроса №%1 указано вариантов ответа: %2, а их может быть не больше %3")
                       .arg(current_)
                       .arg(m)
                       .arg(kMostAnswersRead));
@@ -210,7 +244,7 @@ void TForm17::ButtonClick(QObject* sender)
         return;
     const int correct = file_.ReadInteger(questionSection(), QStringLiteral("Правильный вариант"), -1);
     if (correct < 0)
-        throw AppError(QStringLiteral("В файле с вопросами ненаписан правильный вариант"));
+        throw AppError(tr("В файле с вопросами ненаписан правильный вариант"));
     const int given = button->property("tag").toInt();
     if (correct == given)
         ++score_;

@@ -14,6 +14,7 @@ namespace Ui {
 class TForm17;
 }
 
+class QFileInfo;
 class QPushButton;
 class TestEditorWindow;
 class TForm19;
@@ -64,7 +65,8 @@ public:
     // The results finished here that wait for the journal folder.
     int pendingResults() const { return journal_.pendingCount(); }
 
-    // The path of "Test.ini": the folder of the executable.
+    // The path of "Test.ini" beside the executable, in the language
+    // installed ("en/Test.ini" in English).
     static QString DefaultTestPath();
 
 protected:
@@ -74,6 +76,11 @@ protected:
 private:
     // The displays and the file name that describe the test.
     void showTestFacts();
+    // One of the program's own tests, of any language.
+    static bool isDefaultTest(const QFileInfo& file);
+    void showFileName();
+    // "Вопрос 3 из 10" above the question.
+    void showProgress();
     void showCurrentQuestion();
     void removeAnswerButtons();
     QString questionSection() const;

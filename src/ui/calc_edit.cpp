@@ -2,6 +2,7 @@
 #include "ui/calc_edit.h"
 
 #include "ui/glyphs.h"
+#include "ui/language.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -137,7 +138,9 @@ CalcEdit::CalcEdit(QWidget* parent)
         QRegularExpression(QStringLiteral("-?\\d{0,15}([,.]\\d{0,15})?")), this));
     setText(QStringLiteral("0"));
     QAction* drop = addAction(GlyphIcon(Glyph::Calculator), QLineEdit::TrailingPosition);
-    drop->setToolTip(QStringLiteral("Калькулятор"));
+    const auto caption = [drop] { drop->setToolTip(tr("Калькулятор")); };
+    caption();
+    RetranslateOnLanguageChange(this, caption);
     connect(drop, &QAction::triggered, this, &CalcEdit::ShowCalculator);
     connect(popup_, &CalculatorPopup::resultReady, this, &CalcEdit::setValue);
 }

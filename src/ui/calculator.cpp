@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calculator.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -47,7 +49,7 @@ void Calculator::SetValue(double value)
 QString Calculator::Display() const
 {
     if (failed_)
-        return QStringLiteral("Ошибка");
+        return QCoreApplication::translate("Calculator", "Ошибка");
     if (!entry_.isEmpty())
         return entry_;
     return QString::number(shown_, 'g', kMaxDigits).replace(QLatin1Char('.'), QLatin1Char(','));

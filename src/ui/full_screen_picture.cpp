@@ -22,7 +22,7 @@ FullScreenPicture::FullScreenPicture(ModelSheet& sheet)
     layout->setContentsMargins(0, 0, 0, 0);
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored); // the picture follows the room, not the other way
-    picture_->setAccessibleName(QStringLiteral("Рисунок модели"));
+    picture_->setAccessibleName(tr("Рисунок модели"));
     readouts_->setWordWrap(true);
     readouts_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont large = readouts_->font();

@@ -4,6 +4,7 @@
 #include "ui/error_box.h"
 #include "ui/glyphs.h"
 #include "ui/keyboard_stepping.h"
+#include "ui/language.h"
 #include "ui/picture_actions.h"
 #include "ui/rx_label.h"
 #include "ui/window_placement.h"
@@ -38,6 +39,14 @@ void ModelSheet::Wire(SheetWiring wiring)
         wiring_.defaults->setIcon(GlyphIcon(Glyph::Defaults));
         ConnectGuarded(wiring_.defaults, &QAbstractButton::clicked, this, wiring_.restoreDefaults);
     }
+    // The layout's texts are set anew, then the readouts that the layout
+    // gave a text are written again; a hidden sheet is drawn as it is shown.
+    if (wiring_.retranslate)
+        RetranslateOnLanguageChange(this, [this] {
+            wiring_.retranslate();
+            if (isVisible())
+                wiring_.redraw();
+        });
     for (const SheetWiring::SideWindowButton& side : wiring_.sideWindowButtons) {
         const QString name = side.window;
         ConnectGuarded(side.button, &QAbstractButton::clicked, this, [this, name] {

@@ -42,6 +42,8 @@ struct SheetWiring {
     // Sets the default positions; each position that changes redraws by itself.
     std::function<void()> restoreDefaults;
     QList<SideWindowButton> sideWindowButtons;
+    // Sets the layout's texts anew in the language now installed.
+    std::function<void()> retranslate;
 };
 
 // A model's tab sheet as the program and the probe see it: its canvas, the

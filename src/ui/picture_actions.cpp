@@ -4,6 +4,7 @@
 #include "ui/error_box.h"
 #include "ui/full_screen_picture.h"
 #include "ui/glyphs.h"
+#include "ui/language.h"
 #include "ui/model_sheet.h"
 #include "ui/rx_label.h"
 #include "ui/sheet_picture.h"
@@ -34,10 +35,10 @@ struct SaveChoice {
 
 // PNG at the screen's scale or larger for print, or SVG.
 const SaveChoice kSaveChoices[] = {
-    {"Рисунок PNG (*.png)", PictureFormat::Png, 1},
-    {"Рисунок PNG, вдвое крупнее, для печати (*.png)", PictureFormat::Png, 2},
-    {"Рисунок PNG, втрое крупнее, для печати (*.png)", PictureFormat::Png, 3},
-    {"Векторный рисунок SVG (*.svg)", PictureFormat::Svg, 1},
+    {QT_TRANSLATE_NOOP("PictureActions", "Рисунок PNG (*.png)"), PictureFormat::Png, 1},
+    {QT_TRANSLATE_NOOP("PictureActions", "Рисунок PNG, вдвое крупнее, для печати (*.png)"), PictureFormat::Png, 2},
+    {QT_TRANSLATE_NOOP("PictureActions", "Рисунок PNG, втрое крупнее, для печати (*.png)"), PictureFormat::Png, 3},
+    {QT_TRANSLATE_NOOP("PictureActions", "Векторный рисунок SVG (*.svg)"), PictureFormat::Svg, 1},
 };
 
 void SavePicture(ModelSheet& sheet)
@@ -45,10 +46,10 @@ void SavePicture(ModelSheet& sheet)
     const SheetPicture picture = TakePicture(sheet);
     QStringList filters;
     for (const SaveChoice& choice : kSaveChoices)
-        filters << QString::fromUtf8(choice.filter);
+        filters << QCoreApplication::translate("PictureActions", choice.filter);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     QString chosen = filters.first();
-    QString path = QFileDialog::getSaveFileName(&sheet, QStringLiteral("Сохранить рисунок"),
+    QString path = QFileDialog::getSaveFileName(&sheet, QCoreApplication::translate("PictureActions", "Сохранить рисунок"),
                                                 QDir(folder).filePath(PictureFileName(picture) + QStringLiteral(".png")),
                                                 filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
@@ -99,21 +100,26 @@ void CopyPicture(ModelSheet& sheet, QClipboard& clipboard)
 void AddPictureActions(ModelSheet& sheet)
 {
     const auto add = [&sheet](const char* caption, Glyph glyph, const QKeySequence& keys, std::function<void()> run) {
-        auto* action = new QAction(GlyphIcon(glyph), QString::fromUtf8(caption), &sheet);
+        auto* action = new QAction(GlyphIcon(glyph), QString(), &sheet);
         action->setShortcut(keys);
         // Only the sheet shown is visible, so its keys are the only ones live in its window.
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(), keys.toString(QKeySequence::NativeText)));
+        const auto label = [action, caption, keys] {
+            action->setText(QCoreApplication::translate("PictureActions", caption));
+            action->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(), keys.toString(QKeySequence::NativeText)));
+        };
+        label();
+        RetranslateOnLanguageChange(&sheet, label);
         action->setProperty(kPictureAction, true);
         ConnectGuarded(action, &QAction::triggered, &sheet, std::move(run));
         sheet.addAction(action);
         sheet.modelCanvas()->addAction(action);
     };
-    add("Сохранить рисунок…", Glyph::SavePicture, QKeySequence::Save, [&sheet] { SavePicture(sheet); });
-    add("Копировать рисунок", Glyph::CopyPicture, QKeySequence::Copy,
+    add(QT_TRANSLATE_NOOP("PictureActions", "Сохранить рисунок…"), Glyph::SavePicture, QKeySequence::Save, [&sheet] { SavePicture(sheet); });
+    add(QT_TRANSLATE_NOOP("PictureActions", "Копировать рисунок"), Glyph::CopyPicture, QKeySequence::Copy,
         [&sheet] { CopyPicture(sheet, *QApplication::clipboard()); });
-    add("Печать…", Glyph::PrintPicture, QKeySequence::Print, [&sheet] { PrintWithPreview(sheet); });
-    add("Во весь экран", Glyph::FullScreen, QKeySequence(Qt::Key_F11),
+    add(QT_TRANSLATE_NOOP("PictureActions", "Печать…"), Glyph::PrintPicture, QKeySequence::Print, [&sheet] { PrintWithPreview(sheet); });
+    add(QT_TRANSLATE_NOOP("PictureActions", "Во весь экран"), Glyph::FullScreen, QKeySequence(Qt::Key_F11),
         [&sheet] { ShowFullScreen(sheet); });
     sheet.modelCanvas()->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

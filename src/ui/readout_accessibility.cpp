@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/readout_accessibility.h"
 
+#include "kit/number_text.h"
 #include "ui/readout_text.h"
 #include "ui/vr_jog_meter.h"
 #include "ui/vr_led_clock.h"
@@ -71,7 +72,7 @@ QString SpokenReadout(const QWidget* readout)
     else if (auto* line = qobject_cast<const TVrScrollText*>(readout))
         shown = line->text();
     else if (auto* dial = qobject_cast<const TVrJogMeter*>(readout))
-        shown = QString::number(dial->value()).replace(QLatin1Char('.'), QLatin1Char(','));
+        shown = QString::number(dial->value()).replace(QLatin1Char('.'), DecimalSeparator());
     else
         shown = ReadoutText(readout).value_or(QString());
     const QString unit = readout ? UnitOf(readout) : QString();

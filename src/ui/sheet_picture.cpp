@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -167,14 +168,14 @@ std::optional<QString> WritePicture(const SheetPicture& picture, const QString& 
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Не удалось записать рисунок в файл \"%1\": %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString());
+        return QCoreApplication::translate("SheetPicture", "Не удалось записать рисунок в файл \"%1\": %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString());
     bool written = false;
     if (format == PictureFormat::Svg)
         written = file.write(PictureSvg(picture)) >= 0;
     else
         written = PictureImage(picture, scale).save(&file, "PNG");
     if (!written || !file.commit())
-        return QStringLiteral("Не удалось записать рисунок в файл \"%1\": %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString());
+        return QCoreApplication::translate("SheetPicture", "Не удалось записать рисунок в файл \"%1\": %2").arg(QFileInfo(path).absoluteFilePath(), file.errorString());
     return std::nullopt;
 }
 

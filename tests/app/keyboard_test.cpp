@@ -208,7 +208,7 @@ TEST_F(KeyboardTest, KeysOpenTheChooserAndTheHelpAndEscCloses)
         press(Qt::Key_Tab);
         for (int n = 1; n <= 8; ++n) {
             if (QApplication::focusWidget() == modelButton(n)) {
-                EXPECT_EQ(description->toPlainText(), ModelCatalogue()[n - 1].description) << "model " << n;
+                EXPECT_EQ(description->toPlainText(), ModelCatalogue()[n - 1].description()) << "model " << n;
                 shown.insert(n);
             }
         }

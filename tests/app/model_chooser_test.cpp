@@ -125,7 +125,7 @@ TEST_F(ModelChooserTest, PointingShowsPictureAndDescriptionOfTheModel)
 
     pointAt(1);
     EXPECT_EQ(pictureColour(), colourOf(1));
-    EXPECT_EQ(description(), ModelCatalogue()[0].description);
+    EXPECT_EQ(description(), ModelCatalogue()[0].description());
 
     pointAt(5);
     EXPECT_EQ(description(),
@@ -223,7 +223,7 @@ TEST_F(ModelChooserTest, ClosingKeepsThePictureAndDescription)
     EXPECT_FALSE(chooser()->isVisible());
     windows->form1->findChild<QPushButton*>("sBitBtn1")->click();
     EXPECT_EQ(pictureColour(), colourOf(7));
-    EXPECT_EQ(description(), ModelCatalogue()[6].description);
+    EXPECT_EQ(description(), ModelCatalogue()[6].description());
 }
 
 } // namespace

@@ -176,7 +176,7 @@ TEST_F(PictureOut, ButtonsBesideTheTabActOnTheModelShown)
             ASSERT_TRUE(copied && copied->hasImage()) << (byKey ? "Ctrl+C" : "button");
             EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()).size(), sheet->modelCanvas()->Canvas().Image().size())
                 << (byKey ? "Ctrl+C" : "button");
-            EXPECT_TRUE(copied->text().startsWith(model.title.simplified())) << copied->text().toStdString();
+            EXPECT_TRUE(copied->text().startsWith(model.title().simplified())) << copied->text().toStdString();
         }
     }
 }

@@ -35,6 +35,7 @@ LensSheet::LensSheet(QWidget* parent)
     wiring.refresh = ui->sBitBtn20;
     wiring.defaults = ui->sBitBtn27;
     wiring.restoreDefaults = [this] { sBitBtn27Click(); };
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

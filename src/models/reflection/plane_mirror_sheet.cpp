@@ -18,6 +18,7 @@ PlaneMirrorSheet::PlaneMirrorSheet(QWidget* parent)
     wiring.refresh = ui->sBitBtn21;
     wiring.defaults = ui->sBitBtn22;
     wiring.restoreDefaults = [this] { sBitBtn22Click(); };
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

@@ -17,6 +17,7 @@ ReflectionSheet::ReflectionSheet(QWidget* parent)
     wiring.refresh = ui->sBitBtn16;
     wiring.defaults = ui->sBitBtn17;
     wiring.restoreDefaults = [this] { sBitBtn17Click(); };
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/refraction/light_speed_window.h"
 
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_light_speed_window.h"
 
@@ -8,6 +9,7 @@ TForm12::TForm12(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm12>())
 {
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     ShapeWindow(this, WindowShape::Centred().OnTop());
 }
 

@@ -23,6 +23,7 @@ PlateSheet::PlateSheet(QWidget* parent)
     wiring.defaults = ui->sBitBtn23;
     wiring.restoreDefaults = [this] { sBitBtn23Click(); };
     wiring.sideWindowButtons = {{ui->sBitBtn19, IndexTableWindow}};
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

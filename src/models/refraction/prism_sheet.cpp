@@ -23,6 +23,7 @@ PrismSheet::PrismSheet(QWidget* parent)
     wiring.defaults = ui->sBitBtn26;
     wiring.restoreDefaults = [this] { sBitBtn26Click(); };
     wiring.sideWindowButtons = {{ui->sBitBtn31, IndexTableWindow}};
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

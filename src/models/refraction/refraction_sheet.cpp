@@ -10,6 +10,8 @@
 #include "ui/glyphs.h"
 #include "ui_refraction_sheet.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Readouts get their numbers cut to 15 significant digits first.
@@ -21,7 +23,7 @@ QString decimalComma(long double value, int decimals)
 // The speed of light in a medium of index n, in whole metres per second.
 QString speedText(long double n)
 {
-    return QString::number(Round(LightSpeedIn(n))) + QStringLiteral(" м/с");
+    return QString::number(Round(LightSpeedIn(n))) + QCoreApplication::translate("RefractionSheet", " м/с");
 }
 
 } // namespace
@@ -42,6 +44,7 @@ RefractionSheet::RefractionSheet(QWidget* parent)
     wiring.defaults = ui->sBitBtn30;
     wiring.restoreDefaults = [this] { sBitBtn19Click(); };
     wiring.sideWindowButtons = {{ui->sBitBtn28, IndexTableWindow}, {ui->sBitBtn33, LightSpeedWindow}};
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

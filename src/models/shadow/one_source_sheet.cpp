@@ -24,6 +24,7 @@ OneSourceShadowSheet::OneSourceShadowSheet(QWidget* parent)
     wiring.defaults = ui->sBitBtn12;
     wiring.restoreDefaults = [this] { sBitBtn12Click(); };
     wiring.sideWindowButtons = {{ui->sBitBtn10, OneSourceScreenWindow}};
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

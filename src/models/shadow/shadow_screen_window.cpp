@@ -2,6 +2,7 @@
 #include "models/shadow/shadow_screen_window.h"
 
 #include "models/shadow/side_window_names.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 #include "ui_shadow_screen_window.h"
 
@@ -16,6 +17,7 @@ ShadowScreenWindow::ShadowScreenWindow(const ScreenWindowLayout& screen, QWidget
     // Named before the layout is set up, which names only a nameless window.
     setObjectName(QLatin1String(screen.name));
     ui->setupUi(this);
+    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
     resize(screen.clientSize);
     // The label fills the client area before the window is first shown, so
     // that a redraw then already finds the screen's centre.

@@ -33,6 +33,7 @@ TwoSourceShadowSheet::TwoSourceShadowSheet(QWidget* parent)
     wiring.defaults = ui->sBitBtn15;
     wiring.restoreDefaults = [this] { sBitBtn15Click(); };
     wiring.sideWindowButtons = {{ui->sBitBtn13, TwoSourceScreenWindow}};
+    wiring.retranslate = [this] { ui->retranslateUi(this); };
     Wire(wiring);
 }
 

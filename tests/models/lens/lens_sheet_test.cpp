@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/lens/lens_sheet.h"
+#include "ui/language.h"
 #include "ui/vr_matrix.h"
 #include "sheet_fixture.h"
 
@@ -50,6 +51,27 @@ TEST_F(LensSheetTest, ConvergingDefaultsMakeARealMagnifiedImage)
     EXPECT_TRUE(hasSegment({865, 338}, {855, 328}, blue));
     // Arrowheads on the central rays at (-d/4, +-h1/4).
     EXPECT_TRUE(hasSegment({451, 165}, {429, 164}, "pen=#ffff00,1,solid"));
+}
+
+// The readouts write their numbers with the language's decimal separator.
+TEST_F(LensSheetTest, NumbersFollowTheLanguage)
+{
+    const struct {
+        const char* language;
+        const char* D;
+        const char* f;
+        const char* G;
+    } cases[] = {
+        {"en", "1.0309", "382.121212121212", "-2.94"},
+        {"ru", "1,0309", "382,121212121212", "-2,94"},
+    };
+    for (const auto& c : cases) {
+        SetLanguage(QString::fromLatin1(c.language));
+        redraw();
+        EXPECT_EQ(text("VrMatrix29"), c.D) << c.language;
+        EXPECT_EQ(text("VrMatrix30"), c.f) << c.language;
+        EXPECT_EQ(text("VrMatrix31"), c.G) << c.language;
+    }
 }
 
 TEST_F(LensSheetTest, DivergingDefaultsMakeAVirtualUprightImage)

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/language.h"
+
+#include "kit/number_text.h"
+#include "ui/error_box.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+const QString kSourceLanguage = QStringLiteral("ru");
+const QString kLanguageKey = QStringLiteral("language");
+
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("optika"), QStringLiteral("optika"));
+}
+
+// The translators installed now, so that a switch replaces them.
+struct InstalledTranslations {
+    QString code = kSourceLanguage;
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+};
+
+InstalledTranslations& installed()
+{
+    static InstalledTranslations translations;
+    return translations;
+}
+
+// A translator with that file loaded, or nullptr where there is none: the
+// source language has no file of the program's, English none of Qt's.
+std::unique_ptr<QTranslator> loaded(const QString& code, const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(code), name, QStringLiteral("_"), folder))
+        return nullptr;
+    return translator;
+}
+
+class LanguageChangeWatcher : public QObject {
+public:
+    LanguageChangeWatcher(QWidget* window, std::function<void()> retranslate)
+        : QObject(window), retranslate_(std::move(retranslate))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::LanguageChange)
+            RunGuarded(retranslate_);
+        return false;
+    }
+
+private:
+    std::function<void()> retranslate_;
+};
+
+} // namespace
+
+QString LanguageForLocale(const QLocale& locale)
+{
+    return locale.language() == QLocale::English ? QStringLiteral("en") : kSourceLanguage;
+}
+
+QString ChosenLanguage()
+{
+    const QString chosen = settings()->value(kLanguageKey).toString();
+    if (!chosen.isEmpty())
+        return chosen;
+    // The language of messages (LANGUAGE, LC_MESSAGES, LANG), not of numbers.
+    return LanguageForLocale(QLocale(QLocale::system().uiLanguages().value(0)));
+}
+
+void InstallLanguage(QCoreApplication& application, const QString& code)
+{
+    InstalledTranslations& now = installed();
+    bool announced = false; // each removal and installation tells every window
+    for (auto* translator : {now.program.get(), now.qt.get()})
+        if (translator)
+            announced |= application.removeTranslator(translator);
+    const bool switched = now.code != code;
+    now.code = code;
+    SetDecimalSeparator(code == kSourceLanguage ? QLatin1Char(',') : QLatin1Char('.'));
+    now.program = code == kSourceLanguage ? nullptr : loaded(code, QStringLiteral("optika"), QStringLiteral(":/i18n"));
+    // Qt's own dialogs and boxes (files, printing, Yes and No) from the
+    // system's Qt translations.
+    now.qt = loaded(code, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (auto* translator : {now.program.get(), now.qt.get()})
+        if (translator)
+            announced |= application.installTranslator(translator);
+    // A switch between two languages without translators still rewrites the
+    // numbers with the new language's decimal separator.
+    if (switched && !announced) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&application, &change);
+    }
+}
+
+QString CurrentLanguage()
+{
+    return installed().code;
+}
+
+void SetLanguage(const QString& code)
+{
+    settings()->setValue(kLanguageKey, code);
+    InstallLanguage(*QCoreApplication::instance(), code);
+}
+
+QString LocalisedPath(const QString& path)
+{
+    if (CurrentLanguage() == kSourceLanguage)
+        return path;
+    const QFileInfo file(path);
+    const QString localised = file.dir().filePath(CurrentLanguage() + QLatin1Char('/') + file.fileName());
+    return QFileInfo::exists(localised) ? localised : path;
+}
+
+void RetranslateOnLanguageChange(QWidget* window, std::function<void()> retranslate)
+{
+    new LanguageChangeWatcher(window, std::move(retranslate));
+}

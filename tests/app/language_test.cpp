@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "program_under_test.h"
+
+#include "app/main_window.h"
+#include "learning/dictionary_window.h"
+#include "learning/problems_window.h"
+#include "learning/questions_window.h"
+#include "learning/test_window.h"
+#include "ui/language.h"
+#include "ui/model_sheet.h"
+#include "ui/panel_status_bar.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QMetaProperty>
+#include <QSettings>
+#include <QStringList>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTextEdit>
+
+namespace {
+
+TEST(Language, FollowsTheSystemLocale)
+{
+    const struct {
+        const char* locale;
+        const char* language;
+    } cases[] = {
+        {"en_US", "en"}, {"en_GB", "en"}, {"ru_RU", "ru"}, {"uk_UA", "ru"}, {"de_DE", "ru"}, {"C", "ru"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LanguageForLocale(QLocale(QString::fromLatin1(c.locale))), c.language) << c.locale;
+}
+
+// The choice outlives the run: a new start reads it back in place of the
+// system's language.
+TEST(Language, ChoiceIsRememberedAcrossARestart)
+{
+    SetLanguage(QStringLiteral("en"));
+    EXPECT_EQ(CurrentLanguage(), "en");
+    EXPECT_EQ(QSettings(QSettings::UserScope, "optika", "optika").value("language").toString(), "en");
+    EXPECT_EQ(ChosenLanguage(), "en");
+    SetLanguage(QStringLiteral("ru"));
+    EXPECT_EQ(ChosenLanguage(), "ru");
+}
+
+class LanguageSwitch : public ProgramTest {};
+
+// Inside a model sheet off the screen, which writes its readouts as it is shown.
+bool InHiddenSheet(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (qobject_cast<const ModelSheet*>(widget))
+            return !widget->isVisible();
+    return false;
+}
+
+// Every text property of every widget of every window, by the widget's
+// place; but the status bar's, which its timer writes anew with the clock,
+// and those of the sheets off the screen.
+QStringList WindowTexts(const ProgramWindows& windows)
+{
+    QStringList texts;
+    for (QWidget* window : windows.all()) {
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (QWidget* widget : widgets) {
+            if (qobject_cast<PanelStatusBar*>(widget->parentWidget()) || InHiddenSheet(widget))
+                continue;
+            const QString place = window->objectName() + '/' + widget->objectName() + '/' + widget->metaObject()->className();
+            if (auto* tabs = qobject_cast<QTabBar*>(widget))
+                for (int i = 0; i < tabs->count(); ++i)
+                    texts << place + ".tab=" + tabs->tabText(i) + '|' + tabs->tabToolTip(i);
+            if (auto* items = qobject_cast<QComboBox*>(widget))
+                for (int i = 0; i < items->count(); ++i)
+                    texts << place + ".item=" + items->itemText(i);
+            const QMetaObject* meta = widget->metaObject();
+            for (int i = 0; i < meta->propertyCount(); ++i) {
+                const QMetaProperty property = meta->property(i);
+                const int type = property.metaType().id();
+                if (type == QMetaType::QString)
+                    texts << place + '.' + property.name() + '=' + property.read(widget).toString();
+                else if (type == QMetaType::QStringList)
+                    texts << place + '.' + property.name() + '=' + property.read(widget).toStringList().join('|');
+            }
+        }
+    }
+    return texts;
+}
+
+void Switch(const QString& code)
+{
+    SetLanguage(code);
+    QApplication::processEvents();
+}
+
+// A window that sets its layout's texts anew loses none of those its code
+// set: the Russian texts after a round through English are those before,
+// with each model on the screen in turn, its readouts written.
+TEST_F(LanguageSwitch, EnglishAndBackLeavesEveryRussianTextAsItWas)
+{
+    TForm1& main = *windows->form1;
+    main.show();
+    for (ModelSheet* sheet : main.findChildren<ModelSheet*>()) {
+        main.ShowModelSheet(sheet);
+        sheet->refreshButton()->click();
+        QApplication::processEvents();
+        const QStringList before = WindowTexts(*windows);
+        Switch(QStringLiteral("en"));
+        Switch(QStringLiteral("ru"));
+        const QStringList after = WindowTexts(*windows);
+        ASSERT_EQ(before.size(), after.size());
+        for (int i = 0; i < before.size(); ++i)
+            EXPECT_EQ(after[i], before[i]) << sheet->objectName().toStdString();
+    }
+    main.hide();
+}
+
+// In English the program's own test and the study documents are the
+// English ones, where there are; back in Russian the Russian ones.
+TEST_F(LanguageSwitch, EnglishReadsTheEnglishTestAndDocuments)
+{
+    const auto document = [](QWidget* window, const char* name) {
+        return window->findChild<QTextEdit*>(QLatin1String(name))->toPlainText();
+    };
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const struct {
+        const char* language;
+        const char* test;
+        bool cyrillicDocuments;
+    } cases[] = {{"en", "/en/Test.ini", false}, {"ru", "/bin/Test.ini", true}};
+    for (const auto& c : cases) {
+        Switch(QString::fromLatin1(c.language));
+        EXPECT_TRUE(windows->form17->testPath().endsWith(QLatin1String(c.test))) << windows->form17->testPath().toStdString();
+        for (const auto& [window, name] : {std::pair<QWidget*, const char*>{windows->form6.get(), "sRichEdit1"},
+                                           {windows->form9.get(), "sRichEdit1"},
+                                           {windows->form8.get(), "RxRichEdit1"}})
+            EXPECT_EQ(document(window, name).contains(cyrillic), c.cyrillicDocuments) << c.language << ' ' << name;
+    }
+}
+
+} // namespace
