@@ -23,6 +23,149 @@
     </message>
 </context>
 <context>
+    <name>JournalWindow</name>
+    <message>
+        <source>Не прочитаны, пропущены (не результаты или повреждены):</source>
+        <translation>Not read, skipped (not results, or damaged):</translation>
+    </message>
+    <message>
+        <source>Журнал результатов</source>
+        <translation>Results journal</translation>
+    </message>
+    <message>
+        <source>&amp;Класс:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;Тест:</source>
+        <translation>&amp;Test:</translation>
+    </message>
+    <message>
+        <source>&amp;Ученик:</source>
+        <translation>&amp;Pupil:</translation>
+    </message>
+    <message>
+        <source>часть имени</source>
+        <translation>part of the name</translation>
+    </message>
+    <message>
+        <source>&amp;С:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;по:</source>
+        <translation>&amp;to:</translation>
+    </message>
+    <message>
+        <source>С даты</source>
+        <translation>From date</translation>
+    </message>
+    <message>
+        <source>По дату</source>
+        <translation>To date</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>По &amp;вопросам: сколько ответили верно</source>
+        <translation>By &amp;question: how many answered right</translation>
+    </message>
+    <message>
+        <source>По вопросам</source>
+        <translation>By question</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Вопрос</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Верно</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Ответили</source>
+        <translation>Answered</translation>
+    </message>
+    <message>
+        <source>Верно, %</source>
+        <translation>Right, %</translation>
+    </message>
+    <message>
+        <source>Непрочитанные файлы</source>
+        <translation>Unread files</translation>
+    </message>
+    <message>
+        <source>Папка журнала…</source>
+        <translation>Journal folder…</translation>
+    </message>
+    <message>
+        <source>Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса</source>
+        <translation>Choose the folder the program writes the results to, for example the class's shared network folder</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Записать показанные результаты в таблицу CSV для LibreOffice Calc или Excel</source>
+        <translation>Write the results shown to a CSV table for LibreOffice Calc or Excel</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Папка журнала: </source>
+        <translation>Journal folder: </translation>
+    </message>
+    <message>
+        <source>Все классы</source>
+        <translation>All classes</translation>
+    </message>
+    <message>
+        <source>Все тесты</source>
+        <translation>All tests</translation>
+    </message>
+    <message>
+        <source>(не указан)</source>
+        <translation>(not given)</translation>
+    </message>
+    <message>
+        <source>Показано результатов: %1 из %2</source>
+        <translation>Results shown: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Папка журнала результатов</source>
+        <translation>Results journal folder</translation>
+    </message>
+    <message>
+        <source>Журнал не удалось записать в файл «%1»: %2</source>
+        <translation>Could not write the journal to the file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Экспорт журнала</source>
+        <translation>Export the journal</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>LensSheet</name>
     <message>
         <source>ЛИНЗА</source>
@@ -644,7 +787,7 @@ emerging ray:</translation>
     </message>
     <message>
         <source>&quot;</source>
-        <translation>"</translation>
+        <translation>&quot;</translation>
     </message>
     <message>
         <source>Угол выходящего луча A″</source>
@@ -911,7 +1054,7 @@ protractor:</translation>
     </message>
     <message>
         <source>Углы A и B отсчитываются от вертикали транспортира, углы падения и отражения — от перпендикуляра к зеркалу (серая линия); их отмечают дуги на рисунке.</source>
-        <translation>Angles A and B are measured from the protractor's vertical, the angles of incidence and reflection from the normal to the mirror (grey line); arcs mark them in the picture.</translation>
+        <translation>Angles A and B are measured from the protractor&apos;s vertical, the angles of incidence and reflection from the normal to the mirror (grey line); arcs mark them in the picture.</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -1076,6 +1219,52 @@ index</translation>
     </message>
 </context>
 <context>
+    <name>ResultJournal</name>
+    <message>
+        <source>папки нет, и создать её нельзя</source>
+        <translation>the folder does not exist and cannot be created</translation>
+    </message>
+    <message>
+        <source>Результат не удалось записать в журнал (папка «%1»: %2). Позовите учителя: результат сохранится при следующей попытке</source>
+        <translation>The result could not be written to the journal (folder "%1": %2). Call the teacher: the result will be saved at the next attempt</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTableModel</name>
+    <message>
+        <source>Дата и время</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Ученик</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Баллы</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Из</source>
+        <translation>Of</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Компьютер</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
     <name>ShadowScreenWindow</name>
     <message>
         <source>Дополнительный экран</source>
@@ -1086,7 +1275,7 @@ index</translation>
     <name>SheetPicture</name>
     <message>
         <source>Не удалось записать рисунок в файл &quot;%1&quot;: %2</source>
-        <translation>Could not write the picture to the file "%1": %2</translation>
+        <translation>Could not write the picture to the file &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1326,7 +1515,7 @@ INDEX</translation>
     </message>
     <message>
         <source>Если рисунок модели пропал (например, его закрыло другое окно), нажмите эту кнопку: модель будет нарисована заново при тех же положениях ползунков.</source>
-        <translation>If the model's picture has gone (another window covered it, say), press this button: the model is drawn again with the sliders where they are.</translation>
+        <translation>If the model&apos;s picture has gone (another window covered it, say), press this button: the model is drawn again with the sliders where they are.</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
@@ -1334,7 +1523,7 @@ INDEX</translation>
     </message>
     <message>
         <source>КНОПКА &quot;ПО УМОЛЧАНИЮ&quot;</source>
-        <translation>"DEFAULTS" BUTTON</translation>
+        <translation>&quot;DEFAULTS&quot; BUTTON</translation>
     </message>
     <message>
         <source>Возвращает все ползунки и полосы прокрутки модели к стандартным значениям, с которыми модель открывается в первый раз.</source>
@@ -1346,7 +1535,7 @@ INDEX</translation>
     </message>
     <message>
         <source>КНОПКА &quot;ТАБЛИЦА ПРЕЛОМЛЕНИЯ&quot;</source>
-        <translation>"INDEX TABLE" BUTTON</translation>
+        <translation>&quot;INDEX TABLE&quot; BUTTON</translation>
     </message>
     <message>
         <source>Есть только на моделях, где свет преломляется (закон преломления, пластинка, призма). Открывает таблицу показателей преломления различных сред.</source>
@@ -1408,7 +1597,7 @@ in X:</translation>
     </message>
     <message>
         <source>В каждой модели элементы управления собраны в блоки, и каждый блок назван по объекту, которым он управляет: «ИСТОЧНИК», «ПРЕПЯТСТВИЕ», «ЭКРАН», «ЛУЧ», «ЗЕРКАЛО», «ЛИНЗА», «ПРЕДМЕТ».</source>
-        <translation>In every model the controls are grouped in blocks, each named after the object it controls: "SOURCE", "OBSTACLE", "SCREEN", "RAY", "MIRROR", "LENS", "OBJECT".</translation>
+        <translation>In every model the controls are grouped in blocks, each named after the object it controls: &quot;SOURCE&quot;, &quot;OBSTACLE&quot;, &quot;SCREEN&quot;, &quot;RAY&quot;, &quot;MIRROR&quot;, &quot;LENS&quot;, &quot;OBJECT&quot;.</translation>
     </message>
     <message>
         <source>КЛАВИАТУРА</source>
@@ -1416,11 +1605,11 @@ in X:</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;следующий, предыдущий элемент&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Стрелки&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;шаг шкалы; выбор переключателя&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Page Up, Page Down&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;десять шагов шкалы&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Home, End&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;начало, конец шкалы&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Пробел, Enter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;нажать кнопку, отметить флажок&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;сохранить рисунок модели (PNG, SVG)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;копировать рисунок и показания&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table cellspacing="1"&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;next, previous control&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrows&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;one step of a scale; choose an option&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Page Up, Page Down&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;ten steps of a scale&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Home, End&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;start, end of a scale&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;press a button, tick a box&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;save the model's picture (PNG, SVG)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;copy the picture and readouts&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;next, previous control&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrows&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;one step of a scale; choose an option&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Page Up, Page Down&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;ten steps of a scale&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Home, End&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;start, end of a scale&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;press a button, tick a box&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;save the model&apos;s picture (PNG, SVG)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;copy the picture and readouts&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1 … Ctrl+8&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;модели в порядке окна выбора&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0, F2&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;окно выбора модели&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;эта помощь&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;закрыть окно&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+буква&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;кнопка с подчёркнутой буквой&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;печать рисунка и показаний&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;рисунок во весь экран&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table cellspacing="1"&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1 … Ctrl+8&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the models in the chooser's order&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0, F2&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the model chooser&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;this help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;close the window&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+letter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the button with that underlined letter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;print the picture and readouts&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the picture on the full screen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1 … Ctrl+8&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the models in the chooser&apos;s order&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0, F2&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the model chooser&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;this help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;close the window&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+letter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the button with that underlined letter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;print the picture and readouts&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the picture on the full screen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>АВТОР РАЗРАБОТКИ</source>
@@ -1559,7 +1748,7 @@ in X:</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:76%; margin:0&quot;&gt;Оптика:&lt;br&gt;интерактивные модели&lt;/p&gt;</source>
-        <translation>&lt;p style="line-height:76%; margin:0"&gt;Optics:&lt;br&gt;interactive models&lt;/p&gt;</translation>
+        <translation>&lt;p style=&quot;line-height:76%; margin:0&quot;&gt;Optics:&lt;br&gt;interactive models&lt;/p&gt;</translation>
     </message>
     <message>
         <source>**КОМПЬЮТЕРНАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**</source>
@@ -1579,7 +1768,7 @@ in X:</translation>
     </message>
     <message>
         <source>разработчики программы «Оптика»</source>
-        <translation>the developers of "Optics"</translation>
+        <translation>the developers of &quot;Optics&quot;</translation>
     </message>
     <message>
         <source>Учебная программа по школьному курсу физики,</source>
@@ -1587,7 +1776,7 @@ in X:</translation>
     </message>
     <message>
         <source>раздел «Геометрическая оптика»: восемь интерактивных моделей,</source>
-        <translation>the "Geometric optics" topic: eight interactive models,</translation>
+        <translation>the &quot;Geometric optics&quot; topic: eight interactive models,</translation>
     </message>
     <message>
         <source>словарь, справочник, формулы, вопросы, задачи и контрольный тест</source>
@@ -1783,7 +1972,7 @@ you can choose one of several looks of the program.</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;2&quot;</source>
-        <translation>MARK "2"</translation>
+        <translation>MARK &quot;2&quot;</translation>
     </message>
     <message>
         <source>Оценка «2» от, баллов</source>
@@ -1803,7 +1992,7 @@ you can choose one of several looks of the program.</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;3&quot;</source>
-        <translation>MARK "3"</translation>
+        <translation>MARK &quot;3&quot;</translation>
     </message>
     <message>
         <source>Оценка «3» от, баллов</source>
@@ -1823,7 +2012,7 @@ you can choose one of several looks of the program.</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;4&quot;</source>
-        <translation>MARK "4"</translation>
+        <translation>MARK &quot;4&quot;</translation>
     </message>
     <message>
         <source>Оценка «4» от, баллов</source>
@@ -1843,7 +2032,7 @@ you can choose one of several looks of the program.</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;5&quot;</source>
-        <translation>MARK "5"</translation>
+        <translation>MARK &quot;5&quot;</translation>
     </message>
     <message>
         <source>Оценка «5» от, баллов</source>

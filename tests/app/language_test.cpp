@@ -122,7 +122,8 @@ TEST_F(LanguageSwitch, EnglishAndBackLeavesEveryRussianTextAsItWas)
 // names each language in itself, and the tab bar's scroll buttons, which
 // Qt names once, as it makes them, and the light speeds of the refraction
 // sheet off the screen, which it writes anew as their window opens. The
-// journal and the test editor build their texts in code and speak Russian yet.
+// journal builds its texts in code in the language the program starts in;
+// the test editor speaks Russian yet.
 TEST_F(LanguageSwitch, EnglishShowsNoCyrillicText)
 {
     const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
