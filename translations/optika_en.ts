@@ -23,6 +23,149 @@
     </message>
 </context>
 <context>
+    <name>JournalWindow</name>
+    <message>
+        <source>Не прочитаны, пропущены (не результаты или повреждены):</source>
+        <translation>Not read, skipped (not results, or damaged):</translation>
+    </message>
+    <message>
+        <source>Журнал результатов</source>
+        <translation>Results journal</translation>
+    </message>
+    <message>
+        <source>&amp;Класс:</source>
+        <translation>&amp;Class:</translation>
+    </message>
+    <message>
+        <source>&amp;Тест:</source>
+        <translation>&amp;Test:</translation>
+    </message>
+    <message>
+        <source>&amp;Ученик:</source>
+        <translation>&amp;Pupil:</translation>
+    </message>
+    <message>
+        <source>часть имени</source>
+        <translation>part of the name</translation>
+    </message>
+    <message>
+        <source>&amp;С:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;по:</source>
+        <translation>&amp;to:</translation>
+    </message>
+    <message>
+        <source>С даты</source>
+        <translation>From date</translation>
+    </message>
+    <message>
+        <source>По дату</source>
+        <translation>To date</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>По &amp;вопросам: сколько ответили верно</source>
+        <translation>By &amp;question: how many answered right</translation>
+    </message>
+    <message>
+        <source>По вопросам</source>
+        <translation>By question</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Вопрос</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Верно</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Ответили</source>
+        <translation>Answered</translation>
+    </message>
+    <message>
+        <source>Верно, %</source>
+        <translation>Right, %</translation>
+    </message>
+    <message>
+        <source>Непрочитанные файлы</source>
+        <translation>Unread files</translation>
+    </message>
+    <message>
+        <source>Папка журнала…</source>
+        <translation>Journal folder…</translation>
+    </message>
+    <message>
+        <source>Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса</source>
+        <translation>Choose the folder the program writes the results to, for example the class's shared network folder</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Экспорт…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Записать показанные результаты в таблицу CSV для LibreOffice Calc или Excel</source>
+        <translation>Write the results shown to a CSV table for LibreOffice Calc or Excel</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Папка журнала: </source>
+        <translation>Journal folder: </translation>
+    </message>
+    <message>
+        <source>Все классы</source>
+        <translation>All classes</translation>
+    </message>
+    <message>
+        <source>Все тесты</source>
+        <translation>All tests</translation>
+    </message>
+    <message>
+        <source>(не указан)</source>
+        <translation>(not given)</translation>
+    </message>
+    <message>
+        <source>Показано результатов: %1 из %2</source>
+        <translation>Results shown: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Папка журнала результатов</source>
+        <translation>Results journal folder</translation>
+    </message>
+    <message>
+        <source>Журнал не удалось записать в файл «%1»: %2</source>
+        <translation>Could not write the journal to the file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Экспорт журнала</source>
+        <translation>Export the journal</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>LensSheet</name>
     <message>
         <source>ЛИНЗА</source>
@@ -140,11 +283,11 @@ distance f:</translation>
     </message>
     <message>
         <source>Линейное увеличение Г</source>
-        <translation>Magnification Г</translation>
+        <translation>Magnification M</translation>
     </message>
     <message>
         <source>Г=</source>
-        <translation>Г=</translation>
+        <translation>M=</translation>
     </message>
     <message>
         <source>formula</source>
@@ -199,7 +342,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует образование тени и полутени от одного источника света, доказывая закон прямолинейного распространения света</source>
-        <translation type="unfinished"></translation>
+        <translation>The model shows the shadow and penumbra cast from one light source, proving that light travels in straight lines</translation>
     </message>
     <message>
         <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ДВУХ ИСТОЧНИКОВ СВЕТА</source>
@@ -207,7 +350,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует образование тени и полутени от двух источников света. Как и первая модель доказывает закон прямолинейного распространения света, а также независимость световых пучков</source>
-        <translation type="unfinished"></translation>
+        <translation>The model shows the shadow and penumbra cast from two light sources. Like the first model it proves that light travels in straight lines, and also that light beams are independent</translation>
     </message>
     <message>
         <source>ЗАКОН ОТРАЖЕНИЯ</source>
@@ -215,7 +358,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует доказательства закона отражения от плоского зеркала. Для более качественного понимания этого закона в модели предусмотрено изменение угла зеркала.</source>
-        <translation type="unfinished"></translation>
+        <translation>The model demonstrates the law of reflection from a plane mirror. To understand the law better, the angle of the mirror can be changed.</translation>
     </message>
     <message>
         <source>ПЛОСКОЕ ЗЕРКАЛО</source>
@@ -223,7 +366,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует получение изображения с помощью плоского зеркала, что в свою очередь доказывает закон отражения. В модели можно выбрать в качестве предмета как точку, так и стрелку</source>
-        <translation type="unfinished"></translation>
+        <translation>The model shows how a plane mirror forms an image, which in turn proves the law of reflection. The object can be a point or an arrow</translation>
     </message>
     <message>
         <source>ЗАКОН ПРЕЛОМЛЕНИЯ</source>
@@ -231,7 +374,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует один из фундаментальных законов геометрической оптики, а именно закон преломления. Модель считает не только угол преломления луча, но и показывает значение предельного угла, при котором появляется полное внутреннее отражение. Кроме этого в модель входит дополнительная информация, включающая в себя сведения о скорости света в средах относительно вакуума.</source>
-        <translation type="unfinished"></translation>
+        <translation>The model demonstrates one of the fundamental laws of geometric optics, the law of refraction. It computes the angle of refraction and also shows the critical angle at which total internal reflection appears. It also gives the speed of light in the media relative to a vacuum.</translation>
     </message>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ПЛОСКОПАРАЛЛЕЛЬНОЙ ПЛАСТИНКЕ</source>
@@ -239,7 +382,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует ход лучей сквозь плоскопараллельную пластинку определенной толщины. Модель позволяет также находить смещение луча в зависимости от угла падения</source>
-        <translation type="unfinished"></translation>
+        <translation>The model shows the path of rays through a parallel-sided plate of a given thickness. It also finds the shift of the ray for each angle of incidence</translation>
     </message>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ ПРИЗМЕ</source>
@@ -247,7 +390,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует ход лучей сквозь треугольную призму. Модель позволяет менять угол призмы и угол луча, а также проследить, при каких условиях возникает в призме явление полного внутреннего отражения.</source>
-        <translation type="unfinished"></translation>
+        <translation>The model shows the path of rays through a triangular prism. The angle of the prism and of the ray can be changed, and you can see when total internal reflection occurs in the prism.</translation>
     </message>
     <message>
         <source>ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР</source>
@@ -255,30 +398,30 @@ distance f:</translation>
     </message>
     <message>
         <source>Модель демонстрирует ход лучей в линзе, а кроме этого — построение изображения. Данная модель представлена как схема реального явления. Кроме этого данную модель можно применять и как виртуальную лабораторную установку при заданных параметрах.</source>
-        <translation type="unfinished"></translation>
+        <translation>The model shows the path of rays through a lens and the construction of the image. It is a diagram of the real phenomenon, and it can also serve as a virtual laboratory set-up with given parameters.</translation>
     </message>
 </context>
 <context>
     <name>OneSourceShadowSheet</name>
     <message>
         <source>ИСТОЧНИК</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE</translation>
     </message>
     <message>
         <source>точечный</source>
-        <translation type="unfinished"></translation>
+        <translation>point</translation>
     </message>
     <message>
         <source>протяженный</source>
-        <translation type="unfinished"></translation>
+        <translation>extended</translation>
     </message>
     <message>
         <source>Размер:</source>
-        <translation type="unfinished"></translation>
+        <translation>Size:</translation>
     </message>
     <message>
         <source>Размер источника</source>
-        <translation type="unfinished"></translation>
+        <translation>Source size</translation>
     </message>
     <message>
         <source>СМ</source>
@@ -286,47 +429,47 @@ distance f:</translation>
     </message>
     <message>
         <source>ПРЕПЯТСТВИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>OBSTACLE</translation>
     </message>
     <message>
         <source>убрать</source>
-        <translation type="unfinished"></translation>
+        <translation>hide</translation>
     </message>
     <message>
         <source>показать</source>
-        <translation type="unfinished"></translation>
+        <translation>show</translation>
     </message>
     <message>
         <source>Размер препятствия</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacle size</translation>
     </message>
     <message>
         <source>Положение:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Положение препятствия</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacle position</translation>
     </message>
     <message>
         <source>Шкала положения препятствия</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacle position scale</translation>
     </message>
     <message>
         <source>ЭКРАН</source>
-        <translation type="unfinished"></translation>
+        <translation>SCREEN</translation>
     </message>
     <message>
         <source>Положение экрана</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen position</translation>
     </message>
     <message>
         <source>Шкала положения экрана</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen position scale</translation>
     </message>
     <message>
         <source>Дополнительный экран</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra screen</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
@@ -336,15 +479,16 @@ distance f:</translation>
         <source>Расстояние от 
 экрана до 
 препятствия:</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen to
+obstacle:</translation>
     </message>
     <message>
         <source>Расстояние от экрана до препятствия</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance from the screen to the obstacle</translation>
     </message>
     <message>
         <source>Шкала расстояния от экрана до препятствия</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen-to-obstacle distance scale</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -402,19 +546,19 @@ distance f:</translation>
     </message>
     <message>
         <source>светящаяся точка</source>
-        <translation type="unfinished"></translation>
+        <translation>luminous point</translation>
     </message>
     <message>
         <source>стрелка</source>
-        <translation type="unfinished"></translation>
+        <translation>arrow</translation>
     </message>
     <message>
         <source>Высота:</source>
-        <translation type="unfinished"></translation>
+        <translation>Height:</translation>
     </message>
     <message>
         <source>Высота предмета</source>
-        <translation type="unfinished"></translation>
+        <translation>Object height</translation>
     </message>
     <message>
         <source>СМ</source>
@@ -423,28 +567,30 @@ distance f:</translation>
     <message>
         <source>Положение
 по Х:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position
+in X:</translation>
     </message>
     <message>
         <source>Положение предмета по X</source>
-        <translation type="unfinished"></translation>
+        <translation>Object position in X</translation>
     </message>
     <message>
         <source>Шкала положения по X</source>
-        <translation type="unfinished"></translation>
+        <translation>X position scale</translation>
     </message>
     <message>
         <source>Положение
 по Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position
+in Y:</translation>
     </message>
     <message>
         <source>Положение предмета по Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Object position in Y</translation>
     </message>
     <message>
         <source>Шкала положения по Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y position scale</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
@@ -454,35 +600,36 @@ distance f:</translation>
         <source>Расстояние между
 предметом
 и изображением:</source>
-        <translation type="unfinished"></translation>
+        <translation>Object
+to image:</translation>
     </message>
     <message>
         <source>Расстояние между предметом и изображением</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance between the object and the image</translation>
     </message>
     <message>
         <source>Шкала расстояния между предметом и изображением</source>
-        <translation type="unfinished"></translation>
+        <translation>Object-to-image distance scale</translation>
     </message>
     <message>
         <source>Дополнительные лучи для построения</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra construction rays</translation>
     </message>
     <message>
         <source>убрать</source>
-        <translation type="unfinished"></translation>
+        <translation>hide</translation>
     </message>
     <message>
         <source>один</source>
-        <translation type="unfinished"></translation>
+        <translation>one</translation>
     </message>
     <message>
         <source>два</source>
-        <translation type="unfinished"></translation>
+        <translation>two</translation>
     </message>
     <message>
         <source>Линейка</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruler</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -497,75 +644,75 @@ distance f:</translation>
     <name>PlateSheet</name>
     <message>
         <source>ЛУЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>RAY</translation>
     </message>
     <message>
         <source>Угол падающего луча A</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the incident ray A</translation>
     </message>
     <message>
         <source>Угол A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle A:</translation>
     </message>
     <message>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>На транспортире:</source>
-        <translation type="unfinished"></translation>
+        <translation>On the protractor:</translation>
     </message>
     <message>
         <source>Падающий луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Incident ray on the protractor</translation>
     </message>
     <message>
         <source>ПОКАЗАТЕЛЬ ПРЕЛОМЛЕНИЯ ПЛАСТИНКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTIVE INDEX OF THE PLATE</translation>
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>symbol</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>subscript</source>
-        <translation type="unfinished"></translation>
+        <translation>subscript</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Показатель преломления воздуха n1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of air n1</translation>
     </message>
     <message>
         <source>1,00029</source>
-        <translation type="unfinished"></translation>
+        <translation>1.00029</translation>
     </message>
     <message>
         <source>~</source>
-        <translation type="unfinished"></translation>
+        <translation>~</translation>
     </message>
     <message>
         <source>Показатель преломления воздуха n1, округлённо</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of air n1, rounded</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>Показатель преломления пластинки n2</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of the plate n2</translation>
     </message>
     <message>
         <source>0</source>
@@ -573,7 +720,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Шкала показателя преломления пластинки</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate refractive index scale</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -585,23 +732,23 @@ distance f:</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX TABLE</translation>
     </message>
     <message>
         <source>ПЛАСТИНКА</source>
-        <translation type="unfinished"></translation>
+        <translation>PLATE</translation>
     </message>
     <message>
         <source>Толщина пластинки</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness</translation>
     </message>
     <message>
         <source>Толщина:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thickness:</translation>
     </message>
     <message>
         <source>Толщина пластинки в сантиметрах</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness in centimetres</translation>
     </message>
     <message>
         <source>СМ</source>
@@ -609,11 +756,11 @@ distance f:</translation>
     </message>
     <message>
         <source>Толщина пластинки в миллиметрах</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate thickness in millimetres</translation>
     </message>
     <message>
         <source>ММ</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
@@ -623,135 +770,137 @@ distance f:</translation>
         <source>Смещение
 выходящего луча
 относительно входящего:</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift of the
+emerging ray:</translation>
     </message>
     <message>
         <source>Смещение выходящего луча относительно входящего</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift of the emerging ray from the entering ray</translation>
     </message>
     <message>
         <source>0,566</source>
-        <translation type="unfinished"></translation>
+        <translation>0.566</translation>
     </message>
     <message>
         <source>Угол A</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle A</translation>
     </message>
     <message>
         <source>&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;</translation>
     </message>
     <message>
         <source>Угол выходящего луча A″</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the emerging ray A″</translation>
     </message>
     <message>
         <source>Выходящий луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Emerging ray on the protractor</translation>
     </message>
     <message>
         <source>Угол B:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle B:</translation>
     </message>
     <message>
         <source>Угол преломления B</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of refraction B</translation>
     </message>
     <message>
         <source>На
 транспортире:</source>
-        <translation type="unfinished"></translation>
+        <translation>On the
+protractor:</translation>
     </message>
     <message>
         <source>Преломлённый луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Refracted ray on the protractor</translation>
     </message>
 </context>
 <context>
     <name>PrismSheet</name>
     <message>
         <source>ВХОДЯЩИЙ ЛУЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTERING RAY</translation>
     </message>
     <message>
         <source>Угол входящего луча</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the entering ray</translation>
     </message>
     <message>
         <source>Угол луча:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ray angle:</translation>
     </message>
     <message>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>ПРИЗМА</source>
-        <translation type="unfinished"></translation>
+        <translation>PRISM</translation>
     </message>
     <message>
         <source>Угол призмы F</source>
-        <translation type="unfinished"></translation>
+        <translation>Prism angle F</translation>
     </message>
     <message>
         <source>Угол F:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle F:</translation>
     </message>
     <message>
         <source>ПОКАЗАТЕЛЬ ПРЕЛОМЛЕНИЯ ПРИЗМЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTIVE INDEX OF THE PRISM</translation>
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>symbol</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>subscript</source>
-        <translation type="unfinished"></translation>
+        <translation>subscript</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Показатель преломления воздуха n1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of air n1</translation>
     </message>
     <message>
         <source>1,00029</source>
-        <translation type="unfinished"></translation>
+        <translation>1.00029</translation>
     </message>
     <message>
         <source>~</source>
-        <translation type="unfinished"></translation>
+        <translation>~</translation>
     </message>
     <message>
         <source>tilde</source>
-        <translation type="unfinished"></translation>
+        <translation>tilde</translation>
     </message>
     <message>
         <source>Показатель преломления воздуха n1, округлённо</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of air n1, rounded</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>Показатель преломления призмы n2</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of the prism n2</translation>
     </message>
     <message>
         <source>Шкала показателя преломления призмы</source>
-        <translation type="unfinished"></translation>
+        <translation>Prism refractive index scale</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
@@ -759,23 +908,23 @@ distance f:</translation>
     </message>
     <message>
         <source>Угол отклонения луча:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviation:</translation>
     </message>
     <message>
         <source>Угол отклонения луча</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviation of the ray</translation>
     </message>
     <message>
         <source>Внимание</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Полное внутреннее отражение</source>
-        <translation type="unfinished"></translation>
+        <translation>Total internal reflection</translation>
     </message>
     <message>
         <source>Луч не попадает в призму</source>
-        <translation type="unfinished"></translation>
+        <translation>The ray misses the prism</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -787,89 +936,89 @@ distance f:</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX TABLE</translation>
     </message>
 </context>
 <context>
     <name>PupilDialog</name>
     <message>
         <source>Кто проходит тест?</source>
-        <translation type="unfinished"></translation>
+        <translation>Who is taking the test?</translation>
     </message>
     <message>
         <source>Имя и класс попадут в журнал результатов; их можно не указывать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your name and class go into the results journal; you may leave them out.</translation>
     </message>
     <message>
         <source>Имя и фамилия</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Класс</source>
-        <translation type="unfinished"></translation>
+        <translation>Class</translation>
     </message>
     <message>
         <source>например, 8 Б</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 8B</translation>
     </message>
     <message>
         <source>&amp;Имя и фамилия:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Класс:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Class:</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>ReflectionSheet</name>
     <message>
         <source>ЛУЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>RAY</translation>
     </message>
     <message>
         <source>Угол падающего луча A</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the incident ray A</translation>
     </message>
     <message>
         <source>Угол A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle A:</translation>
     </message>
     <message>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>На транспортире:</source>
-        <translation type="unfinished"></translation>
+        <translation>On the protractor:</translation>
     </message>
     <message>
         <source>Падающий луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Incident ray on the protractor</translation>
     </message>
     <message>
         <source>ЗЕРКАЛО</source>
-        <translation type="unfinished"></translation>
+        <translation>MIRROR</translation>
     </message>
     <message>
         <source>Угол зеркала F</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirror angle F</translation>
     </message>
     <message>
         <source>Угол F:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle F:</translation>
     </message>
     <message>
         <source>Зеркало на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirror on the protractor</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
@@ -877,35 +1026,35 @@ distance f:</translation>
     </message>
     <message>
         <source>Угол B:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle B:</translation>
     </message>
     <message>
         <source>Угол отражённого луча B</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the reflected ray B</translation>
     </message>
     <message>
         <source>Отражённый луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflected ray on the protractor</translation>
     </message>
     <message>
         <source>Угол падения:</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidence:</translation>
     </message>
     <message>
         <source>Угол падения</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of incidence</translation>
     </message>
     <message>
         <source>Угол отражения:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflection:</translation>
     </message>
     <message>
         <source>Угол отражения</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of reflection</translation>
     </message>
     <message>
         <source>Углы A и B отсчитываются от вертикали транспортира, углы падения и отражения — от перпендикуляра к зеркалу (серая линия); их отмечают дуги на рисунке.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angles A and B are measured from the protractor&apos;s vertical, the angles of incidence and reflection from the normal to the mirror (grey line); arcs mark them in the picture.</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -920,67 +1069,67 @@ distance f:</translation>
     <name>RefractionSheet</name>
     <message>
         <source>ЛУЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>RAY</translation>
     </message>
     <message>
         <source>Угол падающего луча A</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the incident ray A</translation>
     </message>
     <message>
         <source>Угол A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle A:</translation>
     </message>
     <message>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>На транспортире:</source>
-        <translation type="unfinished"></translation>
+        <translation>On the protractor:</translation>
     </message>
     <message>
         <source>Падающий луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Incident ray on the protractor</translation>
     </message>
     <message>
         <source>ПОКАЗАТЕЛИ ПРЕЛОМЛЕНИЯ СРЕД</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTIVE INDICES</translation>
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>symbol</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>subscript</source>
-        <translation type="unfinished"></translation>
+        <translation>subscript</translation>
     </message>
     <message>
         <source>Показатель преломления среды 1, n1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of medium 1, n1</translation>
     </message>
     <message>
         <source>Шкала показателя преломления n1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index n1 scale</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>Показатель преломления среды 2, n2</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index of medium 2, n2</translation>
     </message>
     <message>
         <source>Шкала показателя преломления n2</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index n2 scale</translation>
     </message>
     <message>
         <source>ПАРАМЕТРЫ</source>
@@ -988,68 +1137,69 @@ distance f:</translation>
     </message>
     <message>
         <source>Угол Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle Y:</translation>
     </message>
     <message>
         <source>Угол отражённого луча Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of the reflected ray Y</translation>
     </message>
     <message>
         <source>Отражённый луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflected ray on the protractor</translation>
     </message>
     <message>
         <source>Угол B:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle B:</translation>
     </message>
     <message>
         <source>Угол преломления B</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of refraction B</translation>
     </message>
     <message>
         <source>Преломлённый луч на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Refracted ray on the protractor</translation>
     </message>
     <message>
         <source>Угол Ao:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle Ao:</translation>
     </message>
     <message>
         <source>Предельный угол Ao</source>
-        <translation type="unfinished"></translation>
+        <translation>Critical angle Ao</translation>
     </message>
     <message>
         <source>Предельный угол на транспортире</source>
-        <translation type="unfinished"></translation>
+        <translation>Critical angle on the protractor</translation>
     </message>
     <message>
         <source>Относительный
 показатель</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative
+index</translation>
     </message>
     <message>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>Относительный показатель преломления n2/n1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative refractive index n2/n1</translation>
     </message>
     <message>
         <source>Подсказка</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>Полное внутреннее отражение</source>
-        <translation type="unfinished"></translation>
+        <translation>Total internal reflection</translation>
     </message>
     <message>
         <source>Дополнительная информация</source>
-        <translation type="unfinished"></translation>
+        <translation>More information</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -1061,7 +1211,7 @@ distance f:</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX TABLE</translation>
     </message>
     <message>
         <source> м/с</source>
@@ -1069,17 +1219,63 @@ distance f:</translation>
     </message>
 </context>
 <context>
+    <name>ResultJournal</name>
+    <message>
+        <source>папки нет, и создать её нельзя</source>
+        <translation>the folder does not exist and cannot be created</translation>
+    </message>
+    <message>
+        <source>Результат не удалось записать в журнал (папка «%1»: %2). Позовите учителя: результат сохранится при следующей попытке</source>
+        <translation>The result could not be written to the journal (folder "%1": %2). Call the teacher: the result will be saved at the next attempt</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTableModel</name>
+    <message>
+        <source>Дата и время</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Ученик</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Баллы</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Из</source>
+        <translation>Of</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Компьютер</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
     <name>ShadowScreenWindow</name>
     <message>
         <source>Дополнительный экран</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra screen</translation>
     </message>
 </context>
 <context>
     <name>SheetPicture</name>
     <message>
         <source>Не удалось записать рисунок в файл &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write the picture to the file &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1242,7 +1438,7 @@ distance f:</translation>
     </message>
     <message>
         <source>ОСНОВНЫЕ ФОРМУЛЫ ГЕОМЕТРИЧЕСКОЙ ОПТИКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIN FORMULAS OF GEOMETRIC OPTICS</translation>
     </message>
     <message>
         <source>ЗАКОН ОТРАЖЕНИЯ</source>
@@ -1250,7 +1446,7 @@ distance f:</translation>
     </message>
     <message>
         <source>formulaCaption</source>
-        <translation type="unfinished"></translation>
+        <translation>formulaCaption</translation>
     </message>
     <message>
         <source>formula</source>
@@ -1263,23 +1459,24 @@ distance f:</translation>
     <message>
         <source>АБСОЛЮТНЫЙ ПОКАЗАТЕЛЬ
 ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>ABSOLUTE REFRACTIVE
+INDEX</translation>
     </message>
     <message>
         <source>ПОЛНОЕ ВНУТРЕННЕЕ ОТРАЖЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAL INTERNAL REFLECTION</translation>
     </message>
     <message>
         <source>ФОРМУЛА ТОНКОЙ ЛИНЗЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>THIN LENS FORMULA</translation>
     </message>
     <message>
         <source>ОПТИЧЕСКАЯ СИЛА ЛИНЗЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTICAL POWER OF A LENS</translation>
     </message>
     <message>
         <source>ЛИНЕЙНОЕ УВЕЛИЧЕНИЕ ЛИНЗЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>MAGNIFICATION OF A LENS</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -1294,15 +1491,15 @@ distance f:</translation>
     <name>TForm11</name>
     <message>
         <source>Помощь при работе с компьютерными моделями</source>
-        <translation type="unfinished"></translation>
+        <translation>Help with the computer models</translation>
     </message>
     <message>
         <source>УПРАВЛЕНИЕ КОМПЬЮТЕРНЫМИ МОДЕЛЯМИ ОСУЩЕСТВЛЯЕТСЯ С ПОМОЩЬЮ ЭЛЕМЕНТОВ УПРАВЛЕНИЯ:</source>
-        <translation type="unfinished"></translation>
+        <translation>THE COMPUTER MODELS ARE WORKED WITH THESE CONTROLS:</translation>
     </message>
     <message>
         <source>КНОПКИ УПРАВЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTROL BUTTONS</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>
@@ -1310,15 +1507,15 @@ distance f:</translation>
     </message>
     <message>
         <source>КНОПКА ОБНОВЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRESH BUTTON</translation>
     </message>
     <message>
         <source>caption</source>
-        <translation type="unfinished"></translation>
+        <translation>caption</translation>
     </message>
     <message>
         <source>Если рисунок модели пропал (например, его закрыло другое окно), нажмите эту кнопку: модель будет нарисована заново при тех же положениях ползунков.</source>
-        <translation type="unfinished"></translation>
+        <translation>If the model&apos;s picture has gone (another window covered it, say), press this button: the model is drawn again with the sliders where they are.</translation>
     </message>
     <message>
         <source>ПО УМОЛЧАНИЮ</source>
@@ -1326,47 +1523,47 @@ distance f:</translation>
     </message>
     <message>
         <source>КНОПКА &quot;ПО УМОЛЧАНИЮ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;DEFAULTS&quot; BUTTON</translation>
     </message>
     <message>
         <source>Возвращает все ползунки и полосы прокрутки модели к стандартным значениям, с которыми модель открывается в первый раз.</source>
-        <translation type="unfinished"></translation>
+        <translation>Returns every slider and scroll bar of the model to the standard values it first opens with.</translation>
     </message>
     <message>
         <source>ТАБЛИЦА ПРЕЛОМЛЕНИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>INDEX TABLE</translation>
     </message>
     <message>
         <source>КНОПКА &quot;ТАБЛИЦА ПРЕЛОМЛЕНИЯ&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;INDEX TABLE&quot; BUTTON</translation>
     </message>
     <message>
         <source>Есть только на моделях, где свет преломляется (закон преломления, пластинка, призма). Открывает таблицу показателей преломления различных сред.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only on the models where light is refracted (law of refraction, plate, prism). Opens the table of refractive indices of various media.</translation>
     </message>
     <message>
         <source>НАВИГАЦИЯ</source>
-        <translation type="unfinished"></translation>
+        <translation>NAVIGATION</translation>
     </message>
     <message>
         <source>светящаяся точка</source>
-        <translation type="unfinished"></translation>
+        <translation>luminous point</translation>
     </message>
     <message>
         <source>стрелка</source>
-        <translation type="unfinished"></translation>
+        <translation>arrow</translation>
     </message>
     <message>
         <source>Переключатели позволяют выбрать один из двух вариантов: например, что служит предметом, светящаяся точка или стрелка. Включённым может быть только один переключатель группы.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option buttons choose one of two options: for example, whether the object is a luminous point or an arrow. Only one button of a group can be on.</translation>
     </message>
     <message>
         <source>Высота:</source>
-        <translation type="unfinished"></translation>
+        <translation>Height:</translation>
     </message>
     <message>
         <source>Высота</source>
-        <translation type="unfinished"></translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>СМ</source>
@@ -1374,52 +1571,53 @@ distance f:</translation>
     </message>
     <message>
         <source>unit</source>
-        <translation type="unfinished"></translation>
+        <translation>unit</translation>
     </message>
     <message>
         <source>Ползунок задаёт размер объекта: передвигайте его мышью или стрелками клавиатуры. Значение в сантиметрах показывает индикатор рядом с надписью.</source>
-        <translation type="unfinished"></translation>
+        <translation>A slider sets the size of an object: move it with the mouse or the arrow keys. The display beside the caption shows the value in centimetres.</translation>
     </message>
     <message>
         <source>Положение
 по Х:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position
+in X:</translation>
     </message>
     <message>
         <source>Положение по X</source>
-        <translation type="unfinished"></translation>
+        <translation>Position in X</translation>
     </message>
     <message>
         <source>Шкала положения по X</source>
-        <translation type="unfinished"></translation>
+        <translation>X position scale</translation>
     </message>
     <message>
         <source>Полоса прокрутки задаёт положение объекта: тяните её движок или нажимайте на стрелки по краям. Расстояние в сантиметрах показывают индикатор и шкала.</source>
-        <translation type="unfinished"></translation>
+        <translation>A scroll bar sets the position of an object: drag its thumb or press the arrows at its ends. The display and the dial show the distance in centimetres.</translation>
     </message>
     <message>
         <source>В каждой модели элементы управления собраны в блоки, и каждый блок назван по объекту, которым он управляет: «ИСТОЧНИК», «ПРЕПЯТСТВИЕ», «ЭКРАН», «ЛУЧ», «ЗЕРКАЛО», «ЛИНЗА», «ПРЕДМЕТ».</source>
-        <translation type="unfinished"></translation>
+        <translation>In every model the controls are grouped in blocks, each named after the object it controls: &quot;SOURCE&quot;, &quot;OBSTACLE&quot;, &quot;SCREEN&quot;, &quot;RAY&quot;, &quot;MIRROR&quot;, &quot;LENS&quot;, &quot;OBJECT&quot;.</translation>
     </message>
     <message>
         <source>КЛАВИАТУРА</source>
-        <translation type="unfinished"></translation>
+        <translation>KEYBOARD</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;следующий, предыдущий элемент&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Стрелки&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;шаг шкалы; выбор переключателя&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Page Up, Page Down&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;десять шагов шкалы&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Home, End&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;начало, конец шкалы&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Пробел, Enter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;нажать кнопку, отметить флажок&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;сохранить рисунок модели (PNG, SVG)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;копировать рисунок и показания&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab, Shift+Tab&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;next, previous control&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Arrows&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;one step of a scale; choose an option&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Page Up, Page Down&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;ten steps of a scale&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Home, End&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;start, end of a scale&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;press a button, tick a box&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+S&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;save the model&apos;s picture (PNG, SVG)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;copy the picture and readouts&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1 … Ctrl+8&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;модели в порядке окна выбора&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0, F2&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;окно выбора модели&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;эта помощь&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;закрыть окно&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+буква&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;кнопка с подчёркнутой буквой&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;печать рисунка и показаний&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;рисунок во весь экран&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;table cellspacing=&quot;1&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1 … Ctrl+8&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the models in the chooser&apos;s order&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0, F2&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the model chooser&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;this help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;close the window&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt+letter&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the button with that underlined letter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;print the picture and readouts&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F11&lt;/b&gt;&amp;nbsp;&amp;nbsp;&lt;/td&gt;&lt;td&gt;the picture on the full screen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>АВТОР РАЗРАБОТКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>ABOUT THE AUTHOR</translation>
     </message>
     <message>
         <source>ВЫБОР СКИНА ПРОГРАММЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOOSE A SKIN</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -1434,85 +1632,85 @@ distance f:</translation>
     <name>TForm12</name>
     <message>
         <source>Дополнительная информация</source>
-        <translation type="unfinished"></translation>
+        <translation>More information</translation>
     </message>
     <message>
         <source>СКОРОСТЬ СВЕТА В СРЕДЕ n1 ОТНОСИТЕЛЬНО СКОРОСТИ СВЕТА В ВАКУУМЕ:</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEED OF LIGHT IN MEDIUM n1 RELATIVE TO THAT IN A VACUUM:</translation>
     </message>
     <message>
         <source>Скорость света в среде 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed of light in medium 1</translation>
     </message>
     <message>
         <source>СКОРОСТЬ СВЕТА В СРЕДЕ n2 ОТНОСИТЕЛЬНО СКОРОСТИ СВЕТА В ВАКУУМЕ:</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEED OF LIGHT IN MEDIUM n2 RELATIVE TO THAT IN A VACUUM:</translation>
     </message>
     <message>
         <source>Скорость света в среде 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed of light in medium 2</translation>
     </message>
     <message>
         <source>Значение скорости света взято равное 299.792.458 м/с</source>
-        <translation type="unfinished"></translation>
+        <translation>The speed of light is taken as 299,792,458 m/s</translation>
     </message>
 </context>
 <context>
     <name>TForm13</name>
     <message>
         <source>График зависимости угла преломления от угла падения</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of refraction against angle of incidence</translation>
     </message>
 </context>
 <context>
     <name>TForm14</name>
     <message>
         <source>Проверка знаний</source>
-        <translation type="unfinished"></translation>
+        <translation>Knowledge check</translation>
     </message>
     <message>
         <source>ВЫБЕРИТЕ КАРТОЧКУ С ЗАДАНИЕМ</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOOSE A TASK CARD</translation>
     </message>
     <message>
         <source>В заданиях необходимо дописать фразу или ответить на вопрос</source>
-        <translation type="unfinished"></translation>
+        <translation>Complete the sentence or answer the question</translation>
     </message>
     <message>
         <source>КАРТОЧКА № 1 </source>
-        <translation type="unfinished"></translation>
+        <translation>CARD No. 1 </translation>
     </message>
     <message>
         <source>КАРТОЧКА № 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CARD No. 2</translation>
     </message>
     <message>
         <source>КАРТОЧКА № 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CARD No. 3</translation>
     </message>
     <message>
         <source>КАРТОЧКА № 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CARD No. 4</translation>
     </message>
     <message>
         <source>Текст карточки</source>
-        <translation type="unfinished"></translation>
+        <translation>Card text</translation>
     </message>
     <message>
         <source>ДОПОЛНИТЕЛЬНАЯ КАРТОЧКА</source>
-        <translation type="unfinished"></translation>
+        <translation>EXTRA CARD</translation>
     </message>
     <message>
         <source>КОНТРОЛЬНЫЙ ТЕСТ</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST</translation>
     </message>
     <message>
         <source>РЕДАКТОР ТЕСТА</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST EDITOR</translation>
     </message>
     <message>
         <source>ЖУРНАЛ РЕЗУЛЬТАТОВ</source>
-        <translation type="unfinished"></translation>
+        <translation>RESULTS JOURNAL</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -1527,30 +1725,30 @@ distance f:</translation>
     <name>TForm15</name>
     <message>
         <source>Form15</source>
-        <translation type="unfinished"></translation>
+        <translation>Form15</translation>
     </message>
     <message>
         <source>Законы распространения света </source>
-        <translation type="unfinished"></translation>
+        <translation>Laws of the propagation of light </translation>
     </message>
     <message>
         <source>на основе представлений о световых лучах</source>
-        <translation type="unfinished"></translation>
+        <translation>based on the idea of light rays</translation>
     </message>
     <message>
         <source>ОСНОВНЫЕ ЗАКОНЫ</source>
-        <translation type="unfinished"></translation>
+        <translation>BASIC LAWS</translation>
     </message>
 </context>
 <context>
     <name>TForm16</name>
     <message>
         <source>Оптика: интерактивные модели</source>
-        <translation type="unfinished"></translation>
+        <translation>Optics: interactive models</translation>
     </message>
     <message>
         <source>&lt;p style=&quot;line-height:76%; margin:0&quot;&gt;Оптика:&lt;br&gt;интерактивные модели&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p style=&quot;line-height:76%; margin:0&quot;&gt;Optics:&lt;br&gt;interactive models&lt;/p&gt;</translation>
     </message>
     <message>
         <source>**КОМПЬЮТЕРНАЯ ПРОГРАММА ПО ФИЗИКЕ: ИНТЕРАКТИВНЫЕ МОДЕЛИ**</source>
@@ -1558,59 +1756,59 @@ distance f:</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Компьютерные модели делают урок физики наглядным. То, что трудно показать на доске, а на столе долго собирать, ученик видит на экране: лучи, углы, тени и изображения меняются сразу, как только он передвигает ползунок. Из зрителя ученик становится участником опыта: сам задаёт его условия, наблюдает, что получается, проверяет решение задачи и делает выводы. Так законы геометрической оптики не заучиваются, а открываются заново.</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer models make a physics lesson visual. What is hard to show on the board and slow to set up on the bench, the pupil sees on the screen: rays, angles, shadows and images change as soon as a slider moves. The pupil becomes a part of the experiment, not a spectator: sets its conditions, watches what happens, checks the solution of a problem and draws conclusions. So the laws of geometric optics are not learnt by heart but discovered anew.</translation>
     </message>
     <message>
         <source>Идея и автор разработки:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idea and author:</translation>
     </message>
     <message>
         <source>разработчики программы «Оптика»</source>
-        <translation type="unfinished"></translation>
+        <translation>the developers of &quot;Optics&quot;</translation>
     </message>
     <message>
         <source>Учебная программа по школьному курсу физики,</source>
-        <translation type="unfinished"></translation>
+        <translation>A teaching program for school physics,</translation>
     </message>
     <message>
         <source>раздел «Геометрическая оптика»: восемь интерактивных моделей,</source>
-        <translation type="unfinished"></translation>
+        <translation>the &quot;Geometric optics&quot; topic: eight interactive models,</translation>
     </message>
     <message>
         <source>словарь, справочник, формулы, вопросы, задачи и контрольный тест</source>
-        <translation type="unfinished"></translation>
+        <translation>a glossary, reference, formulas, questions, problems and a test</translation>
     </message>
     <message>
         <source>Для учеников и учителей физики</source>
-        <translation type="unfinished"></translation>
+        <translation>For physics pupils and teachers</translation>
     </message>
     <message>
         <source>Свободная программа (GNU GPL 3 или новее), без каких-либо гарантий</source>
-        <translation type="unfinished"></translation>
+        <translation>Free software (GNU GPL 3 or later), with no warranty of any kind</translation>
     </message>
     <message>
         <source>Обратная связь с автором:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact the author:</translation>
     </message>
     <message>
         <source>Трекер задач проекта</source>
-        <translation type="unfinished"></translation>
+        <translation>Project issue tracker</translation>
     </message>
     <message>
         <source>трекер задач проекта</source>
-        <translation type="unfinished"></translation>
+        <translation>project issue tracker</translation>
     </message>
     <message>
         <source>Репозиторий проекта</source>
-        <translation type="unfinished"></translation>
+        <translation>Project repository</translation>
     </message>
     <message>
         <source>репозиторий проекта</source>
-        <translation type="unfinished"></translation>
+        <translation>project repository</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -1618,7 +1816,7 @@ distance f:</translation>
     </message>
     <message>
         <source>Просьба о недочетах и недостатках данного приложения написать автору! </source>
-        <translation type="unfinished"></translation>
+        <translation>Please write to the author about any faults of this program! </translation>
     </message>
 </context>
 <context>
@@ -1722,7 +1920,7 @@ distance f:</translation>
     </message>
     <message>
         <source>ВЫ ЗАКОНЧИЛИ ТЕСТ<byte value="xd"/>Всего вопросов теста = %1<byte value="xd"/>Количество набранных баллов =%2</source>
-        <translation type="unfinished"></translation>
+        <translation>YOU HAVE FINISHED THE TEST<byte value="xd"/>Questions in the test = %1<byte value="xd"/>Points scored =%2</translation>
     </message>
     <message>
         <source>Вопрос отсутствует</source>
@@ -1741,16 +1939,17 @@ distance f:</translation>
     <name>TForm18</name>
     <message>
         <source>Выбор скина программы</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a skin</translation>
     </message>
     <message>
         <source>Для лучшего восприятия при работе с моделями,
 вы можете выбрать одно из нескольких оформлений программы.</source>
-        <translation type="unfinished"></translation>
+        <translation>To see the models at their best,
+you can choose one of several looks of the program.</translation>
     </message>
     <message>
         <source>Текущий скин:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current skin:</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -1765,19 +1964,19 @@ distance f:</translation>
     </message>
     <message>
         <source>ОТ</source>
-        <translation type="unfinished"></translation>
+        <translation>FROM</translation>
     </message>
     <message>
         <source>ДО</source>
-        <translation type="unfinished"></translation>
+        <translation>TO</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>MARK &quot;2&quot;</translation>
     </message>
     <message>
         <source>Оценка «2» от, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 2 from, points</translation>
     </message>
     <message>
         <source>0</source>
@@ -1785,67 +1984,67 @@ distance f:</translation>
     </message>
     <message>
         <source>Оценка «2» до, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 2 up to, points</translation>
     </message>
     <message>
         <source>35</source>
-        <translation type="unfinished"></translation>
+        <translation>35</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>MARK &quot;3&quot;</translation>
     </message>
     <message>
         <source>Оценка «3» от, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 3 from, points</translation>
     </message>
     <message>
         <source>36</source>
-        <translation type="unfinished"></translation>
+        <translation>36</translation>
     </message>
     <message>
         <source>Оценка «3» до, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 3 up to, points</translation>
     </message>
     <message>
         <source>55</source>
-        <translation type="unfinished"></translation>
+        <translation>55</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>MARK &quot;4&quot;</translation>
     </message>
     <message>
         <source>Оценка «4» от, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 4 from, points</translation>
     </message>
     <message>
         <source>56</source>
-        <translation type="unfinished"></translation>
+        <translation>56</translation>
     </message>
     <message>
         <source>Оценка «4» до, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 4 up to, points</translation>
     </message>
     <message>
         <source>75</source>
-        <translation type="unfinished"></translation>
+        <translation>75</translation>
     </message>
     <message>
         <source>ОЦЕНКА &quot;5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>MARK &quot;5&quot;</translation>
     </message>
     <message>
         <source>Оценка «5» от, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 5 from, points</translation>
     </message>
     <message>
         <source>76</source>
-        <translation type="unfinished"></translation>
+        <translation>76</translation>
     </message>
     <message>
         <source>Оценка «5» до, баллов</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 5 up to, points</translation>
     </message>
     <message>
         <source>100</source>
@@ -1860,139 +2059,139 @@ distance f:</translation>
     <name>TForm4</name>
     <message>
         <source>Таблица коэффициентов преломления различных сред</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive indices of various media</translation>
     </message>
     <message>
         <source>ВОЗДУХ</source>
-        <translation type="unfinished"></translation>
+        <translation>AIR</translation>
     </message>
     <message>
         <source>Показатель преломления: воздух</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: air</translation>
     </message>
     <message>
         <source>1,00029</source>
-        <translation type="unfinished"></translation>
+        <translation>1.00029</translation>
     </message>
     <message>
         <source>Показатель преломления: воздух, округлённо</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: air, rounded</translation>
     </message>
     <message>
         <source>=1</source>
-        <translation type="unfinished"></translation>
+        <translation>=1</translation>
     </message>
     <message>
         <source>ВОДА (при 20 °С)</source>
-        <translation type="unfinished"></translation>
+        <translation>WATER (at 20 °C)</translation>
     </message>
     <message>
         <source>Показатель преломления: вода при 20 °С</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: water at 20 °C</translation>
     </message>
     <message>
         <source>1,333</source>
-        <translation type="unfinished"></translation>
+        <translation>1.333</translation>
     </message>
     <message>
         <source>Показатель преломления: вода, округлённо</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: water, rounded</translation>
     </message>
     <message>
         <source>=1,33</source>
-        <translation type="unfinished"></translation>
+        <translation>=1.33</translation>
     </message>
     <message>
         <source>ЭТИЛОВЫЙ СПИРТ</source>
-        <translation type="unfinished"></translation>
+        <translation>ETHANOL</translation>
     </message>
     <message>
         <source>Показатель преломления: этиловый спирт</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: ethanol</translation>
     </message>
     <message>
         <source>1,36</source>
-        <translation type="unfinished"></translation>
+        <translation>1.36</translation>
     </message>
     <message>
         <source>ПЛАВЛЕНЫЙ КВАРЦ</source>
-        <translation type="unfinished"></translation>
+        <translation>FUSED QUARTZ</translation>
     </message>
     <message>
         <source>Показатель преломления: плавленый кварц</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: fused quartz</translation>
     </message>
     <message>
         <source>1,46</source>
-        <translation type="unfinished"></translation>
+        <translation>1.46</translation>
     </message>
     <message>
         <source>СТЕКЛО КРОН</source>
-        <translation type="unfinished"></translation>
+        <translation>CROWN GLASS</translation>
     </message>
     <message>
         <source>Показатель преломления: стекло крон</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: crown glass</translation>
     </message>
     <message>
         <source>1,51</source>
-        <translation type="unfinished"></translation>
+        <translation>1.51</translation>
     </message>
     <message>
         <source>КЕДРОВОЕ МАСЛО (при 20 °С)</source>
-        <translation type="unfinished"></translation>
+        <translation>CEDAR OIL (at 20 °C)</translation>
     </message>
     <message>
         <source>Показатель преломления: кедровое масло при 20 °С</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: cedar oil at 20 °C</translation>
     </message>
     <message>
         <source>1,52</source>
-        <translation type="unfinished"></translation>
+        <translation>1.52</translation>
     </message>
     <message>
         <source>КАМЕННАЯ СОЛЬ</source>
-        <translation type="unfinished"></translation>
+        <translation>ROCK SALT</translation>
     </message>
     <message>
         <source>Показатель преломления: каменная соль</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: rock salt</translation>
     </message>
     <message>
         <source>1,54</source>
-        <translation type="unfinished"></translation>
+        <translation>1.54</translation>
     </message>
     <message>
         <source>РУБИН</source>
-        <translation type="unfinished"></translation>
+        <translation>RUBY</translation>
     </message>
     <message>
         <source>Показатель преломления: рубин</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: ruby</translation>
     </message>
     <message>
         <source>1,76</source>
-        <translation type="unfinished"></translation>
+        <translation>1.76</translation>
     </message>
     <message>
         <source>АЛМАЗ</source>
-        <translation type="unfinished"></translation>
+        <translation>DIAMOND</translation>
     </message>
     <message>
         <source>Показатель преломления: алмаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive index: diamond</translation>
     </message>
     <message>
         <source>2,42</source>
-        <translation type="unfinished"></translation>
+        <translation>2.42</translation>
     </message>
     <message>
         <source>Бегущая строка</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrolling text</translation>
     </message>
     <message>
         <source>Значения показателей преломления для некоторых веществ относительно воздуха приведенные в таблице относятся к желтому свету</source>
-        <translation type="unfinished"></translation>
+        <translation>The refractive indices of the substances relative to air given in the table are for yellow light</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -2003,12 +2202,13 @@ distance f:</translation>
     <name>TForm5</name>
     <message>
         <source>Выбор компьютерной модели</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a model</translation>
     </message>
     <message>
         <source>ИНТЕРАКТИВНЫЕ КОМПЬЮТЕРНЫЕ МОДЕЛИ 
          ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>INTERACTIVE COMPUTER MODELS
+         OF GEOMETRIC OPTICS</translation>
     </message>
     <message>
         <source>ОБРАЗОВАНИЕ ТЕНИ И ПОЛУТЕНИ ОТ ИСТОЧНИКА СВЕТА</source>
@@ -2037,7 +2237,8 @@ distance f:</translation>
     <message>
         <source>ПРЕЛОМЛЕНИЕ СВЕТА В ТРЕУГОЛЬНОЙ 
 ПРИЗМЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>REFRACTION IN A TRIANGULAR
+PRISM</translation>
     </message>
     <message>
         <source>ЛИНЗА КАК ОПТИЧЕСКИЙ ПРИБОР</source>
@@ -2045,7 +2246,7 @@ distance f:</translation>
     </message>
     <message>
         <source>ОПИСАНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>DESCRIPTION</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -2083,11 +2284,11 @@ distance f:</translation>
     </message>
     <message>
         <source>КРАТКИЙ СПРАВОЧНИК ПО КУРСУ &quot;ГЕОМЕТРИЧЕСКАЯ ОПТИКА&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>SHORT REFERENCE: GEOMETRIC OPTICS</translation>
     </message>
     <message>
         <source>Данный справочник можно использовать как опорный конспект</source>
-        <translation type="unfinished"></translation>
+        <translation>Use this reference as your summary notes</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -2102,23 +2303,23 @@ distance f:</translation>
     <name>TForm8</name>
     <message>
         <source>Решаем задачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Problems</translation>
     </message>
     <message>
         <source>ЗАДАЧИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>PROBLEMS IN GEOMETRIC OPTICS</translation>
     </message>
     <message>
         <source>КАЛЬКУЛЯТОР</source>
-        <translation type="unfinished"></translation>
+        <translation>CALCULATOR</translation>
     </message>
     <message>
         <source>Текст задачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem text</translation>
     </message>
     <message>
         <source>Все задачи, которые вы решили, необходимо проверить с помощью компьютерных моделей!</source>
-        <translation type="unfinished"></translation>
+        <translation>Check every problem you solve with the computer models!</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -2133,15 +2334,15 @@ distance f:</translation>
     <name>TForm9</name>
     <message>
         <source>Отвечаем на вопросы</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions</translation>
     </message>
     <message>
         <source>ТЕОРЕТИЧЕСКИЕ ВОПРОСЫ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>THEORY QUESTIONS IN GEOMETRIC OPTICS</translation>
     </message>
     <message>
         <source>Вопросы и ответы</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions and answers</translation>
     </message>
     <message>
         <source>ЗАКРЫТЬ</source>
@@ -2156,39 +2357,39 @@ distance f:</translation>
     <name>TwoSourceShadowSheet</name>
     <message>
         <source>ИСТОЧНИК S1</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE S1</translation>
     </message>
     <message>
         <source>Вид источника: точечный</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of source: point</translation>
     </message>
     <message>
         <source>Поворот источника S1</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn of source S1</translation>
     </message>
     <message>
         <source>Поворот:</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn:</translation>
     </message>
     <message>
         <source>°</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>Источник S1 повёрнут вниз</source>
-        <translation type="unfinished"></translation>
+        <translation>Source S1 turned down</translation>
     </message>
     <message>
         <source>Источник S1 повёрнут вверх</source>
-        <translation type="unfinished"></translation>
+        <translation>Source S1 turned up</translation>
     </message>
     <message>
         <source>Положение:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Положение источника S1</source>
-        <translation type="unfinished"></translation>
+        <translation>Position of source S1</translation>
     </message>
     <message>
         <source>СМ</source>
@@ -2196,59 +2397,59 @@ distance f:</translation>
     </message>
     <message>
         <source>Шкала положения источника S1</source>
-        <translation type="unfinished"></translation>
+        <translation>Source S1 position scale</translation>
     </message>
     <message>
         <source>ИСТОЧНИК S2</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE S2</translation>
     </message>
     <message>
         <source>Поворот источника S2</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn of source S2</translation>
     </message>
     <message>
         <source>Источник S2 повёрнут вниз</source>
-        <translation type="unfinished"></translation>
+        <translation>Source S2 turned down</translation>
     </message>
     <message>
         <source>Источник S2 повёрнут вверх</source>
-        <translation type="unfinished"></translation>
+        <translation>Source S2 turned up</translation>
     </message>
     <message>
         <source>Положение источника S2</source>
-        <translation type="unfinished"></translation>
+        <translation>Position of source S2</translation>
     </message>
     <message>
         <source>Шкала положения источника S2</source>
-        <translation type="unfinished"></translation>
+        <translation>Source S2 position scale</translation>
     </message>
     <message>
         <source>ЭКРАН</source>
-        <translation type="unfinished"></translation>
+        <translation>SCREEN</translation>
     </message>
     <message>
         <source>Положение экрана</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen position</translation>
     </message>
     <message>
         <source>Шкала положения экрана</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen position scale</translation>
     </message>
     <message>
         <source>Дополнительный экран</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra screen</translation>
     </message>
     <message>
         <source>ПРЕПЯТСТВИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>OBSTACLE</translation>
     </message>
     <message>
         <source>Размер:</source>
-        <translation type="unfinished"></translation>
+        <translation>Size:</translation>
     </message>
     <message>
         <source>Размер препятствия</source>
-        <translation type="unfinished"></translation>
+        <translation>Obstacle size</translation>
     </message>
     <message>
         <source>ОБНОВЛЕНИЕ</source>

@@ -78,12 +78,12 @@ JournalWindow::JournalWindow(QWidget* parent)
       to_(dateEdit()),
       table_(new QTableView),
       count_(new QLabel),
-      unreadableLabel_(new QLabel(QStringLiteral("Не прочитаны, пропущены (не результаты или повреждены):"))),
+      unreadableLabel_(new QLabel(tr("Не прочитаны, пропущены (не результаты или повреждены):"))),
       unreadable_(new QListWidget),
       folder_(new QLabel)
 {
     setObjectName(QStringLiteral("JournalWindow"));
-    setWindowTitle(QStringLiteral("Журнал результатов"));
+    setWindowTitle(tr("Журнал результатов"));
     class_->setObjectName(QStringLiteral("classFilter"));
     test_->setObjectName(QStringLiteral("testFilter"));
     name_->setObjectName(QStringLiteral("nameFilter"));
@@ -94,26 +94,26 @@ JournalWindow::JournalWindow(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* filters = new QHBoxLayout;
-    filters->addWidget(labelFor(QStringLiteral("&Класс:"), class_));
+    filters->addWidget(labelFor(tr("&Класс:"), class_));
     filters->addWidget(class_);
-    filters->addWidget(labelFor(QStringLiteral("&Тест:"), test_));
+    filters->addWidget(labelFor(tr("&Тест:"), test_));
     filters->addWidget(test_, 1);
-    filters->addWidget(labelFor(QStringLiteral("&Ученик:"), name_));
-    name_->setPlaceholderText(QStringLiteral("часть имени"));
+    filters->addWidget(labelFor(tr("&Ученик:"), name_));
+    name_->setPlaceholderText(tr("часть имени"));
     name_->setClearButtonEnabled(true);
     filters->addWidget(name_);
-    filters->addWidget(labelFor(QStringLiteral("&С:"), from_));
+    filters->addWidget(labelFor(tr("&С:"), from_));
     filters->addWidget(from_);
-    filters->addWidget(labelFor(QStringLiteral("&по:"), to_));
+    filters->addWidget(labelFor(tr("&по:"), to_));
     filters->addWidget(to_);
     layout->addLayout(filters);
-    from_->setAccessibleName(QStringLiteral("С даты"));
-    to_->setAccessibleName(QStringLiteral("По дату"));
+    from_->setAccessibleName(tr("С даты"));
+    to_->setAccessibleName(tr("По дату"));
     class_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     test_->setMinimumContentsLength(16);
 
     table_->setModel(filter_);
-    table_->setAccessibleName(QStringLiteral("Результаты"));
+    table_->setAccessibleName(tr("Результаты"));
     table_->setSortingEnabled(true);
     table_->sortByColumn(ResultTableModel::Finished, Qt::DescendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -130,22 +130,22 @@ JournalWindow::JournalWindow(QWidget* parent)
     auto* summaryView = summaryView_ = new QTableView;
     summaryView->setObjectName(QStringLiteral("summary"));
     summaryView->setModel(summary_);
-    auto* summaryLabel = labelFor(QStringLiteral("По &вопросам: сколько ответили верно"), summaryView);
-    summaryView->setAccessibleName(QStringLiteral("По вопросам"));
+    auto* summaryLabel = labelFor(tr("По &вопросам: сколько ответили верно"), summaryView);
+    summaryView->setAccessibleName(tr("По вопросам"));
     summaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     summaryView->setSelectionBehavior(QAbstractItemView::SelectRows);
     summaryView->setAlternatingRowColors(true);
     summaryView->verticalHeader()->hide();
     summaryView->setWordWrap(false);
     summaryView->verticalHeader()->setDefaultSectionSize(rowHeight);
-    summary_->setHorizontalHeaderLabels({QStringLiteral("Тест"), QStringLiteral("№"), QStringLiteral("Вопрос"),
-                                         QStringLiteral("Верно"), QStringLiteral("Ответили"), QStringLiteral("Верно, %")});
+    summary_->setHorizontalHeaderLabels({tr("Тест"), tr("№"), tr("Вопрос"),
+                                         tr("Верно"), tr("Ответили"), tr("Верно, %")});
     summaryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     layout->addWidget(summaryLabel);
     layout->addWidget(summaryView, 2);
 
     unreadableLabel_->setBuddy(unreadable_);
-    unreadable_->setAccessibleName(QStringLiteral("Непрочитанные файлы"));
+    unreadable_->setAccessibleName(tr("Непрочитанные файлы"));
     unreadable_->setMaximumHeight(64);
     layout->addWidget(unreadableLabel_);
     layout->addWidget(unreadable_);
@@ -153,13 +153,13 @@ JournalWindow::JournalWindow(QWidget* parent)
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(folder_);
     auto* buttons = new QHBoxLayout;
-    auto* chooseFolder = new QPushButton(QStringLiteral("Папка журнала…"));
-    chooseFolder->setToolTip(QStringLiteral("Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса"));
-    auto* refresh = new QPushButton(QStringLiteral("Обновить"));
+    auto* chooseFolder = new QPushButton(tr("Папка журнала…"));
+    chooseFolder->setToolTip(tr("Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса"));
+    auto* refresh = new QPushButton(tr("Обновить"));
     refresh->setShortcut(QKeySequence::Refresh);
-    auto* exportButton = new QPushButton(QStringLiteral("Экспорт…"));
-    exportButton->setToolTip(QStringLiteral("Записать показанные результаты в таблицу CSV для LibreOffice Calc или Excel"));
-    auto* close = new QPushButton(QStringLiteral("Закрыть"));
+    auto* exportButton = new QPushButton(tr("Экспорт…"));
+    exportButton->setToolTip(tr("Записать показанные результаты в таблицу CSV для LibreOffice Calc или Excel"));
+    auto* close = new QPushButton(tr("Закрыть"));
     for (QPushButton* button : {chooseFolder, refresh, exportButton})
         buttons->addWidget(button);
     buttons->addStretch(1);
@@ -194,7 +194,7 @@ void JournalWindow::Refresh()
 {
     const QString folder = JournalFolder();
     JournalContents contents = ReadJournal(folder);
-    folder_->setText(QStringLiteral("Папка журнала: ") + QDir::toNativeSeparators(folder));
+    folder_->setText(tr("Папка журнала: ") + QDir::toNativeSeparators(folder));
 
     QStringList classes, tests;
     QDate earliest, latest;
@@ -215,8 +215,8 @@ void JournalWindow::Refresh()
         to_->setDate(latest);
     earliest_ = earliest;
     latest_ = latest;
-    fillChoices(class_, QStringLiteral("Все классы"), classes);
-    fillChoices(test_, QStringLiteral("Все тесты"), tests);
+    fillChoices(class_, tr("Все классы"), classes);
+    fillChoices(test_, tr("Все тесты"), tests);
 
     unreadable_->clear();
     unreadable_->addItems(contents.unreadable);
@@ -238,7 +238,7 @@ void JournalWindow::fillChoices(QComboBox* box, const QString& all, QStringList 
     box->clear();
     box->addItem(all);
     for (const QString& value : std::as_const(values))
-        box->addItem(value.isEmpty() ? QStringLiteral("(не указан)") : value, value);
+        box->addItem(value.isEmpty() ? tr("(не указан)") : value, value);
     const int index = before ? box->findData(*before) : 0;
     box->setCurrentIndex(std::max(index, 0));
 }
@@ -249,7 +249,7 @@ void JournalWindow::applyFilters()
     filter_->setTest(chosen(test_));
     filter_->setName(name_->text());
     filter_->setDates(from_->date(), to_->date());
-    count_->setText(QStringLiteral("Показано результатов: %1 из %2").arg(filter_->rowCount()).arg(model_->rowCount()));
+    count_->setText(tr("Показано результатов: %1 из %2").arg(filter_->rowCount()).arg(model_->rowCount()));
     updateSummary();
 }
 
@@ -286,7 +286,7 @@ void JournalWindow::UseFolder(const QString& folder)
 
 void JournalWindow::chooseFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Папка журнала результатов"), JournalFolder());
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Папка журнала результатов"), JournalFolder());
     if (!folder.isEmpty())
         UseFolder(folder);
 }
@@ -295,7 +295,7 @@ bool JournalWindow::ExportTo(const QString& path)
 {
     QString reason;
     if (!ExportResults(path, filter_->shownResults(), &reason)) {
-        ShowError(QStringLiteral("Журнал не удалось записать в файл «%1»: %2").arg(QDir::toNativeSeparators(path), reason));
+        ShowError(tr("Журнал не удалось записать в файл «%1»: %2").arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     return true;
@@ -304,9 +304,9 @@ bool JournalWindow::ExportTo(const QString& path)
 void JournalWindow::chooseExportFile()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт журнала"),
+    QString path = QFileDialog::getSaveFileName(this, tr("Экспорт журнала"),
                                                 QDir(documents).filePath(QStringLiteral("Журнал результатов.csv")),
-                                                QStringLiteral("Таблица CSV (*.csv)"));
+                                                tr("Таблица CSV (*.csv)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/result_journal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -45,7 +46,7 @@ QString WriteResultFile(const QString& folder, const TestResult& result, QString
 {
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
-        *reason = QStringLiteral("папки нет, и создать её нельзя");
+        *reason = QCoreApplication::translate("ResultJournal", "папки нет, и создать её нельзя");
         return {};
     }
     QString name;
@@ -86,8 +87,9 @@ bool ResultJournal::writeAll(const QString& folder, QString* message)
     while (!pending_.isEmpty()) {
         QString reason;
         if (WriteResultFile(folder, pending_.first(), &reason).isEmpty()) {
-            *message = QStringLiteral("Результат не удалось записать в журнал (папка «%1»: %2). "
-                                      "Позовите учителя: результат сохранится при следующей попытке")
+            *message = QCoreApplication::translate("ResultJournal",
+                                                   "Результат не удалось записать в журнал (папка «%1»: %2). "
+                                                   "Позовите учителя: результат сохранится при следующей попытке")
                            .arg(QDir::toNativeSeparators(folder), reason);
             return false;
         }

@@ -48,9 +48,10 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char16_t* const heads[ColumnCount] = {u"Дата и время", u"Класс", u"Ученик", u"Тест",
-                                                        u"Баллы",        u"Из",    u"Оценка", u"Компьютер"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf16(heads[section]) : QVariant();
+    static const char* const heads[ColumnCount] = {
+        QT_TR_NOOP("Дата и время"), QT_TR_NOOP("Класс"),  QT_TR_NOOP("Ученик"), QT_TR_NOOP("Тест"),
+        QT_TR_NOOP("Баллы"),        QT_TR_NOOP("Из"),     QT_TR_NOOP("Оценка"), QT_TR_NOOP("Компьютер")};
+    return section >= 0 && section < ColumnCount ? tr(heads[section]) : QVariant();
 }
 
 ResultFilter::ResultFilter(ResultTableModel* source, QObject* parent)
