@@ -8,6 +8,8 @@ set -u
 probe=$1
 data=$2
 export QT_QPA_PLATFORM=offscreen
+# The program speaks the machine's language; these errors are the Russian program's.
+export LC_ALL=C.UTF-8 LANGUAGE=
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cp -r "$data/img" "$folder/img"

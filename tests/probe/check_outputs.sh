@@ -7,6 +7,8 @@ set -u
 probe=$1
 data=$2
 export QT_QPA_PLATFORM=offscreen
+# The program speaks the machine's language; these outputs are the Russian ones.
+export LC_ALL=C.UTF-8 LANGUAGE=
 # The program reads img/ and txt/ from the folder it runs in.
 cd "$data"
 failures=0
