@@ -23,6 +23,20 @@
     </message>
 </context>
 <context>
+    <name>Grading</name>
+    <message numerus="yes">
+        <source>%n балл(ов)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 из %2: оценка %3</source>
+        <translation>%1 out of %2: mark %3</translation>
+    </message>
+</context>
+<context>
     <name>JournalWindow</name>
     <message>
         <source>Не прочитаны, пропущены (не результаты или повреждены):</source>
@@ -110,7 +124,7 @@
     </message>
     <message>
         <source>Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса</source>
-        <translation>Choose the folder the program writes the results to, for example the class's shared network folder</translation>
+        <translation>Choose the folder the program writes the results to, for example the class&apos;s shared network folder</translation>
     </message>
     <message>
         <source>Обновить</source>
@@ -154,7 +168,7 @@
     </message>
     <message>
         <source>Журнал не удалось записать в файл «%1»: %2</source>
-        <translation>Could not write the journal to the file "%1": %2</translation>
+        <translation>Could not write the journal to the file &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Экспорт журнала</source>
@@ -163,6 +177,13 @@
     <message>
         <source>Таблица CSV (*.csv)</source>
         <translation>CSV table (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1240,53 @@ index</translation>
     </message>
 </context>
 <context>
+    <name>ResultExport</name>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Класс</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Ученик</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Тест</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Файл теста</source>
+        <translation>Test file</translation>
+    </message>
+    <message>
+        <source>Баллы</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Максимум</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Компьютер</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Ответы</source>
+        <translation>Answers</translation>
+    </message>
+</context>
+<context>
     <name>ResultJournal</name>
     <message>
         <source>папки нет, и создать её нельзя</source>
@@ -1226,7 +1294,7 @@ index</translation>
     </message>
     <message>
         <source>Результат не удалось записать в журнал (папка «%1»: %2). Позовите учителя: результат сохранится при следующей попытке</source>
-        <translation>The result could not be written to the journal (folder "%1": %2). Call the teacher: the result will be saved at the next attempt</translation>
+        <translation>The result could not be written to the journal (folder &quot;%1&quot;: %2). Call the teacher: the result will be saved at the next attempt</translation>
     </message>
 </context>
 <context>
@@ -2351,6 +2419,308 @@ PRISM</translation>
     <message>
         <source>ИНТЕРАКТИВНЫЕ МОДЕЛИ ПО ГЕОМЕТРИЧЕСКОЙ ОПТИКЕ</source>
         <translation>INTERACTIVE MODELS OF GEOMETRIC OPTICS</translation>
+    </message>
+</context>
+<context>
+    <name>TestContent</name>
+    <message>
+        <source>Вопрос %1: </source>
+        <translation>Question %1: </translation>
+    </message>
+    <message>
+        <source>нет текста вопроса</source>
+        <translation>the question has no text</translation>
+    </message>
+    <message>
+        <source>текст вопроса длиннее %1 знаков</source>
+        <translation>the question is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>ответов меньше двух</source>
+        <translation>fewer than two answers</translation>
+    </message>
+    <message>
+        <source>ответов %1, а окно теста показывает не больше %2</source>
+        <translation>%1 answers, but the test window shows at most %2</translation>
+    </message>
+    <message>
+        <source>ответ %1 пустой</source>
+        <translation>answer %1 is empty</translation>
+    </message>
+    <message>
+        <source>ответ %1 длиннее %2 знаков</source>
+        <translation>answer %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>ответы %1 и %2 совпадают</source>
+        <translation>answers %1 and %2 are the same</translation>
+    </message>
+    <message>
+        <source>не отмечен правильный ответ</source>
+        <translation>no right answer is marked</translation>
+    </message>
+    <message>
+        <source>Нет названия теста</source>
+        <translation>The test has no title</translation>
+    </message>
+    <message>
+        <source>В тесте нет ни одного вопроса</source>
+        <translation>The test has no questions</translation>
+    </message>
+</context>
+<context>
+    <name>TestEditorWindow</name>
+    <message>
+        <source>Отменить %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Повторить %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Открыть…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <source>&amp;Название теста:</source>
+        <translation>Test &amp;title:</translation>
+    </message>
+    <message>
+        <source>Название теста</source>
+        <translation>Test title</translation>
+    </message>
+    <message>
+        <source>&amp;Вопросы:</source>
+        <translation>&amp;Questions:</translation>
+    </message>
+    <message>
+        <source>Вопросы</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Выше</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Ниже</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>&amp;Текст вопроса:</source>
+        <translation>Question te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Текст вопроса</source>
+        <translation>Question text</translation>
+    </message>
+    <message>
+        <source>О&amp;тветы (кружок отмечает верный):</source>
+        <translation>&amp;Answers (the circle marks the right one):</translation>
+    </message>
+    <message>
+        <source>Ответы</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>Добавить ответ</source>
+        <translation>Add answer</translation>
+    </message>
+    <message>
+        <source>Удалить ответ</source>
+        <translation>Delete answer</translation>
+    </message>
+    <message>
+        <source>Ответ выше</source>
+        <translation>Answer up</translation>
+    </message>
+    <message>
+        <source>Ответ ниже</source>
+        <translation>Answer down</translation>
+    </message>
+    <message>
+        <source>Так увидит вопрос ученик</source>
+        <translation>The question as the pupil will see it</translation>
+    </message>
+    <message>
+        <source>название</source>
+        <translation>title</translation>
+    </message>
+    <message>
+        <source>текст вопроса %1</source>
+        <translation>text of question %1</translation>
+    </message>
+    <message>
+        <source>ответ %1</source>
+        <translation>answer %1</translation>
+    </message>
+    <message>
+        <source>верный ответ</source>
+        <translation>right answer</translation>
+    </message>
+    <message>
+        <source>новый вопрос</source>
+        <translation>new question</translation>
+    </message>
+    <message>
+        <source>копия вопроса</source>
+        <translation>copy of question</translation>
+    </message>
+    <message>
+        <source>удаление вопроса</source>
+        <translation>deleting a question</translation>
+    </message>
+    <message>
+        <source>перестановка вопросов</source>
+        <translation>moving a question</translation>
+    </message>
+    <message>
+        <source>новый ответ</source>
+        <translation>new answer</translation>
+    </message>
+    <message>
+        <source>удаление ответа</source>
+        <translation>deleting an answer</translation>
+    </message>
+    <message>
+        <source>перестановка ответов</source>
+        <translation>moving an answer</translation>
+    </message>
+    <message>
+        <source>В тесте есть недочёты, которые ученики увидят:
+%1
+
+Сохранить тест всё равно?</source>
+        <translation>The test has faults that pupils will see:
+%1
+
+Save the test all the same?</translation>
+    </message>
+    <message>
+        <source>В тексте теста есть знаки, которых нет в кодировке Windows-1251 этого файла. Сохранить файл в кодировке UTF-8? Окно теста прочтёт его так же.</source>
+        <translation>The test contains characters that the Windows-1251 encoding of this file does not have. Save the file in UTF-8? The test window reads it just the same.</translation>
+    </message>
+    <message>
+        <source>Новый тест</source>
+        <translation>New test</translation>
+    </message>
+    <message>
+        <source>Тесты (*.ini);;Все файлы (*)</source>
+        <translation>Tests (*.ini);;All files (*)</translation>
+    </message>
+    <message>
+        <source>без названия</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения теста «%1»?</source>
+        <translation>Save the changes to the test “%1”?</translation>
+    </message>
+    <message>
+        <source>Открыть тест</source>
+        <translation>Open a test</translation>
+    </message>
+    <message>
+        <source>Сохранить тест как</source>
+        <translation>Save the test as</translation>
+    </message>
+    <message>
+        <source>новый тест</source>
+        <translation>new test</translation>
+    </message>
+    <message>
+        <source>Редактор теста — %1[*]</source>
+        <translation>Test editor — %1[*]</translation>
+    </message>
+    <message>
+        <source>(без текста)</source>
+        <translation>(no text)</translation>
+    </message>
+</context>
+<context>
+    <name>TestFile</name>
+    <message>
+        <source>в нём нет раздела [Тест]</source>
+        <translation>it has no [Тест] section</translation>
+    </message>
+    <message>
+        <source>в нём нет ни одного вопроса (раздела [Вопрос №1])</source>
+        <translation>it has no questions (no [Вопрос №1] section)</translation>
+    </message>
+    <message>
+        <source>Файл %1 не открывается: %2</source>
+        <translation>The file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Файл %1 — не тест: %2</source>
+        <translation>The file %1 is not a test: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1; он остался прежним</source>
+        <translation>The file %1 could not be written; it is as it was</translation>
+    </message>
+    <message>
+        <source>Не удалось записать резервную копию %1; файл %2 остался прежним</source>
+        <translation>The backup copy %1 could not be written; the file %2 is as it was</translation>
+    </message>
+</context>
+<context>
+    <name>TestQuestionPreview</name>
+    <message>
+        <source>ВОПРОС:</source>
+        <translation>QUESTION:</translation>
+    </message>
+    <message>
+        <source>Текст вопроса в окне теста</source>
+        <translation>Question text in the test window</translation>
+    </message>
+    <message>
+        <source>Варианты ответов</source>
+        <translation>Answers to choose from</translation>
+    </message>
+    <message>
+        <source>Вопрос %1 из %2</source>
+        <translation>Question %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ответ %1, пустой</source>
+        <translation>Answer %1, empty</translation>
+    </message>
+    <message>
+        <source>Верный ответ не отмечен: тест не засчитает ни один.</source>
+        <translation>No right answer is marked: the test will count none.</translation>
+    </message>
+    <message>
+        <source>Верно: тест засчитает этот ответ.</source>
+        <translation>Right: the test will count this answer.</translation>
+    </message>
+    <message>
+        <source>Неверно: верный ответ — %1.</source>
+        <translation>Wrong: the right answer is %1.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,11 @@ TForm5::TForm5(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm5>())
 {
     ui->setupUi(this);
-    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        if (shown_ > 0)
+            ui->sRichEdit1->setPlainText(ModelCatalogue()[shown_ - 1].description());
+    });
     ShapeWindow(this, WindowShape::Centred());
 
     for (int n = 1; n <= 8; ++n) {
@@ -70,6 +74,7 @@ void TForm5::ModelButtonMouseMove(int n)
     // changes.
     ui->Image1->setPixmap(QPixmap::fromImage(LoadPicture(model.picture, ui->Image1->devicePixelRatioF())));
     ui->sRichEdit1->setPlainText(model.description());
+    shown_ = n;
 }
 
 void TForm5::ModelButtonClick(int n)

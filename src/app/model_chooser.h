@@ -36,4 +36,6 @@ private:
 
     std::unique_ptr<Ui::TForm5> ui;
     TForm1* mainWindow_ = nullptr;
+    // The model whose description is shown, 1 to 8; 0 before any.
+    int shown_ = 0;
 };

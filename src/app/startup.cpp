@@ -30,11 +30,15 @@ int RunProgram(QApplication& application, ProgramWindows& windows)
     splash->repaint();
     splash->WaitForTimer();
 
-    const QString title = QCoreApplication::translate("Startup", kApplicationTitle);
-    QApplication::setApplicationName(title);
-    SetApplicationTitle(title);
+    const auto showTitle = [] {
+        const QString title = QCoreApplication::translate("Startup", kApplicationTitle);
+        QApplication::setApplicationName(title);
+        SetApplicationTitle(title);
+    };
+    showTitle();
 
     windows.CreateAll();
+    RetranslateOnLanguageChange(windows.form1.get(), showTitle);
 
     splash->hide();
     splash.reset();

@@ -15,7 +15,12 @@ TForm14::TForm14(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm14>())
 {
     ui->setupUi(this);
-    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        // The card shown is read again, in the new language.
+        if (!card_.isEmpty())
+            LoadCard(card_);
+    });
     ShapeWindow(this, WindowShape::At(216, 129));
 
     const std::pair<QPushButton*, const char*> cards[] = {
@@ -52,6 +57,7 @@ void TForm14::SetJournalWindow(JournalWindow* window)
 
 void TForm14::LoadCard(const QString& relativeName)
 {
+    card_ = relativeName;
     LoadRtfFile(relativeName, ui->sRichEdit1->document());
 }
 
@@ -71,6 +77,7 @@ void TForm14::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     ui->sRichEdit1->clear();
+    card_.clear();
 }
 
 QString TForm14::cardText() const

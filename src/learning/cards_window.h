@@ -38,4 +38,6 @@ private:
     std::unique_ptr<Ui::TForm14> ui;
     TForm17* test_ = nullptr;
     JournalWindow* journal_ = nullptr;
+    // The card shown, by its file; empty while none is.
+    QString card_;
 };

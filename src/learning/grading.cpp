@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/grading.h"
 
+#include "ui/language.h"
+
+#include <QCoreApplication>
+
 int MarkFor(int right, int questions)
 {
     // Halves round up; in whole numbers, so that 71 of 200 gives 36.
@@ -14,6 +18,11 @@ int MarkFor(int right, int questions)
 
 QString PointsText(int points)
 {
+    // Russian, the language the texts are written in, has no translation
+    // of its own to give the plural forms of "%n балл(ов)"; a translation
+    // gives its own.
+    if (!IsSourceLanguage())
+        return QCoreApplication::translate("Grading", "%n балл(ов)", nullptr, points);
     const int tens = points % 100;
     const int ones = points % 10;
     const char16_t* word = u"баллов";
@@ -28,7 +37,7 @@ QString PointsText(int points)
 
 QString ResultLine(int right, int questions)
 {
-    return QStringLiteral("%1 из %2: оценка %3")
+    return QCoreApplication::translate("Grading", "%1 из %2: оценка %3")
         .arg(PointsText(right * kPointsPerAnswer))
         .arg(questions * kPointsPerAnswer)
         .arg(MarkFor(right, questions));

@@ -10,14 +10,6 @@
 #include "ui/window_placement.h"
 #include "ui_help_window.h"
 
-namespace {
-
-// The languages of the layout's language choice, in its order; the choice
-// names each language in itself.
-const QStringList kLanguages = {QStringLiteral("ru"), QStringLiteral("en")};
-
-} // namespace
-
 TForm11::TForm11(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm11>())
 {
@@ -40,9 +32,13 @@ TForm11::TForm11(QWidget* parent)
     ConnectGuarded(ui->sBitBtn2, &QPushButton::clicked, this, [this] { sBitBtn2Click(); });
     ConnectGuarded(ui->sBitBtn3, &QPushButton::clicked, this, [this] { sBitBtn3Click(); });
 
+    // Each language named in itself, so that whoever reads it finds their own.
+    for (const QString& code : AvailableLanguages())
+        ui->languageChoice->addItem(LanguageName(code), code);
     showLanguage();
-    connect(ui->languageChoice, &QComboBox::activated, this,
-            [](int index) { RunGuarded([index] { SetLanguage(kLanguages.value(index)); }); });
+    connect(ui->languageChoice, &QComboBox::activated, this, [this](int index) {
+        RunGuarded([&] { SetLanguage(ui->languageChoice->itemData(index).toString()); });
+    });
 }
 
 TForm11::~TForm11() = default;
@@ -59,7 +55,7 @@ void TForm11::SetSkinChooser(TForm18* window)
 
 void TForm11::showLanguage()
 {
-    ui->languageChoice->setCurrentIndex(int(kLanguages.indexOf(CurrentLanguage())));
+    ui->languageChoice->setCurrentIndex(ui->languageChoice->findData(CurrentLanguage()));
 }
 
 void TForm11::sBitBtn1Click()

@@ -6,6 +6,7 @@
 #include "learning/result_journal.h"
 #include "learning/result_table.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 
 #include <QComboBox>
@@ -28,13 +29,19 @@
 
 namespace {
 
-// A label that names `control` for the keyboard (Alt+letter) and for screen readers.
-QLabel* labelFor(const QString& caption, QWidget* control)
+// A label that names `control` for the keyboard (Alt+letter) and for screen
+// readers, once its caption is set.
+QLabel* labelFor(QWidget* control)
 {
-    auto* label = new QLabel(caption);
+    auto* label = new QLabel;
     label->setBuddy(control);
-    control->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
     return label;
+}
+
+void setCaption(QLabel* label, const QString& caption)
+{
+    label->setText(caption);
+    label->buddy()->setAccessibleName(QString(caption).remove(u'&').remove(u':'));
 }
 
 QDateEdit* dateEdit()
@@ -78,12 +85,11 @@ JournalWindow::JournalWindow(QWidget* parent)
       to_(dateEdit()),
       table_(new QTableView),
       count_(new QLabel),
-      unreadableLabel_(new QLabel(tr("Не прочитаны, пропущены (не результаты или повреждены):"))),
+      unreadableLabel_(new QLabel),
       unreadable_(new QListWidget),
       folder_(new QLabel)
 {
     setObjectName(QStringLiteral("JournalWindow"));
-    setWindowTitle(tr("Журнал результатов"));
     class_->setObjectName(QStringLiteral("classFilter"));
     test_->setObjectName(QStringLiteral("testFilter"));
     name_->setObjectName(QStringLiteral("nameFilter"));
@@ -94,26 +100,22 @@ JournalWindow::JournalWindow(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* filters = new QHBoxLayout;
-    filters->addWidget(labelFor(tr("&Класс:"), class_));
-    filters->addWidget(class_);
-    filters->addWidget(labelFor(tr("&Тест:"), test_));
+    QLabel* const classLabel = labelFor(class_);
+    QLabel* const testLabel = labelFor(test_);
+    QLabel* const nameLabel = labelFor(name_);
+    QLabel* const fromLabel = labelFor(from_);
+    QLabel* const toLabel = labelFor(to_);
+    for (QWidget* widget : std::initializer_list<QWidget*>{classLabel, class_, testLabel})
+        filters->addWidget(widget);
     filters->addWidget(test_, 1);
-    filters->addWidget(labelFor(tr("&Ученик:"), name_));
-    name_->setPlaceholderText(tr("часть имени"));
+    for (QWidget* widget : std::initializer_list<QWidget*>{nameLabel, name_, fromLabel, from_, toLabel, to_})
+        filters->addWidget(widget);
     name_->setClearButtonEnabled(true);
-    filters->addWidget(name_);
-    filters->addWidget(labelFor(tr("&С:"), from_));
-    filters->addWidget(from_);
-    filters->addWidget(labelFor(tr("&по:"), to_));
-    filters->addWidget(to_);
     layout->addLayout(filters);
-    from_->setAccessibleName(tr("С даты"));
-    to_->setAccessibleName(tr("По дату"));
     class_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     test_->setMinimumContentsLength(16);
 
     table_->setModel(filter_);
-    table_->setAccessibleName(tr("Результаты"));
     table_->setSortingEnabled(true);
     table_->sortByColumn(ResultTableModel::Finished, Qt::DescendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -130,22 +132,19 @@ JournalWindow::JournalWindow(QWidget* parent)
     auto* summaryView = summaryView_ = new QTableView;
     summaryView->setObjectName(QStringLiteral("summary"));
     summaryView->setModel(summary_);
-    auto* summaryLabel = labelFor(tr("По &вопросам: сколько ответили верно"), summaryView);
-    summaryView->setAccessibleName(tr("По вопросам"));
+    QLabel* const summaryLabel = labelFor(summaryView);
     summaryView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     summaryView->setSelectionBehavior(QAbstractItemView::SelectRows);
     summaryView->setAlternatingRowColors(true);
     summaryView->verticalHeader()->hide();
     summaryView->setWordWrap(false);
     summaryView->verticalHeader()->setDefaultSectionSize(rowHeight);
-    summary_->setHorizontalHeaderLabels({tr("Тест"), tr("№"), tr("Вопрос"),
-                                         tr("Верно"), tr("Ответили"), tr("Верно, %")});
+    summary_->setColumnCount(6); // named as the language is set
     summaryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     layout->addWidget(summaryLabel);
     layout->addWidget(summaryView, 2);
 
     unreadableLabel_->setBuddy(unreadable_);
-    unreadable_->setAccessibleName(tr("Непрочитанные файлы"));
     unreadable_->setMaximumHeight(64);
     layout->addWidget(unreadableLabel_);
     layout->addWidget(unreadable_);
@@ -153,13 +152,10 @@ JournalWindow::JournalWindow(QWidget* parent)
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(folder_);
     auto* buttons = new QHBoxLayout;
-    auto* chooseFolder = new QPushButton(tr("Папка журнала…"));
-    chooseFolder->setToolTip(tr("Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса"));
-    auto* refresh = new QPushButton(tr("Обновить"));
-    refresh->setShortcut(QKeySequence::Refresh);
-    auto* exportButton = new QPushButton(tr("Экспорт…"));
-    exportButton->setToolTip(tr("Записать показанные результаты в таблицу CSV для LibreOffice Calc или Excel"));
-    auto* close = new QPushButton(tr("Закрыть"));
+    auto* chooseFolder = new QPushButton;
+    auto* refresh = new QPushButton;
+    auto* exportButton = new QPushButton;
+    auto* close = new QPushButton;
     for (QPushButton* button : {chooseFolder, refresh, exportButton})
         buttons->addWidget(button);
     buttons->addStretch(1);
@@ -175,6 +171,40 @@ JournalWindow::JournalWindow(QWidget* parent)
     ConnectGuarded(name_, &QLineEdit::textChanged, this, [this] { applyFilters(); });
     for (QDateEdit* edit : {from_, to_})
         ConnectGuarded(edit, &QDateEdit::dateChanged, this, [this] { applyFilters(); });
+
+    const auto retranslate = [=, this] {
+        setWindowTitle(tr("Журнал результатов"));
+        setCaption(classLabel, tr("&Класс:"));
+        setCaption(testLabel, tr("&Тест:"));
+        setCaption(nameLabel, tr("&Ученик:"));
+        name_->setPlaceholderText(tr("часть имени"));
+        setCaption(fromLabel, tr("&С:"));
+        setCaption(toLabel, tr("&по:"));
+        from_->setAccessibleName(tr("С даты"));
+        to_->setAccessibleName(tr("По дату"));
+        table_->setAccessibleName(tr("Результаты"));
+        setCaption(summaryLabel, tr("По &вопросам: сколько ответили верно"));
+        summaryView->setAccessibleName(tr("По вопросам"));
+        summary_->setHorizontalHeaderLabels({tr("Тест"), tr("№"), tr("Вопрос"),
+                                             tr("Верно"), tr("Ответили"), tr("Верно, %")});
+        unreadableLabel_->setText(tr("Не прочитаны, пропущены (не результаты или повреждены):"));
+        unreadable_->setAccessibleName(tr("Непрочитанные файлы"));
+        chooseFolder->setText(tr("Папка журнала…"));
+        chooseFolder->setToolTip(tr("Выбрать папку, куда программа пишет результаты, например общую сетевую папку класса"));
+        refresh->setText(tr("Обновить"));
+        refresh->setShortcut(QKeySequence::Refresh);
+        exportButton->setText(tr("Экспорт…"));
+        exportButton->setToolTip(tr("Записать показанные результаты в таблицу CSV для LibreOffice Calc или Excel"));
+        close->setText(tr("Закрыть"));
+        model_->headerDataChanged(Qt::Horizontal, 0, ResultTableModel::ColumnCount - 1);
+    };
+    retranslate();
+    RetranslateOnLanguageChange(this, [this, retranslate] {
+        retranslate();
+        // The texts the journal's contents decide: the folder, the choices, the count.
+        if (isVisible())
+            Refresh();
+    });
 
     resize(900, 640);
     // The folder is read when the window opens, never at start-up: a network
@@ -305,7 +335,7 @@ void JournalWindow::chooseExportFile()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = QFileDialog::getSaveFileName(this, tr("Экспорт журнала"),
-                                                QDir(documents).filePath(QStringLiteral("Журнал результатов.csv")),
+                                                QDir(documents).filePath(tr("Журнал результатов") + QStringLiteral(".csv")),
                                                 tr("Таблица CSV (*.csv)"));
     if (path.isEmpty())
         return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/result_export.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -37,10 +38,17 @@ void addLine(QString& csv, const QStringList& fields)
 QByteArray ResultsCsv(const QList<TestResult>& results)
 {
     QString csv;
-    addLine(csv, {QStringLiteral("Дата"), QStringLiteral("Время"), QStringLiteral("Класс"), QStringLiteral("Ученик"),
-                  QStringLiteral("Тест"), QStringLiteral("Файл теста"), QStringLiteral("Баллы"),
-                  QStringLiteral("Максимум"), QStringLiteral("Оценка"), QStringLiteral("Компьютер"),
-                  QStringLiteral("Ответы")});
+    static const char* const heads[] = {
+        QT_TRANSLATE_NOOP("ResultExport", "Дата"),      QT_TRANSLATE_NOOP("ResultExport", "Время"),
+        QT_TRANSLATE_NOOP("ResultExport", "Класс"),     QT_TRANSLATE_NOOP("ResultExport", "Ученик"),
+        QT_TRANSLATE_NOOP("ResultExport", "Тест"),      QT_TRANSLATE_NOOP("ResultExport", "Файл теста"),
+        QT_TRANSLATE_NOOP("ResultExport", "Баллы"),     QT_TRANSLATE_NOOP("ResultExport", "Максимум"),
+        QT_TRANSLATE_NOOP("ResultExport", "Оценка"),    QT_TRANSLATE_NOOP("ResultExport", "Компьютер"),
+        QT_TRANSLATE_NOOP("ResultExport", "Ответы")};
+    QStringList headLine;
+    for (const char* head : heads)
+        headLine << QCoreApplication::translate("ResultExport", head);
+    addLine(csv, headLine);
     for (const TestResult& r : results) {
         const QDateTime local = r.finished.toLocalTime();
         addLine(csv, {local.toString(QStringLiteral("dd.MM.yyyy")), local.toString(QStringLiteral("HH:mm:ss")),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "learning/test_content.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A value longer than this is cut when the test window reads it.
@@ -14,33 +16,33 @@ bool lookAlike(const QString& a, const QString& b)
 
 void checkQuestion(const TestQuestion& question, int k, QStringList* problems)
 {
-    const QString name = QStringLiteral("Вопрос %1: ").arg(k);
+    const QString name = QCoreApplication::translate("TestContent", "Вопрос %1: ").arg(k);
     if (question.text.trimmed().isEmpty())
-        *problems << name + QStringLiteral("нет текста вопроса");
+        *problems << name + QCoreApplication::translate("TestContent", "нет текста вопроса");
     else if (question.text.size() > kLongestValue)
-        *problems << name + QStringLiteral("текст вопроса длиннее %1 знаков").arg(kLongestValue);
+        *problems << name + QCoreApplication::translate("TestContent", "текст вопроса длиннее %1 знаков").arg(kLongestValue);
     const int count = int(question.answers.size());
     if (count < 2)
-        *problems << name + QStringLiteral("ответов меньше двух");
+        *problems << name + QCoreApplication::translate("TestContent", "ответов меньше двух");
     else if (count > kTestWindowAnswers)
-        *problems << name + QStringLiteral("ответов %1, а окно теста показывает не больше %2").arg(count).arg(kTestWindowAnswers);
+        *problems << name + QCoreApplication::translate("TestContent", "ответов %1, а окно теста показывает не больше %2").arg(count).arg(kTestWindowAnswers);
     for (int i = 0; i < count; ++i) {
         const QString& answer = question.answers[i];
         if (answer.trimmed().isEmpty()) {
-            *problems << name + QStringLiteral("ответ %1 пустой").arg(i + 1);
+            *problems << name + QCoreApplication::translate("TestContent", "ответ %1 пустой").arg(i + 1);
             continue;
         }
         if (answer.size() > kLongestValue)
-            *problems << name + QStringLiteral("ответ %1 длиннее %2 знаков").arg(i + 1).arg(kLongestValue);
+            *problems << name + QCoreApplication::translate("TestContent", "ответ %1 длиннее %2 знаков").arg(i + 1).arg(kLongestValue);
         for (int j = 0; j < i; ++j) {
             if (lookAlike(question.answers[j], answer)) {
-                *problems << name + QStringLiteral("ответы %1 и %2 совпадают").arg(j + 1).arg(i + 1);
+                *problems << name + QCoreApplication::translate("TestContent", "ответы %1 и %2 совпадают").arg(j + 1).arg(i + 1);
                 break;
             }
         }
     }
     if (question.correct < 1 || question.correct > count)
-        *problems << name + QStringLiteral("не отмечен правильный ответ");
+        *problems << name + QCoreApplication::translate("TestContent", "не отмечен правильный ответ");
 }
 
 } // namespace
@@ -49,9 +51,9 @@ QStringList CheckTest(const TestContent& content)
 {
     QStringList problems;
     if (content.title.trimmed().isEmpty())
-        problems << QStringLiteral("Нет названия теста");
+        problems << QCoreApplication::translate("TestContent", "Нет названия теста");
     if (content.questions.isEmpty())
-        problems << QStringLiteral("В тесте нет ни одного вопроса");
+        problems << QCoreApplication::translate("TestContent", "В тесте нет ни одного вопроса");
     for (int k = 0; k < content.questions.size(); ++k)
         checkQuestion(content.questions[k], k + 1, &problems);
     return problems;

@@ -3,6 +3,7 @@
 
 #include "learning/test_question_preview.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
@@ -25,7 +26,6 @@
 namespace {
 
 constexpr int kFewestAnswers = 2;
-const QString kFileFilter = QStringLiteral("Тесты (*.ini);;Все файлы (*)");
 
 // Typing in one field undoes as one step: the fields' merge keys.
 int titleKey()
@@ -87,9 +87,9 @@ public:
     }
 };
 
-QPushButton* button(const QString& caption, QGridLayout* grid, int row, int column)
+QPushButton* button(QGridLayout* grid, int row, int column)
 {
-    auto* pushButton = new QPushButton(caption);
+    auto* pushButton = new QPushButton;
     grid->addWidget(pushButton, row, column);
     return pushButton;
 }
@@ -143,32 +143,34 @@ TestEditorWindow::TestEditorWindow(QWidget* parent)
 
     auto* tools = new QToolBar;
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const auto command = [this, tools](const QString& caption, const QList<QKeySequence>& keys,
-                                       const std::function<void()>& run) {
-        auto* action = tools->addAction(caption);
+    const auto command = [this, tools](const QList<QKeySequence>& keys, const std::function<void()>& run) {
+        auto* action = tools->addAction(QString());
         action->setShortcuts(keys);
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(caption, keys.first().toString(QKeySequence::NativeText)));
         ConnectGuarded(action, &QAction::triggered, this, run);
         addAction(action);
+        return action;
     };
-    command(QStringLiteral("Создать"), {QKeySequence::New}, [this] { New(); });
-    command(QStringLiteral("Открыть…"), {QKeySequence::Open}, [this] { chooseAndOpen(); });
-    command(QStringLiteral("Сохранить"), {QKeySequence::Save}, [this] { Save(); });
-    command(QStringLiteral("Сохранить как…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-            [this] { chooseAndSaveAs(); });
+    QAction* const newTest = command({QKeySequence::New}, [this] { New(); });
+    QAction* const open = command({QKeySequence::Open}, [this] { chooseAndOpen(); });
+    QAction* const save = command({QKeySequence::Save}, [this] { Save(); });
+    QAction* const saveAs = command({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { chooseAndSaveAs(); });
     tools->addSeparator();
-    QAction* undo = undo_.createUndoAction(this, QStringLiteral("Отменить"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = undo_.createRedoAction(this, QStringLiteral("Повторить"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    for (QAction* action : {undo, redo}) {
-        tools->addAction(action);
-        addAction(action);
-    }
+    // The stack's own undo and redo actions keep the words they were made
+    // with; these take them anew in each language.
+    QAction* const undo = command({QKeySequence::Undo}, [this] { undo_.undo(); });
+    QAction* const redo = command({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                                  [this] { undo_.redo(); });
+    const auto showSteps = [this, undo, redo] {
+        undo->setText(tr("Отменить %1").arg(undo_.undoText()).trimmed());
+        undo->setEnabled(undo_.canUndo());
+        redo->setText(tr("Повторить %1").arg(undo_.redoText()).trimmed());
+        redo->setEnabled(undo_.canRedo());
+    };
+    connect(&undo_, &QUndoStack::indexChanged, this, showSteps);
     layout->addWidget(tools);
 
     auto* titleRow = new QHBoxLayout;
-    auto* titleLabel = new QLabel(QStringLiteral("&Название теста:"));
+    auto* titleLabel = new QLabel;
     titleLabel->setBuddy(title_);
     titleRow->addWidget(titleLabel);
     titleRow->addWidget(title_, 1);
@@ -178,52 +180,48 @@ TestEditorWindow::TestEditorWindow(QWidget* parent)
     layout->addLayout(columns, 1);
 
     auto* questionColumn = new QGridLayout;
-    auto* questionsLabel = new QLabel(QStringLiteral("&Вопросы:"));
+    auto* questionsLabel = new QLabel;
     questionsLabel->setBuddy(questions_);
     questionColumn->addWidget(questionsLabel, 0, 0, 1, 3);
     questions_->setDragDropMode(QAbstractItemView::InternalMove);
     questions_->setMinimumWidth(260);
     questions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     questions_->setTextElideMode(Qt::ElideRight);
-    questions_->setAccessibleName(QStringLiteral("Вопросы"));
     questionColumn->addWidget(questions_, 1, 0, 1, 3);
-    QPushButton* addQuestion = button(QStringLiteral("Добавить"), questionColumn, 2, 0);
-    QPushButton* duplicateQuestion = button(QStringLiteral("Копировать"), questionColumn, 2, 1);
-    deleteQuestion_ = button(QStringLiteral("Удалить"), questionColumn, 2, 2);
-    QPushButton* questionUp = button(QStringLiteral("Выше"), questionColumn, 3, 0);
-    QPushButton* questionDown = button(QStringLiteral("Ниже"), questionColumn, 3, 1);
+    QPushButton* addQuestion = button(questionColumn, 2, 0);
+    QPushButton* duplicateQuestion = button(questionColumn, 2, 1);
+    deleteQuestion_ = button(questionColumn, 2, 2);
+    QPushButton* questionUp = button(questionColumn, 3, 0);
+    QPushButton* questionDown = button(questionColumn, 3, 1);
     columns->addLayout(questionColumn);
 
     auto* answerColumn = new QGridLayout;
-    auto* textLabel = new QLabel(QStringLiteral("&Текст вопроса:"));
+    auto* textLabel = new QLabel;
     textLabel->setBuddy(questionText_);
     answerColumn->addWidget(textLabel, 0, 0, 1, 2);
     questionText_->setFixedHeight(100);
     questionText_->setTabChangesFocus(true);
     questionText_->setUndoRedoEnabled(false);
-    questionText_->setAccessibleName(QStringLiteral("Текст вопроса"));
     answerColumn->addWidget(questionText_, 1, 0, 1, 2);
-    auto* answersLabel = new QLabel(QStringLiteral("О&тветы (кружок отмечает верный):"));
+    auto* answersLabel = new QLabel;
     answersLabel->setBuddy(answers_);
     answerColumn->addWidget(answersLabel, 2, 0, 1, 2);
     answers_->setDragDropMode(QAbstractItemView::InternalMove);
     answers_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                               | QAbstractItemView::AnyKeyPressed);
     answers_->setItemDelegate(new RadioMarkDelegate(answers_));
-    answers_->setAccessibleName(QStringLiteral("Ответы"));
     answerColumn->addWidget(answers_, 3, 0, 1, 2);
-    addAnswer_ = button(QStringLiteral("Добавить ответ"), answerColumn, 4, 0);
-    deleteAnswer_ = button(QStringLiteral("Удалить ответ"), answerColumn, 4, 1);
-    QPushButton* answerUp = button(QStringLiteral("Ответ выше"), answerColumn, 5, 0);
-    QPushButton* answerDown = button(QStringLiteral("Ответ ниже"), answerColumn, 5, 1);
+    addAnswer_ = button(answerColumn, 4, 0);
+    deleteAnswer_ = button(answerColumn, 4, 1);
+    QPushButton* answerUp = button(answerColumn, 5, 0);
+    QPushButton* answerDown = button(answerColumn, 5, 1);
     columns->addLayout(answerColumn, 1);
 
-    auto* previewBox = new QGroupBox(QStringLiteral("Так увидит вопрос ученик"));
+    auto* previewBox = new QGroupBox;
     (new QVBoxLayout(previewBox))->addWidget(preview_);
     columns->addWidget(previewBox);
 
     auto* undoKeys = new WindowUndoKeys(this);
-    title_->setAccessibleName(QStringLiteral("Название теста"));
     title_->installEventFilter(undoKeys);
     questionText_->installEventFilter(undoKeys);
 
@@ -257,6 +255,42 @@ TestEditorWindow::TestEditorWindow(QWidget* parent)
             });
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 
+    const auto retranslate = [=, this] {
+        for (const auto& [action, caption] : {std::pair{newTest, tr("Создать")}, std::pair{open, tr("Открыть…")},
+                                              std::pair{save, tr("Сохранить")}, std::pair{saveAs, tr("Сохранить как…")}}) {
+            action->setText(caption);
+            action->setToolTip(
+                QStringLiteral("%1 (%2)").arg(caption, action->shortcut().toString(QKeySequence::NativeText)));
+        }
+        showSteps();
+        titleLabel->setText(tr("&Название теста:"));
+        title_->setAccessibleName(tr("Название теста"));
+        questionsLabel->setText(tr("&Вопросы:"));
+        questions_->setAccessibleName(tr("Вопросы"));
+        addQuestion->setText(tr("Добавить"));
+        duplicateQuestion->setText(tr("Копировать"));
+        deleteQuestion_->setText(tr("Удалить"));
+        questionUp->setText(tr("Выше"));
+        questionDown->setText(tr("Ниже"));
+        textLabel->setText(tr("&Текст вопроса:"));
+        questionText_->setAccessibleName(tr("Текст вопроса"));
+        answersLabel->setText(tr("О&тветы (кружок отмечает верный):"));
+        answers_->setAccessibleName(tr("Ответы"));
+        addAnswer_->setText(tr("Добавить ответ"));
+        deleteAnswer_->setText(tr("Удалить ответ"));
+        answerUp->setText(tr("Ответ выше"));
+        answerDown->setText(tr("Ответ ниже"));
+        previewBox->setTitle(tr("Так увидит вопрос ученик"));
+    };
+    retranslate();
+    RetranslateOnLanguageChange(this, [this, retranslate] {
+        retranslate();
+        // A new test not yet touched is new in the new language too.
+        if (path_.isEmpty() && undo_.count() == 0)
+            state_.content.title = newTestTitle();
+        render();
+    });
+
     resize(1060, 640);
     ShapeWindow(this, WindowShape::Centred().Minimisable().Maximisable().Resizable());
     New();
@@ -281,18 +315,18 @@ void TestEditorWindow::edit(const QString& what, const std::function<void(State&
 
 void TestEditorWindow::SetTitle(const QString& title)
 {
-    edit(QStringLiteral("название"), [&](State& s) { s.content.title = title; }, titleKey());
+    edit(tr("название"), [&](State& s) { s.content.title = title; }, titleKey());
 }
 
 void TestEditorWindow::SetQuestionText(const QString& text)
 {
-    edit(QStringLiteral("текст вопроса %1").arg(state_.question + 1),
+    edit(tr("текст вопроса %1").arg(state_.question + 1),
          [&](State& s) { s.content.questions[s.question].text = text; }, questionTextKey(state_.question));
 }
 
 void TestEditorWindow::SetAnswerText(int answer, const QString& text)
 {
-    edit(QStringLiteral("ответ %1").arg(answer + 1), [&](State& s) {
+    edit(tr("ответ %1").arg(answer + 1), [&](State& s) {
         s.content.questions[s.question].answers[answer] = text;
         s.answer = answer;
     }, answerTextKey(state_.question, answer));
@@ -300,7 +334,7 @@ void TestEditorWindow::SetAnswerText(int answer, const QString& text)
 
 void TestEditorWindow::MarkRight(int answer)
 {
-    edit(QStringLiteral("верный ответ"), [&](State& s) {
+    edit(tr("верный ответ"), [&](State& s) {
         s.content.questions[s.question].correct = answer + 1;
         s.answer = answer;
     });
@@ -317,7 +351,7 @@ void TestEditorWindow::SelectQuestion(int question)
 
 void TestEditorWindow::AddQuestion()
 {
-    edit(QStringLiteral("новый вопрос"), [](State& s) {
+    edit(tr("новый вопрос"), [](State& s) {
         s.content.questions.insert(++s.question, emptyQuestion());
         s.answer = -1;
     });
@@ -326,7 +360,7 @@ void TestEditorWindow::AddQuestion()
 
 void TestEditorWindow::DuplicateQuestion()
 {
-    edit(QStringLiteral("копия вопроса"), [](State& s) {
+    edit(tr("копия вопроса"), [](State& s) {
         const TestQuestion copy = s.content.questions[s.question];
         s.content.questions.insert(++s.question, copy);
     });
@@ -336,7 +370,7 @@ void TestEditorWindow::DeleteQuestion()
 {
     if (state_.content.questions.size() <= 1)
         return;
-    edit(QStringLiteral("удаление вопроса"), [](State& s) {
+    edit(tr("удаление вопроса"), [](State& s) {
         s.content.questions.removeAt(s.question);
         s.question = std::min<int>(s.question, s.content.questions.size() - 1);
         s.answer = -1;
@@ -348,7 +382,7 @@ void TestEditorWindow::MoveQuestion(int from, int to)
     const int count = state_.content.questions.size();
     if (from < 0 || from >= count || to < 0 || to >= count || from == to)
         return;
-    edit(QStringLiteral("перестановка вопросов"), [&](State& s) {
+    edit(tr("перестановка вопросов"), [&](State& s) {
         s.content.questions.move(from, to);
         s.question = to;
     });
@@ -358,7 +392,7 @@ void TestEditorWindow::AddAnswer()
 {
     if (question().answers.size() >= kTestWindowAnswers)
         return;
-    edit(QStringLiteral("новый ответ"), [](State& s) {
+    edit(tr("новый ответ"), [](State& s) {
         QStringList& answers = s.content.questions[s.question].answers;
         answers.append(QString());
         s.answer = answers.size() - 1;
@@ -371,7 +405,7 @@ void TestEditorWindow::DeleteAnswer()
 {
     if (state_.answer < 0 || question().answers.size() <= kFewestAnswers)
         return;
-    edit(QStringLiteral("удаление ответа"), [](State& s) {
+    edit(tr("удаление ответа"), [](State& s) {
         TestQuestion& q = s.content.questions[s.question];
         q.answers.removeAt(s.answer);
         if (q.correct == s.answer + 1)
@@ -387,7 +421,7 @@ void TestEditorWindow::MoveAnswer(int from, int to)
     const int count = question().answers.size();
     if (from < 0 || from >= count || to < 0 || to >= count || from == to)
         return;
-    edit(QStringLiteral("перестановка ответов"), [&](State& s) {
+    edit(tr("перестановка ответов"), [&](State& s) {
         TestQuestion& q = s.content.questions[s.question];
         const QString right = q.correct > 0 ? q.answers[q.correct - 1] : QString();
         const int rightAt = q.correct - 1;
@@ -469,7 +503,7 @@ void TestEditorWindow::New()
         return;
     file_ = TestFile();
     path_.clear();
-    state_ = State{TestContent{QStringLiteral("Новый тест"), {emptyQuestion()}}, 0, -1};
+    state_ = State{TestContent{newTestTitle(), {emptyQuestion()}}, 0, -1};
     undo_.clear();
     render();
 }
@@ -492,15 +526,15 @@ bool TestEditorWindow::write(const QString& path)
 {
     const QStringList problems = CheckTest(state_.content);
     if (!problems.isEmpty()
-        && Ask(QStringLiteral("В тесте есть недочёты, которые ученики увидят:\n%1\n\nСохранить тест всё равно?")
+        && Ask(tr("В тесте есть недочёты, которые ученики увидят:\n%1\n\nСохранить тест всё равно?")
                    .arg(problems.join(QLatin1Char('\n'))),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
         return false;
     TestFile::Encoding encoding = TestFile::Encoding::AsFound;
     if (file_.NeedsUtf8(state_.content)) {
-        if (Ask(QStringLiteral("В тексте теста есть знаки, которых нет в кодировке Windows-1251 этого файла. "
-                               "Сохранить файл в кодировке UTF-8? Окно теста прочтёт его так же."),
+        if (Ask(tr("В тексте теста есть знаки, которых нет в кодировке Windows-1251 этого файла. "
+                   "Сохранить файл в кодировке UTF-8? Окно теста прочтёт его так же."),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
             != QMessageBox::Yes)
             return false;
@@ -524,12 +558,22 @@ bool TestEditorWindow::write(const QString& path)
     return true;
 }
 
+QString TestEditorWindow::newTestTitle()
+{
+    return tr("Новый тест");
+}
+
+QString TestEditorWindow::fileFilter()
+{
+    return tr("Тесты (*.ini);;Все файлы (*)");
+}
+
 bool TestEditorWindow::closeChanges()
 {
     if (undo_.isClean())
         return true;
-    const QString title = state_.content.title.isEmpty() ? QStringLiteral("без названия") : state_.content.title;
-    switch (Ask(QStringLiteral("Сохранить изменения теста «%1»?").arg(title),
+    const QString title = state_.content.title.isEmpty() ? tr("без названия") : state_.content.title;
+    switch (Ask(tr("Сохранить изменения теста «%1»?").arg(title),
                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
         return Save();
@@ -558,7 +602,7 @@ void TestEditorWindow::closeEvent(QCloseEvent* event)
 void TestEditorWindow::chooseAndOpen()
 {
     const QString folder = path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть тест"), folder, kFileFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Открыть тест"), folder, fileFilter());
     if (!path.isEmpty())
         Open(path);
 }
@@ -566,7 +610,7 @@ void TestEditorWindow::chooseAndOpen()
 void TestEditorWindow::chooseAndSaveAs()
 {
     const QString start = path_.isEmpty() ? state_.content.title + QStringLiteral(".ini") : path_;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить тест как"), start, kFileFilter);
+    QString path = QFileDialog::getSaveFileName(this, tr("Сохранить тест как"), start, fileFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -589,8 +633,8 @@ void TestEditorWindow::render()
     addAnswer_->setEnabled(shown.answers.size() < kTestWindowAnswers);
     deleteAnswer_->setEnabled(state_.answer >= 0 && shown.answers.size() > kFewestAnswers);
     preview_->Show(shown, state_.question + 1, state_.content.questions.size());
-    const QString file = path_.isEmpty() ? QStringLiteral("новый тест") : QFileInfo(path_).fileName();
-    setWindowTitle(QStringLiteral("Редактор теста — %1[*]").arg(file));
+    const QString file = path_.isEmpty() ? tr("новый тест") : QFileInfo(path_).fileName();
+    setWindowTitle(tr("Редактор теста — %1[*]").arg(file));
     setWindowModified(!undo_.isClean());
 }
 
@@ -604,7 +648,7 @@ void TestEditorWindow::renderQuestions()
     for (int i = 0; i < questions.size(); ++i) {
         const QString text = questions[i].text.simplified();
         QListWidgetItem* item = questions_->item(i);
-        item->setText(QStringLiteral("%1. %2").arg(i + 1).arg(text.isEmpty() ? QStringLiteral("(без текста)") : text));
+        item->setText(QStringLiteral("%1. %2").arg(i + 1).arg(text.isEmpty() ? tr("(без текста)") : text));
         item->setToolTip(questions[i].text);
     }
     questions_->setCurrentRow(state_.question);

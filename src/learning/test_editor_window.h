@@ -74,6 +74,8 @@ private:
     // One undoable step from the present state to `change`d; edits with the
     // same merge key in a row (typing in one field) undo as one.
     void edit(const QString& what, const std::function<void(State&)>& change, int mergeKey = -1);
+    static QString newTestTitle();
+    static QString fileFilter();
     bool closeChanges();
     bool write(const QString& path);
     void load(const TestFile& file, const QString& path);

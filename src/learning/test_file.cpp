@@ -3,6 +3,7 @@
 
 #include "learning/ini_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -123,11 +124,11 @@ std::optional<TestFile> TestFile::Read(const QByteArray& bytes, QString* error)
 {
     TestFile file(bytes);
     if (!file.text_.HasSection(kTestSection)) {
-        *error = QStringLiteral("в нём нет раздела [Тест]");
+        *error = QCoreApplication::translate("TestFile", "в нём нет раздела [Тест]");
         return std::nullopt;
     }
     if (!file.text_.HasSection(questionSection(1))) {
-        *error = QStringLiteral("в нём нет ни одного вопроса (раздела [Вопрос №1])");
+        *error = QCoreApplication::translate("TestFile", "в нём нет ни одного вопроса (раздела [Вопрос №1])");
         return std::nullopt;
     }
     return file;
@@ -138,13 +139,13 @@ std::optional<TestFile> TestFile::Load(const QString& path, QString* error)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Файл %1 не открывается: %2").arg(shown, file.errorString());
+        *error = QCoreApplication::translate("TestFile", "Файл %1 не открывается: %2").arg(shown, file.errorString());
         return std::nullopt;
     }
     QString reason;
     std::optional<TestFile> test = Read(file.readAll(), &reason);
     if (!test)
-        *error = QStringLiteral("Файл %1 — не тест: %2").arg(shown, reason);
+        *error = QCoreApplication::translate("TestFile", "Файл %1 — не тест: %2").arg(shown, reason);
     return test;
 }
 
@@ -172,7 +173,7 @@ std::optional<QByteArray> TestFile::Bytes(const TestContent& edited, Encoding en
 bool SaveTestFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    const QString unchanged = QStringLiteral("Не удалось записать файл %1; он остался прежним").arg(shown);
+    const QString unchanged = QCoreApplication::translate("TestFile", "Не удалось записать файл %1; он остался прежним").arg(shown);
     // The new bytes go to the disk first, under a temporary name: the backup
     // is replaced only when they are there, the file itself last.
     QSaveFile file(path);
@@ -186,7 +187,7 @@ bool SaveTestFile(const QString& path, const QByteArray& bytes, QString* error)
         QSaveFile backup(backupPath);
         if (!previous.open(QIODevice::ReadOnly) || !backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
             || !WriteWhole(backup, previous.readAll()) || !backup.commit()) {
-            *error = QStringLiteral("Не удалось записать резервную копию %1; файл %2 остался прежним")
+            *error = QCoreApplication::translate("TestFile", "Не удалось записать резервную копию %1; файл %2 остался прежним")
                          .arg(QDir::toNativeSeparators(backupPath), shown);
             return false;
         }

@@ -2,6 +2,7 @@
 #include "learning/test_question_preview.h"
 
 #include "ui/error_box.h"
+#include "ui/language.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -26,27 +27,33 @@ TestQuestionPreview::TestQuestionPreview(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(place_);
-    auto* box = new QGroupBox(QStringLiteral("ВОПРОС:"));
+    auto* box = new QGroupBox;
     auto* boxLayout = new QVBoxLayout(box);
     text_->setReadOnly(true);
     text_->setFixedHeight(73);
     text_->setStyleSheet(QStringLiteral("background: #EDF2F9; color: black; font: bold 13px \"MS Sans Serif\";"));
-    text_->setAccessibleName(QStringLiteral("Текст вопроса в окне теста"));
     boxLayout->addWidget(text_);
     layout->addWidget(box);
     answers_->setFixedWidth(kAnswerWidth);
     answers_->setMinimumHeight(8 * (kButtonHeight + kButtonGap) + 4);
     answers_->setWidget(new QWidget);
-    answers_->setAccessibleName(QStringLiteral("Варианты ответов"));
     layout->addWidget(answers_, 1);
     verdict_->setWordWrap(true);
     layout->addWidget(verdict_);
+    // The question's place and its answers' names follow as the editor shows it again.
+    const auto retranslate = [this, box] {
+        box->setTitle(tr("ВОПРОС:"));
+        text_->setAccessibleName(tr("Текст вопроса в окне теста"));
+        answers_->setAccessibleName(tr("Варианты ответов"));
+    };
+    retranslate();
+    RetranslateOnLanguageChange(this, retranslate);
 }
 
 void TestQuestionPreview::Show(const TestQuestion& question, int number, int count)
 {
     question_ = question;
-    place_->setText(QStringLiteral("Вопрос %1 из %2").arg(number).arg(count));
+    place_->setText(tr("Вопрос %1 из %2").arg(number).arg(count));
     text_->setPlainText(question.text);
     verdict_->clear();
     qDeleteAll(buttons_);
@@ -56,7 +63,7 @@ void TestQuestionPreview::Show(const TestQuestion& question, int number, int cou
     for (int i = 0; i < question.answers.size(); ++i) {
         auto* button = new QPushButton(question.answers[i], box);
         if (question.answers[i].isEmpty())
-            button->setAccessibleName(QStringLiteral("Ответ %1, пустой").arg(i + 1));
+            button->setAccessibleName(tr("Ответ %1, пустой").arg(i + 1));
         button->setGeometry(0, i * (kButtonHeight + kButtonGap), width, kButtonHeight);
         button->show();
         ConnectGuarded(button, &QPushButton::clicked, this, [this, i] { answer(i + 1); });
@@ -68,11 +75,11 @@ void TestQuestionPreview::Show(const TestQuestion& question, int number, int cou
 void TestQuestionPreview::answer(int number)
 {
     if (question_.correct == 0)
-        verdict_->setText(QStringLiteral("Верный ответ не отмечен: тест не засчитает ни один."));
+        verdict_->setText(tr("Верный ответ не отмечен: тест не засчитает ни один."));
     else if (number == question_.correct)
-        verdict_->setText(QStringLiteral("Верно: тест засчитает этот ответ."));
+        verdict_->setText(tr("Верно: тест засчитает этот ответ."));
     else
-        verdict_->setText(QStringLiteral("Неверно: верный ответ — %1.").arg(question_.correct));
+        verdict_->setText(tr("Неверно: верный ответ — %1.").arg(question_.correct));
 }
 
 QString TestQuestionPreview::verdict() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calc_edit.h"
 
+#include "kit/number_text.h"
 #include "ui/glyphs.h"
 #include "ui/language.h"
 
@@ -77,6 +78,7 @@ void CalculatorPopup::Open(double value, const QWidget* anchor)
 {
     calculator_.SetValue(value);
     display_->setText(calculator_.Display());
+    key(QStringLiteral(","))->setText(DecimalSeparator());
     adjustSize();
     move(anchor->mapToGlobal(QPoint(0, anchor->height())));
     show();

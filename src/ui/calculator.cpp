@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calculator.h"
 
+#include "kit/number_text.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -50,9 +52,9 @@ QString Calculator::Display() const
 {
     if (failed_)
         return QCoreApplication::translate("Calculator", "Ошибка");
-    if (!entry_.isEmpty())
-        return entry_;
-    return QString::number(shown_, 'g', kMaxDigits).replace(QLatin1Char('.'), QLatin1Char(','));
+    // The entry keeps a point, shown as the language writes numbers.
+    const QString text = entry_.isEmpty() ? QString::number(shown_, 'g', kMaxDigits) : entry_;
+    return QString(text).replace(QLatin1Char('.'), DecimalSeparator());
 }
 
 std::optional<double> Calculator::Value() const
@@ -99,8 +101,8 @@ void Calculator::comma()
         clear();
     if (entry_.isEmpty())
         entry_ = QStringLiteral("0");
-    if (!entry_.contains(QLatin1Char(',')))
-        entry_ += QLatin1Char(',');
+    if (!entry_.contains(QLatin1Char('.')))
+        entry_ += QLatin1Char('.');
     operandTyped_ = true;
 }
 
@@ -204,8 +206,7 @@ double Calculator::current() const
 {
     if (entry_.isEmpty())
         return shown_;
-    QString text = entry_;
-    return text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    return entry_.toDouble();
 }
 
 void Calculator::show(double value)

@@ -19,6 +19,8 @@ namespace {
 
 const QString kSourceLanguage = QStringLiteral("ru");
 const QString kLanguageKey = QStringLiteral("language");
+// The program's translations, one file for each language but Russian.
+const QString kTranslationsFolder = QStringLiteral(":/i18n");
 
 std::unique_ptr<QSettings> settings()
 {
@@ -69,15 +71,35 @@ private:
 
 } // namespace
 
+QStringList AvailableLanguages()
+{
+    QStringList codes{kSourceLanguage};
+    const QStringList files = QDir(kTranslationsFolder).entryList({QStringLiteral("optika_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files)
+        codes << file.section(u'_', 1).section(u'.', 0, 0);
+    return codes;
+}
+
+QString LanguageName(const QString& code)
+{
+    static const char* const kName = QT_TRANSLATE_NOOP("Language", "Русский");
+    if (IsSourceLanguage(code))
+        return QString::fromUtf8(kName);
+    const std::unique_ptr<QTranslator> translator = loaded(code, QStringLiteral("optika"), kTranslationsFolder);
+    const QString name = translator ? translator->translate("Language", kName) : QString();
+    return name.isEmpty() ? QLocale(code).nativeLanguageName() : name;
+}
+
 QString LanguageForLocale(const QLocale& locale)
 {
-    return locale.language() == QLocale::English ? QStringLiteral("en") : kSourceLanguage;
+    const QString code = QLocale::languageToCode(locale.language());
+    return AvailableLanguages().contains(code) ? code : kSourceLanguage;
 }
 
 QString ChosenLanguage()
 {
     const QString chosen = settings()->value(kLanguageKey).toString();
-    if (!chosen.isEmpty())
+    if (AvailableLanguages().contains(chosen))
         return chosen;
     // The language of messages (LANGUAGE, LC_MESSAGES, LANG), not of numbers.
     return LanguageForLocale(QLocale(QLocale::system().uiLanguages().value(0)));
@@ -92,8 +114,8 @@ void InstallLanguage(QCoreApplication& application, const QString& code)
             announced |= application.removeTranslator(translator);
     const bool switched = now.code != code;
     now.code = code;
-    SetDecimalSeparator(code == kSourceLanguage ? QLatin1Char(',') : QLatin1Char('.'));
-    now.program = code == kSourceLanguage ? nullptr : loaded(code, QStringLiteral("optika"), QStringLiteral(":/i18n"));
+    SetDecimalSeparator(QLocale(code).decimalPoint().front());
+    now.program = IsSourceLanguage(code) ? nullptr : loaded(code, QStringLiteral("optika"), kTranslationsFolder);
     // Qt's own dialogs and boxes (files, printing, Yes and No) from the
     // system's Qt translations.
     now.qt = loaded(code, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
@@ -113,6 +135,11 @@ QString CurrentLanguage()
     return installed().code;
 }
 
+bool IsSourceLanguage(const QString& code)
+{
+    return code == kSourceLanguage;
+}
+
 void SetLanguage(const QString& code)
 {
     settings()->setValue(kLanguageKey, code);
@@ -121,7 +148,7 @@ void SetLanguage(const QString& code)
 
 QString LocalisedPath(const QString& path)
 {
-    if (CurrentLanguage() == kSourceLanguage)
+    if (IsSourceLanguage())
         return path;
     const QFileInfo file(path);
     const QString localised = file.dir().filePath(CurrentLanguage() + QLatin1Char('/') + file.fileName());

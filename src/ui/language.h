@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -12,7 +13,13 @@ class QWidget;
 // The language the program speaks, by its code: "ru", its own language, in
 // which every text is written, or "en", the first translation.
 
-// The language for a system locale: English for English, Russian for any other.
+// Russian and the languages the program has translations for, in the
+// order of their codes after Russian.
+QStringList AvailableLanguages();
+// That language's name in itself: "Русский", "English".
+QString LanguageName(const QString& code);
+// The language for a system locale: its own where the program has it,
+// else Russian.
 QString LanguageForLocale(const QLocale& locale);
 // The language chosen in the help window, if one was, else the system's.
 QString ChosenLanguage();
@@ -21,6 +28,8 @@ QString ChosenLanguage();
 void InstallLanguage(QCoreApplication& application, const QString& code);
 // The language installed last; "ru" before any.
 QString CurrentLanguage();
+// Whether that language is Russian, in which every text is written.
+bool IsSourceLanguage(const QString& code = CurrentLanguage());
 // Switches the running program to that language and remembers the choice.
 void SetLanguage(const QString& code);
 

@@ -2,6 +2,7 @@
 #include "ui/sheet_picture.h"
 
 #include "kit/image_canvas.h"
+#include "ui/language.h"
 #include "ui/model_sheet.h"
 #include "ui/readout_accessibility.h"
 #include "ui/rx_label.h"
@@ -142,7 +143,7 @@ void PrintPicture(QPrinter& printer, const SheetPicture& picture)
     QFont body(QStringLiteral("Liberation Sans"));
     body.setPointSizeF(10);
     const QString text = picture.quantities.join(QLatin1Char('\n')) + QStringLiteral("\n\n")
-                         + QLocale(QLocale::Russian).toString(QDate::currentDate(), QLocale::LongFormat);
+                         + QLocale(CurrentLanguage()).toString(QDate::currentDate(), QLocale::LongFormat);
     painter.setFont(body);
     const QRectF textBox = painter.boundingRect(QRectF(0, 0, area.width(), area.height()),
                                                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);

@@ -2,10 +2,15 @@
 #include "program_under_test.h"
 
 #include "app/main_window.h"
+#include "app/model_chooser.h"
+#include "learning/cards_window.h"
+#include "learning/grading.h"
+#include "learning/help_window.h"
 #include "learning/dictionary_window.h"
 #include "learning/problems_window.h"
 #include "learning/questions_window.h"
 #include "learning/test_window.h"
+#include "ui/calculator.h"
 #include "ui/language.h"
 #include "ui/model_sheet.h"
 #include "ui/panel_status_bar.h"
@@ -118,20 +123,20 @@ TEST_F(LanguageSwitch, EnglishAndBackLeavesEveryRussianTextAsItWas)
 }
 
 // In English no window shows a Cyrillic letter, with every model on the
-// screen in turn, its readouts written. Allowed: the language choice, which
+// screen in turn, its readouts written, and a task card and a model's
+// description shown before the switch. Allowed: the language choice, which
 // names each language in itself, and the tab bar's scroll buttons, which
 // Qt names once, as it makes them, and the light speeds of the refraction
-// sheet off the screen, which it writes anew as their window opens. The
-// journal builds its texts in code in the language the program starts in;
-// the test editor speaks Russian yet.
+// sheet off the screen, which it writes anew as their window opens.
 TEST_F(LanguageSwitch, EnglishShowsNoCyrillicText)
 {
     const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
     const QRegularExpression allowed(QStringLiteral(
-        "^(TForm11/language(Choice|Caption)/|TForm1/Scroll(Left|Right)Button/|TForm12/RzLEDDisplay[12]/|"
-        "JournalWindow/|TestEditorWindow/)"));
+        "^(TForm11/language(Choice|Caption)/|TForm1/Scroll(Left|Right)Button/|TForm12/RzLEDDisplay[12]/)"));
     TForm1& main = *windows->form1;
     main.show();
+    windows->form14->LoadCard(QStringLiteral("txt\\k1.rtf"));
+    windows->form5->ModelButtonMouseMove(3);
     Switch(QStringLiteral("en"));
     for (ModelSheet* sheet : main.findChildren<ModelSheet*>()) {
         main.ShowModelSheet(sheet);
@@ -142,6 +147,39 @@ TEST_F(LanguageSwitch, EnglishShowsNoCyrillicText)
     }
     main.hide();
     Switch(QStringLiteral("ru"));
+}
+
+// Texts the code composes follow the language: the points' plural, the
+// mark line, the calculator's numbers, and the language choice, which
+// names each language in itself.
+TEST_F(LanguageSwitch, ComposedTextsFollowTheLanguage)
+{
+    const int counts[] = {1, 2, 5, 21, 112};
+    const struct {
+        const char* language;
+        const char* points[std::size(counts)];
+        const char* line;
+        const char* typed;
+    } cases[] = {
+        {"en", {"1 point", "2 points", "5 points", "21 points", "112 points"}, "95 points out of 100: mark 5", "2.5"},
+        {"ru", {"1 балл", "2 балла", "5 баллов", "21 балл", "112 баллов"}, "95 баллов из 100: оценка 5", "2,5"},
+    };
+    const auto* choice = windows->form11->findChild<QComboBox*>(QStringLiteral("languageChoice"));
+    for (const auto& c : cases) {
+        Switch(QString::fromLatin1(c.language));
+        for (std::size_t i = 0; i < std::size(counts); ++i)
+            EXPECT_EQ(PointsText(counts[i]), QString::fromUtf8(c.points[i])) << c.language;
+        EXPECT_EQ(ResultLine(19, 20), QString::fromUtf8(c.line));
+        Calculator calculator;
+        for (const Calculator::Key key : {Calculator::Key::Digit2, Calculator::Key::Comma, Calculator::Key::Digit5})
+            calculator.Press(key);
+        EXPECT_EQ(calculator.Display(), c.typed);
+        EXPECT_EQ(calculator.Value(), 2.5);
+        ASSERT_EQ(choice->count(), 2);
+        EXPECT_EQ(choice->itemText(0), "Русский");
+        EXPECT_EQ(choice->itemText(1), "English");
+        EXPECT_EQ(choice->currentData().toString(), c.language);
+    }
 }
 
 // In English the program's own test and the study documents are the
