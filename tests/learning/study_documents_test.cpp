@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -78,9 +79,9 @@ struct Entry {
     QString definition;
 };
 
-QList<Entry> dictionaryEntries()
+QList<Entry> dictionaryEntries(const QString& name = QStringLiteral("slovar.rtf"))
 {
-    const auto document = readDocument(QStringLiteral("slovar.rtf"));
+    const auto document = readDocument(name);
     QList<Entry> entries;
     for (QTextBlock block = document->begin().next(); block.isValid(); block = block.next()) {
         if (block.text().isEmpty())
@@ -96,19 +97,33 @@ QList<Entry> dictionaryEntries()
     return entries;
 }
 
+// Each language's glossary in the alphabetical order of its language.
 TEST(StudyDocuments, TheDictionaryHasFortyBoldTermsInAlphabeticalOrder)
 {
-    const QList<Entry> entries = dictionaryEntries();
-    ASSERT_GE(entries.size(), 40);
-    EXPECT_EQ(entries.first().headword, "Абсолютный показатель преломления");
-    QCollator russian{QLocale(QLocale::Russian)};
-    QStringList headwords;
-    for (const Entry& entry : entries)
-        headwords << entry.headword;
-    for (int i = 1; i < headwords.size(); ++i)
-        EXPECT_LT(russian.compare(headwords[i - 1], headwords[i]), 0) << headwords[i].toStdString();
-    EXPECT_TRUE(headwords.contains(QStringLiteral("Тень")));
-    EXPECT_TRUE(headwords.contains(QStringLiteral("Полутень")));
+    const struct {
+        const char* file;
+        QLocale::Language language;
+        const char* first;
+        const char* umbra;
+        const char* penumbra;
+    } glossaries[] = {
+        {"slovar.rtf", QLocale::Russian, "Абсолютный показатель преломления", "Тень", "Полутень"},
+        {"en/slovar.rtf", QLocale::English, "Absolute refractive index", "Umbra", "Penumbra"},
+    };
+    for (const auto& glossary : glossaries) {
+        SCOPED_TRACE(glossary.file);
+        const QList<Entry> entries = dictionaryEntries(QString::fromLatin1(glossary.file));
+        ASSERT_GE(entries.size(), 40);
+        EXPECT_EQ(entries.first().headword, QString::fromUtf8(glossary.first));
+        const QCollator collator{QLocale(glossary.language)};
+        QStringList headwords;
+        for (const Entry& entry : entries)
+            headwords << entry.headword;
+        for (int i = 1; i < headwords.size(); ++i)
+            EXPECT_LT(collator.compare(headwords[i - 1], headwords[i]), 0) << headwords[i].toStdString();
+        EXPECT_TRUE(headwords.contains(QString::fromUtf8(glossary.umbra)));
+        EXPECT_TRUE(headwords.contains(QString::fromUtf8(glossary.penumbra)));
+    }
 }
 
 TEST(StudyDocuments, EachDefinitionIsOneToThreeSentences)
@@ -349,6 +364,25 @@ QStringList documentLines(const QString& path)
     return lines(*readDocumentAt(QStringLiteral(OPTIKA_DATA "/") + path));
 }
 
+// The English glossary's lines in the order of the Russian one: its
+// source is parallel to the Russian source, entry for entry, and each
+// document sets its entries in its own alphabetical order.
+QStringList glossaryLinesInRussianOrder(const QString& path)
+{
+    QFile source(QStringLiteral(OPTIKA_DATA "/../tools/study_texts/en/slovar.txt"));
+    EXPECT_TRUE(source.open(QIODevice::ReadOnly | QIODevice::Text));
+    static const QRegularExpression headword(QStringLiteral("^\\*\\*(.+?)\\*\\*"), QRegularExpression::MultilineOption);
+    QStringList order;
+    for (auto it = headword.globalMatch(QString::fromUtf8(source.readAll())); it.hasNext();)
+        order << it.next().captured(1);
+    QStringList text = documentLines(path);
+    std::stable_sort(text.begin(), text.end(), [&order](const QString& a, const QString& b) {
+        const auto place = [&order](const QString& line) { return order.indexOf(line.section(QStringLiteral(" — "), 0, 0)); };
+        return place(a) < place(b); // the title, no entry, keeps its place before them
+    });
+    return text;
+}
+
 QStringList testLines(const QString& path)
 {
     QString error;
@@ -398,7 +432,7 @@ TEST(EnglishContent, SaysWhatTheRussianSaysLineForLine)
     static const QRegularExpression englishQuote(QStringLiteral("“([^”]+)”"));
     std::map<QString, QString> englishOf, russianOf;
     const Counterparts table[] = {
-        {"txt/slovar.rtf", "txt/en/slovar.rtf", documentLines}, {"txt/voprosi.rtf", "txt/en/voprosi.rtf", documentLines},
+        {"txt/slovar.rtf", "txt/en/slovar.rtf", glossaryLinesInRussianOrder}, {"txt/voprosi.rtf", "txt/en/voprosi.rtf", documentLines},
         {"txt/zadachi.rtf", "txt/en/zadachi.rtf", documentLines}, {"txt/k1.rtf", "txt/en/k1.rtf", documentLines},
         {"txt/k2.rtf", "txt/en/k2.rtf", documentLines},           {"txt/k3.rtf", "txt/en/k3.rtf", documentLines},
         {"txt/k4.rtf", "txt/en/k4.rtf", documentLines},           {"txt/dk.rtf", "txt/en/dk.rtf", documentLines},
