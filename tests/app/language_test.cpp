@@ -149,6 +149,38 @@ TEST_F(LanguageSwitch, EnglishShowsNoCyrillicText)
     Switch(QStringLiteral("ru"));
 }
 
+// In Russian no window shows a text in Latin words alone, where a Russian
+// one is expected: a caption, a hint, a name for the screen reader. Allowed:
+// symbols and numbers ("n1", "S*", "F<d<2F"), the skins' names, "NO", the
+// language choice, file paths, and the About window's "VERSION", Latin in
+// the program's own design.
+TEST_F(LanguageSwitch, RussianShowsNoLatinOnlyText)
+{
+    const QRegularExpression visible(QStringLiteral("\\.(text|title|windowTitle|toolTip|accessibleName|"
+                                                    "accessibleDescription|placeholderText|caption|plainText|tab|item)="));
+    const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{3,}"));
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const QRegularExpression allowed(QStringLiteral("^TForm11/language|=NO$|=/|\\(internal\\)$|=VERSION "));
+    TForm1& main = *windows->form1;
+    main.show();
+    Switch(QStringLiteral("en"));
+    Switch(QStringLiteral("ru"));
+    for (ModelSheet* sheet : main.findChildren<ModelSheet*>()) {
+        main.ShowModelSheet(sheet);
+        sheet->refreshButton()->click();
+        QApplication::processEvents();
+        for (const QString& text : WindowTexts(*windows)) {
+            const auto at = visible.match(text);
+            if (!at.hasMatch())
+                continue;
+            const QString shown = text.mid(at.capturedEnd());
+            EXPECT_FALSE(shown.contains(latinWord) && !shown.contains(cyrillic) && !text.contains(allowed))
+                << text.toStdString();
+        }
+    }
+    main.hide();
+}
+
 // Texts the code composes follow the language: the points' plural, the
 // mark line, the calculator's numbers, and the language choice, which
 // names each language in itself.
