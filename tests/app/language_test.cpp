@@ -186,10 +186,10 @@ TEST_F(LanguageSwitch, RussianShowsNoLatinOnlyText)
 // names each language in itself.
 TEST_F(LanguageSwitch, ComposedTextsFollowTheLanguage)
 {
-    const int counts[] = {1, 2, 5, 21, 112};
+    const int counts[5] = {1, 2, 5, 21, 112};
     const struct {
         const char* language;
-        const char* points[std::size(counts)];
+        const char* points[5];
         const char* line;
         const char* typed;
     } cases[] = {
