@@ -51,7 +51,8 @@ TForm1::TForm1(QWidget* parent)
 
     createModelSheets();
 
-    ui->sStatusBar2->setPanelWidths({100, 130, 500, 50});
+    // Wide enough for a 12-hour clock's "Time:  10:18:03 PM" and a date of four-digit years.
+    ui->sStatusBar2->setPanelWidths({120, 110, 500, 50});
     connectToolRow();
     createShortcuts();
     createTrayIcon();

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/model_chooser.h"
+#include "app/status_texts.h"
 #include "learning/cards_window.h"
 #include "learning/grading.h"
 #include "learning/help_window.h"
@@ -17,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QMetaProperty>
 #include <QSettings>
 #include <QStringList>
@@ -211,6 +213,22 @@ TEST_F(LanguageSwitch, ComposedTextsFollowTheLanguage)
         EXPECT_EQ(choice->itemText(0), "Русский");
         EXPECT_EQ(choice->itemText(1), "English");
         EXPECT_EQ(choice->currentData().toString(), c.language);
+    }
+}
+
+// The clock and the date fit their panels of the status bar in either
+// language, written the longest way a system may write them.
+TEST_F(LanguageSwitch, TheStatusBarsClockAndDateFitTheirPanels)
+{
+    const auto* status = windows->form1->findChild<PanelStatusBar*>(QStringLiteral("sStatusBar2"));
+    const QList<QLabel*> panels = status->findChildren<QLabel*>(QStringLiteral("statusPanel"));
+    ASSERT_GE(panels.size(), 2);
+    for (const char* language : {"en", "ru"}) {
+        Switch(QString::fromLatin1(language));
+        const QString time = StatusTimeText().section(QStringLiteral("  "), 0, 0) + QStringLiteral("  10:58:58 PM");
+        const QString date = StatusDateText().section(QStringLiteral("  "), 0, 0) + QStringLiteral("  28.12.2026");
+        for (const auto& [panel, text] : {std::pair{panels[0], time}, std::pair{panels[1], date}})
+            EXPECT_LE(panel->fontMetrics().horizontalAdvance(text), panel->contentsRect().width()) << text.toStdString();
     }
 }
 
