@@ -18,5 +18,8 @@ public:
     ~TForm10() override;
 
 private:
+    // The formulas' pictures in the language installed.
+    void showPictures();
+
     std::unique_ptr<Ui::TForm10> ui;
 };

@@ -12,25 +12,32 @@ TForm8::TForm8(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>())
 {
     ui->setupUi(this);
-    // The document is read anew, in the new language where it has one.
+    // The document and the photograph are read anew, in the new language
+    // where it has them.
     RetranslateOnLanguageChange(this, [this] {
         ui->retranslateUi(this);
         FormCreate();
+        showFlask();
     });
     ShapeWindow(this, WindowShape::Centred());
-    // The photograph keeps its proportions inside its frame; stored at twice
-    // the frame's size, it has the pixels of a 2x screen too.
-    const QPixmap flask = StudyPicture(QStringLiteral("flask.jpg"));
-    if (!flask.isNull()) {
-        const qreal ratio = ui->Image1->devicePixelRatioF();
-        QPixmap shown = flask.scaled(ui->Image1->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        shown.setDevicePixelRatio(ratio);
-        ui->Image1->setPixmap(shown);
-    }
+    showFlask();
     ConnectGuarded(ui->sBitBtn9, &QPushButton::clicked, this, [this] { sBitBtn9Click(); });
 }
 
 TForm8::~TForm8() = default;
+
+// The photograph keeps its proportions inside its frame; stored at twice
+// the frame's size, it has the pixels of a 2x screen too.
+void TForm8::showFlask()
+{
+    const QPixmap flask = StudyPicture(QStringLiteral("flask.jpg"));
+    if (flask.isNull())
+        return;
+    const qreal ratio = ui->Image1->devicePixelRatioF();
+    QPixmap shown = flask.scaled(ui->Image1->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    ui->Image1->setPixmap(shown);
+}
 
 void TForm8::FormCreate()
 {

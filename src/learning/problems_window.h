@@ -24,5 +24,8 @@ public:
     void sBitBtn9Click();
 
 private:
+    // The flask's photograph in the language installed.
+    void showFlask();
+
     std::unique_ptr<Ui::TForm8> ui;
 };

@@ -11,7 +11,11 @@ TForm7::TForm7(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm7>())
 {
     ui->setupUi(this);
-    RetranslateOnLanguageChange(this, [this] { ui->retranslateUi(this); });
+    RetranslateOnLanguageChange(this, [this] {
+        ui->retranslateUi(this);
+        if (isVisible())
+            showPictures();
+    });
     ShapeWindow(this, WindowShape::At(121, 112));
     ConnectGuarded(ui->sBitBtn1, &QPushButton::clicked, this, [this] { close(); });
 }
@@ -21,7 +25,12 @@ TForm7::~TForm7() = default;
 void TForm7::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Read as the window shows, at the ratio of the screen it shows on.
+    showPictures();
+}
+
+// Read as the window shows, at the ratio of the screen it shows on.
+void TForm7::showPictures()
+{
     ui->Image1->setPixmap(StudyPicture(QStringLiteral("reference_1.png"), ui->Image1->devicePixelRatioF()));
     ui->Image2->setPixmap(StudyPicture(QStringLiteral("reference_2.png"), ui->Image2->devicePixelRatioF()));
 }

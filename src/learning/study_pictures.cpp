@@ -2,6 +2,7 @@
 #include "learning/study_pictures.h"
 
 #include "ui/data_files.h"
+#include "ui/language.h"
 
 #include <QImage>
 
@@ -11,7 +12,7 @@
 // For a screen of ratio 1 the double-resolution pictures are not read at all.
 QPixmap StudyPicture(const QString& name, qreal devicePixelRatio)
 {
-    const QString resource = QStringLiteral(":/study/") + name;
+    const QString resource = LocalisedPath(QStringLiteral(":/study/") + name);
     // Qt's reader gives a picture named "@2x" its ratio of 2.
     if (devicePixelRatio > 1) {
         const QImage doubled(DoubledPictureName(resource));

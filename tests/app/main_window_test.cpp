@@ -307,4 +307,17 @@ TEST_F(MainWindowTest, ExitEndsTheProgramWhileSideWindowsAreOpen)
     form1()->show();
 }
 
+// The windows go as the program ends, the shadow models' screens still open
+// among them; a screen that closes as it goes is cleared by its model while
+// it still has its picture.
+TEST(ProgramEnd, TheWindowsGoWithTheShadowScreensOpen)
+{
+    std::unique_ptr<ProgramWindows> windows = CreateProgramWindows();
+    for (const char* screen : {"TForm2", "TForm3"})
+        windows->byName(screen)->show();
+    QApplication::processEvents();
+    windows.reset();
+    EXPECT_EQ(windows, nullptr);
+}
+
 } // namespace

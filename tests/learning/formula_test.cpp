@@ -42,17 +42,56 @@ TEST(Formula, ASubscriptIsSmallerAndLower)
     EXPECT_GE(sub->box.left(), base->box.left() + base->box.width() * 0.5);
 }
 
-TEST(Formula, QuantitiesAreItalicNamesAndWordsUpright)
+struct RunStyle {
+    const char* source;
+    const char* run;
+    bool italic;
+};
+
+void PrintTo(const RunStyle& style, std::ostream* os)
 {
-    const Formula formula(QStringLiteral("sin α_0 = Г - v_{света}"), 24);
-    EXPECT_FALSE(runOf(formula, QStringLiteral("sin"))->font.italic());
-    EXPECT_TRUE(runOf(formula, QStringLiteral("α"))->font.italic());
-    EXPECT_TRUE(runOf(formula, QStringLiteral("v"))->font.italic());
-    EXPECT_FALSE(runOf(formula, QStringLiteral("света"))->font.italic());
-    bool minus = false;
-    for (const Formula::Run& run : formula.runs())
+    *os << style.source << " / " << style.run;
+}
+
+class FormulaRunStyle : public ::testing::TestWithParam<RunStyle> {};
+
+// A lone letter is a quantity and leans; a word, a function's name or the
+// words of a subscript in either language, stands upright as one run.
+TEST_P(FormulaRunStyle, ALetterIsItalicAWordUpright)
+{
+    const Formula formula(QString::fromUtf8(GetParam().source), 24);
+    const Formula::Run* run = runOf(formula, QString::fromUtf8(GetParam().run));
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->font.italic(), GetParam().italic);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formula, FormulaRunStyle, ::testing::Values(
+    RunStyle{"sin α_0 = \\frac{1}{n}", "sin", false},
+    RunStyle{"sin α_0 = \\frac{1}{n}", "α", true},
+    RunStyle{"sin α_0 = \\frac{1}{n}", "0", false},
+    RunStyle{"sin α_0 = \\frac{1}{n}", "n", true},
+    RunStyle{"n_{среды} = \\frac{c}{v_{света в среде}}", "n", true},
+    RunStyle{"n_{среды} = \\frac{c}{v_{света в среде}}", "среды", false},
+    RunStyle{"n_{среды} = \\frac{c}{v_{света в среде}}", "света в среде", false},
+    RunStyle{"n_{medium} = \\frac{c}{v_{light in medium}}", "medium", false},
+    RunStyle{"n_{medium} = \\frac{c}{v_{light in medium}}", "light in medium", false},
+    RunStyle{"n_{medium} = \\frac{c}{v_{light in medium}}", "c", true},
+    RunStyle{"n_{medium} = \\frac{c}{v_{light in medium}}", "v", true},
+    RunStyle{"\\frac{v_{light 1}}{v_{light 2}}", "light 1", false},
+    RunStyle{"\\frac{v_{света 1}}{v_{света 2}}", "света 2", false},
+    RunStyle{"Γ = \\frac{h_2}{h_1}", "h", true},
+    RunStyle{"Γ = \\frac{h_2}{h_1}", "1", false}));
+
+TEST(Formula, AHyphenIsSetAsAMinusSign)
+{
+    const Formula formula(QStringLiteral("Γ = -\\frac{f}{d}"), 24);
+    bool minus = false, hyphen = false;
+    for (const Formula::Run& run : formula.runs()) {
         minus = minus || run.text.contains(QChar(0x2212));
+        hyphen = hyphen || run.text.contains(QLatin1Char('-'));
+    }
     EXPECT_TRUE(minus);
+    EXPECT_FALSE(hyphen);
 }
 
 TEST(Formula, APictureShrinksTheFormulaUntilItFits)

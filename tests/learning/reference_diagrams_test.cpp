@@ -5,9 +5,11 @@
 #include "kit/recording_canvas.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLineF>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,6 +41,11 @@ public:
             } else if (op.kind == CanvasOp::Kind::Ellipse) {
                 discs_.push_back({QRectF(QPointF(op.args[0], op.args[1]), QPointF(op.args[2], op.args[3])).normalized(),
                                   op.pen.color});
+            } else if (op.kind == CanvasOp::Kind::TextOut) {
+                // Written from its top left corner, as the canvas writes.
+                const QFontMetricsF metrics(op.font);
+                texts_.push_back({op.text, QRectF(op.args[0], op.args[1], metrics.horizontalAdvance(op.text),
+                                                  metrics.height())});
             }
         }
     }
@@ -76,6 +83,20 @@ public:
         return found;
     }
 
+    // The texts written, each with the box it fills.
+    const std::vector<std::pair<QString, QRectF>>& texts() const { return texts_; }
+
+    // The longest solid line in that ink: a mirror, or the boundary of two media.
+    QLineF longest(const QColor& colour) const
+    {
+        QLineF found;
+        for (const QLineF& line : lines(colour, false)) {
+            if (line.length() > found.length())
+                found = line;
+        }
+        return found;
+    }
+
     QPointF discCentre(const QColor& colour) const
     {
         for (const auto& [box, pen] : discs_) {
@@ -103,6 +124,7 @@ private:
     RecordingCanvas canvas_;
     std::vector<Stroke> strokes_;
     std::vector<std::pair<QRectF, QColor>> discs_;
+    std::vector<std::pair<QString, QRectF>> texts_;
 };
 
 double distanceToLine(const QPointF& p, const QLineF& line)
@@ -141,7 +163,7 @@ void expectHeadsPointAlongTheRays(const Drawing& drawing)
 
 TEST(ReferenceDiagrams, ReflectionMakesEqualAnglesOnEitherSideOfTheNormal)
 {
-    const Drawing drawing(400, 180, [](Canvas& c) { DrawReflectionDiagram(c, 40); });
+    const Drawing drawing(400, 180, [](Canvas& c) { DrawReflectionDiagram(c, 40, DiagramWordsIn("ru")); });
     const QLineF normal = drawing.lines(DiagramInk::Normal, true).front();
     ASSERT_EQ(normal.x1(), normal.x2());
     const auto rays = drawing.rays();
@@ -186,7 +208,7 @@ TEST(ReferenceDiagrams, ThePlaneMirrorsImageIsWhereTheReflectedRaysSeemToComeFro
 TEST(ReferenceDiagrams, RefractionIntoGlassBendsTowardsTheNormalAsSnellSays)
 {
     const double n = 1.5;
-    const Drawing drawing(400, 200, [n](Canvas& c) { DrawRefractionDiagram(c, n, 50); });
+    const Drawing drawing(400, 200, [n](Canvas& c) { DrawRefractionDiagram(c, n, 50, DiagramWordsIn("ru")); });
     const auto rays = drawing.rays();
     ASSERT_EQ(rays.size(), 2u);
     const QPointF point = rays[0].p2();
@@ -205,7 +227,7 @@ TEST(ReferenceDiagrams, TotalReflectionBeginsAtTheLimitingAngle)
 {
     const double n = 1.33;
     const double limit = std::asin(1 / n) / kDegree;
-    const Drawing drawing(420, 200, [n](Canvas& c) { DrawTotalReflectionDiagram(c, n); });
+    const Drawing drawing(420, 200, [n](Canvas& c) { DrawTotalReflectionDiagram(c, n, DiagramWordsIn("ru")); });
     const QPointF source = drawing.discCentre(DiagramInk::Object);
     const double surface = drawing.lines(DiagramInk::Optics, false).front().y1();
     const auto rays = drawing.rays();
@@ -359,17 +381,134 @@ INSTANTIATE_TEST_SUITE_P(ReferenceDiagrams, ImageConstruction, ::testing::Values
     Construction{"Diverging", LensType::Diverging, 60, 100, 40, false}),
     [](const ::testing::TestParamInfo<Construction>& info) { return std::string(info.param.name); });
 
+// Where a word of a diagram stands: in the medium it names, on the side of
+// the normal of the ray it names, or behind the mirror.
+enum class Place { Above, Below, IncidentSide, ReflectedSide };
+
+struct PlacedWord {
+    const char* language;
+    const char* diagram;
+    const char* word;
+    Place place;
+};
+
+void PrintTo(const PlacedWord& word, std::ostream* os)
+{
+    *os << word.language << " " << word.diagram << " " << word.word;
+}
+
+class DiagramWord : public ::testing::TestWithParam<PlacedWord> {};
+
+bool isCyrillic(QChar c)
+{
+    return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF;
+}
+
+// A diagram writes the word of its page's language once, where the physics
+// puts it: the medium's name on its side of
+// the boundary (the light falls from above in the sheet's diagrams of
+// reflection and refraction and rises from the water in that of total
+// reflection), the ray's name on the ray's side of the normal, the mirror's
+// under its line.
+TEST_P(DiagramWord, StandsWhereItsThingIsInThePagesLanguage)
+{
+    const PlacedWord& c = GetParam();
+    const SheetDiagram* diagram = nullptr;
+    for (const SheetDiagram& each : SheetDiagrams())
+        diagram = each.name == c.diagram ? &each : diagram;
+    ASSERT_NE(diagram, nullptr);
+    const DiagramWords& words = DiagramWordsIn(c.language);
+    const Drawing drawing(diagram->size.width(), diagram->size.height(),
+                          [&](Canvas& canvas) { diagram->draw(canvas, words); });
+
+    const QString word = QString::fromUtf8(c.word);
+    std::vector<QRectF> boxes;
+    for (const auto& [text, box] : drawing.texts()) {
+        if (text == word)
+            boxes.push_back(box);
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    const QRectF box = boxes.front();
+
+    const QLineF boundary = drawing.longest(DiagramInk::Optics);
+    ASSERT_EQ(boundary.y1(), boundary.y2());
+    const auto rays = drawing.rays();
+    const auto side = [&](bool incident) {
+        for (const QLineF& ray : rays) {
+            if (incident && ray.y2() == boundary.y1())
+                return ray.x1() - ray.x2();
+            if (!incident && ray.y1() == boundary.y1())
+                return ray.x2() - ray.x1();
+        }
+        ADD_FAILURE() << "no ray";
+        return 0.0;
+    };
+    const double normal = drawing.lines(DiagramInk::Normal, true).front().x1();
+    // A name of a medium or of the mirror stands over or under its line.
+    const auto alongTheBoundary = [&] {
+        EXPECT_GE(box.left(), std::min(boundary.x1(), boundary.x2()));
+        EXPECT_LE(box.right(), std::max(boundary.x1(), boundary.x2()));
+    };
+    switch (c.place) {
+    case Place::Above:
+        EXPECT_LT(box.bottom(), boundary.y1());
+        alongTheBoundary();
+        break;
+    case Place::Below:
+        EXPECT_GT(box.top(), boundary.y1());
+        alongTheBoundary();
+        break;
+    case Place::IncidentSide:
+    case Place::ReflectedSide:
+        EXPECT_LT(box.bottom(), boundary.y1());
+        if (side(c.place == Place::IncidentSide) < 0)
+            EXPECT_LT(box.right(), normal);
+        else
+            EXPECT_GT(box.left(), normal);
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ReferenceDiagrams, DiagramWord, ::testing::Values(
+    PlacedWord{"ru", "reflection", "падающий луч", Place::IncidentSide},
+    PlacedWord{"ru", "reflection", "отражённый луч", Place::ReflectedSide},
+    PlacedWord{"ru", "reflection", "зеркало", Place::Below},
+    PlacedWord{"ru", "refraction", "воздух", Place::Above},
+    PlacedWord{"ru", "refraction", "стекло", Place::Below},
+    PlacedWord{"ru", "total-reflection", "воздух", Place::Above},
+    PlacedWord{"ru", "total-reflection", "вода", Place::Below},
+    PlacedWord{"en", "reflection", "incident ray", Place::IncidentSide},
+    PlacedWord{"en", "reflection", "reflected ray", Place::ReflectedSide},
+    PlacedWord{"en", "reflection", "mirror", Place::Below},
+    PlacedWord{"en", "refraction", "air", Place::Above},
+    PlacedWord{"en", "refraction", "glass", Place::Below},
+    PlacedWord{"en", "total-reflection", "air", Place::Above},
+    PlacedWord{"en", "total-reflection", "water", Place::Below}));
+
+// No diagram of the English pages writes a Russian letter.
+TEST(ReferenceDiagrams, TheEnglishDiagramsWriteNoCyrillic)
+{
+    for (const SheetDiagram& diagram : SheetDiagrams()) {
+        const Drawing drawing(diagram.size.width(), diagram.size.height(),
+                              [&](Canvas& canvas) { diagram.draw(canvas, DiagramWordsIn("en")); });
+        for (const auto& [text, box] : drawing.texts())
+            EXPECT_TRUE(std::none_of(text.begin(), text.end(), isCyrillic)) << diagram.name.toStdString() << ": "
+                                                                           << text.toStdString();
+    }
+}
+
 TEST(ReferenceSheet, BothPagesFitTheirPictures)
 {
     const struct {
         const char* source;
+        const char* language;
         QSize size;
-    } pages[] = {{"reference_sheet_1.html", {926, 1338}}, {"reference_sheet_2.html", {898, 1023}},
-                 {"en/reference_sheet_1.html", {926, 1338}}, {"en/reference_sheet_2.html", {898, 1023}}};
+    } pages[] = {{"reference_sheet_1.html", "ru", {926, 1338}}, {"reference_sheet_2.html", "ru", {898, 1023}},
+                 {"en/reference_sheet_1.html", "en", {926, 1338}}, {"en/reference_sheet_2.html", "en", {898, 1023}}};
     for (const auto& page : pages) {
         QFile file(QStringLiteral(OPTIKA_STUDY_ART "/") + page.source);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.source;
-        const SheetPage rendered = RenderSheetPage(QString::fromUtf8(file.readAll()), page.size);
+        const SheetPage rendered = RenderSheetPage(QString::fromUtf8(file.readAll()), page.language, page.size);
         EXPECT_TRUE(rendered.error.isEmpty()) << rendered.error.toStdString();
         EXPECT_EQ(rendered.overflow, 0) << page.source;
         EXPECT_EQ(rendered.image.size(), page.size);
@@ -378,7 +517,7 @@ TEST(ReferenceSheet, BothPagesFitTheirPictures)
 
 TEST(ReferenceSheet, NamesOnlyDiagramsThatExist)
 {
-    const SheetPage page = RenderSheetPage(QStringLiteral("<p>[[diagram: no-such-thing]]</p>"), {200, 200});
+    const SheetPage page = RenderSheetPage(QStringLiteral("<p>[[diagram: no-such-thing]]</p>"), "ru", {200, 200});
     EXPECT_EQ(page.error, "no diagram no-such-thing");
 }
 

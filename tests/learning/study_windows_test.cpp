@@ -9,6 +9,7 @@
 #include "learning/skin_chooser_window.h"
 #include "learning/study_pictures.h"
 #include "ui/error_box.h"
+#include "ui/language.h"
 #include "ui/skin_manager.h"
 #include "ui/vr_jog_meter.h"
 #include "ui/vr_num.h"
@@ -29,8 +30,12 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <functional>
 #include <memory>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -314,14 +319,113 @@ TEST_F(StudyPicturesTest, TheFlaskIsAPhotographReadAsJpegAndKeepsItsProportions)
     EXPECT_NEAR(double(shown.width()) / shown.height(), double(stored.width()) / stored.height(), 0.01);
 }
 
-class DoubledStudyPicture : public ::testing::TestWithParam<const char*> {};
+// Switches the program's language and lets every window hear of it.
+void SwitchLanguage(const QString& code)
+{
+    SetLanguage(code);
+    QApplication::processEvents();
+}
 
-// A screen of ratio 2 gets the picture at the same logical size, drawn with
-// twice the pixels each way.
+// A picture a study window shows: the window, its label, the picture's name
+// and whether it has an English version (a formula without words has one
+// all the same, alike to the Russian).
+struct ShownPicture {
+    const char* name;
+    const char* label;
+    const char* picture;
+    bool translated;
+    std::function<std::unique_ptr<QWidget>()> create;
+};
+
+void PrintTo(const ShownPicture& shown, std::ostream* os)
+{
+    *os << shown.name;
+}
+
+class PictureLanguageTest : public StudyWindowTest, public ::testing::WithParamInterface<ShownPicture> {
+protected:
+    void TearDown() override
+    {
+        SwitchLanguage(QStringLiteral("ru"));
+        StudyWindowTest::TearDown();
+    }
+};
+
+// The picture as the window shows it, read from the resource directly: the
+// flask is fitted into its frame, the others are shown as they are.
+QImage ResourceAsShown(const QString& resource, QSize shown)
+{
+    QImage image(resource);
+    if (image.size() != shown)
+        image = image.scaled(shown, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Opened in either language, the window shows the picture of that language,
+// and that of the other once the language is switched while it is open; a
+// picture without words has no English version and stays the Russian one.
+TEST_P(PictureLanguageTest, IsThePictureOfTheLanguageAlsoAfterASwitch)
+{
+    InFolder folder(QStringLiteral(OPTIKA_DATA));
+    const ShownPicture& shown = GetParam();
+    const QString russian = QStringLiteral(":/study/") + shown.picture;
+    const QString english = QStringLiteral(":/study/en/") + shown.picture;
+    ASSERT_FALSE(QImage(russian).isNull());
+    ASSERT_EQ(!QImage(english).isNull(), shown.translated);
+
+    const QString languages[] = {QStringLiteral("ru"), QStringLiteral("en")};
+    for (int first = 0; first < 2; ++first) {
+        SwitchLanguage(languages[first]);
+        const std::unique_ptr<QWidget> window = shown.create();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const auto* label = window->findChild<QLabel*>(shown.label);
+        ASSERT_NE(label, nullptr);
+        for (const int language : {first, 1 - first}) {
+            SwitchLanguage(languages[language]);
+            const QImage image = label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            const bool inEnglish = language == 1 && shown.translated;
+            EXPECT_EQ(image, ResourceAsShown(inEnglish ? english : russian, image.size()))
+                << "opened in " << languages[first].toStdString() << ", shown in "
+                << languages[language].toStdString();
+        }
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+template <typename Form>
+std::unique_ptr<QWidget> made()
+{
+    return std::make_unique<Form>();
+}
+
+INSTANTIATE_TEST_SUITE_P(StudyWindows, PictureLanguageTest, ::testing::Values(
+    ShownPicture{"Formula1", "Image1", "formula_1.png", true, made<TForm10>},
+    ShownPicture{"Formula2", "Image2", "formula_2.png", true, made<TForm10>},
+    ShownPicture{"Formula3", "Image3", "formula_3.png", true, made<TForm10>},
+    ShownPicture{"Formula4", "Image4", "formula_4.png", true, made<TForm10>},
+    ShownPicture{"Formula5", "Image5", "formula_5.png", true, made<TForm10>},
+    ShownPicture{"Formula6", "Image6", "formula_6.png", true, made<TForm10>},
+    ShownPicture{"Formula7", "Image7", "formula_7.png", true, made<TForm10>},
+    ShownPicture{"ReferenceTop", "Image1", "reference_1.png", true, made<TForm7>},
+    ShownPicture{"ReferenceBottom", "Image2", "reference_2.png", true, made<TForm7>},
+    ShownPicture{"Flask", "Image1", "flask.jpg", true, created<TForm8>},
+    ShownPicture{"BriefcaseWithoutWords", "Image1", "briefcase.png", false, made<TForm16>}),
+    [](const ::testing::TestParamInfo<ShownPicture>& info) { return std::string(info.param.name); });
+
+class DoubledStudyPicture : public ::testing::TestWithParam<std::tuple<const char*, const char*>> {
+protected:
+    void SetUp() override { SwitchLanguage(QString::fromLatin1(std::get<0>(GetParam()))); }
+    void TearDown() override { SwitchLanguage(QStringLiteral("ru")); }
+};
+
+// A screen of ratio 2 gets the picture of the language at the same logical
+// size, drawn with twice the pixels each way.
 TEST_P(DoubledStudyPicture, IsDrawnAtTwiceTheResolution)
 {
-    const QPixmap plain = StudyPicture(GetParam());
-    const QPixmap doubled = StudyPicture(GetParam(), 2);
+    const char* name = std::get<1>(GetParam());
+    const QPixmap plain = StudyPicture(name);
+    const QPixmap doubled = StudyPicture(name, 2);
     ASSERT_FALSE(plain.isNull());
     EXPECT_EQ(plain.devicePixelRatio(), 1);
     EXPECT_EQ(doubled.devicePixelRatio(), 2);
@@ -329,10 +433,15 @@ TEST_P(DoubledStudyPicture, IsDrawnAtTwiceTheResolution)
     EXPECT_TRUE(IsDrawnAtTwice(plain.toImage(), doubled.toImage()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, DoubledStudyPicture,
-                         ::testing::Values("reference_1.png", "reference_2.png", "formula_1.png", "formula_2.png",
-                                           "formula_3.png", "formula_4.png", "formula_5.png", "formula_6.png",
-                                           "formula_7.png", "briefcase.png"));
+INSTANTIATE_TEST_SUITE_P(Pictures, DoubledStudyPicture, ::testing::Combine(
+    ::testing::Values("ru", "en"),
+    ::testing::Values("reference_1.png", "reference_2.png", "formula_1.png", "formula_2.png", "formula_3.png",
+                      "formula_4.png", "formula_5.png", "formula_6.png", "formula_7.png", "briefcase.png")),
+    [](const ::testing::TestParamInfo<std::tuple<const char*, const char*>>& info) {
+        std::string name = std::string(std::get<0>(info.param)) + '_' + std::get<1>(info.param);
+        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        return name;
+    });
 
 TEST_F(StudyPicturesTest, TheAboutWindowHasABriefcaseInEitherTopCorner)
 {

@@ -6,14 +6,38 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
+// What the card says: its title and its lines, each short enough for the card.
+struct CardText {
+    QString title;
+    QStringList lines;
+};
+
+const CardText& cardTextIn(const QString& language)
+{
+    static const CardText russian{
+        QStringLiteral("ОПТИКА"),
+        {QStringLiteral("Свет в однородной среде"), QStringLiteral("распространяется"),
+         QStringLiteral("прямолинейно. Угол падения"), QStringLiteral("равен углу отражения."),
+         QStringLiteral("1/d + 1/f = 1/F      D = 1/F"), QStringLiteral("sin α / sin β = n"),
+         QStringLiteral("Линза даёт изображение"), QStringLiteral("предмета.")}};
+    static const CardText english{
+        QStringLiteral("OPTICS"),
+        {QStringLiteral("In a uniform medium light"), QStringLiteral("travels in straight lines."),
+         QStringLiteral("The angle of incidence equals"), QStringLiteral("the angle of reflection."),
+         QStringLiteral("1/d + 1/f = 1/F      D = 1/F"), QStringLiteral("sin α / sin β = n"),
+         QStringLiteral("A lens forms an image"), QStringLiteral("of an object.")}};
+    return language == QLatin1String("en") ? english : russian;
+}
+
 // The wall, the table and the printed card behind the flask.
-QImage paintScene(QSize size)
+QImage paintScene(QSize size, const CardText& text)
 {
     const qreal w = size.width(), h = size.height();
     QImage scene(size, QImage::Format_RGB32);
@@ -46,19 +70,13 @@ QImage paintScene(QSize size)
     p.setFont(title);
     p.setPen(QColor(0x1A, 0x2A, 0x6A));
     p.drawText(QRectF(card.left(), card.top() + h * 0.03, card.width(), h * 0.09), Qt::AlignCenter,
-               QStringLiteral("ОПТИКА"));
+               text.title);
     QFont small(QStringLiteral("Liberation Serif"));
     small.setPixelSize(std::max(6, int(h * 0.032)));
     p.setFont(small);
     p.setPen(QColor(0x30, 0x30, 0x30));
-    const QString lines[] = {
-        QStringLiteral("Свет в однородной среде"), QStringLiteral("распространяется"),
-        QStringLiteral("прямолинейно. Угол падения"), QStringLiteral("равен углу отражения."),
-        QStringLiteral("1/d + 1/f = 1/F      D = 1/F"), QStringLiteral("sin α / sin β = n"),
-        QStringLiteral("Линза даёт изображение"), QStringLiteral("предмета."),
-    };
     qreal y = card.top() + h * 0.14;
-    for (const QString& line : lines) {
+    for (const QString& line : text.lines) {
         p.drawText(QRectF(card.left() + w * 0.04, y, card.width() - w * 0.08, h * 0.045), Qt::AlignLeft, line);
         y += h * 0.052;
     }
@@ -107,10 +125,10 @@ void addGrain(QImage& image)
 
 } // namespace
 
-QImage PaintFlaskPhoto(QSize size)
+QImage PaintFlaskPhoto(QSize size, const QString& language)
 {
     const qreal w = size.width(), h = size.height();
-    const QImage scene = paintScene(size);
+    const QImage scene = paintScene(size, cardTextIn(language));
     QImage photo = scene.copy();
 
     const QPointF centre(w * 0.5, h * 0.56);

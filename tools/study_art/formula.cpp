@@ -3,7 +3,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSet>
 
 #include <algorithm>
 #include <memory>
@@ -34,11 +33,10 @@ bool isGreek(QChar c)
     return c.unicode() >= 0x0391 && c.unicode() <= 0x03C9;
 }
 
-// Splits plain text into upright and italic runs.
+// Splits plain text into upright and italic runs: a lone Latin letter is a
+// quantity, several in a row a word (a function's name among them).
 void appendText(Row& row, const QString& text)
 {
-    static const QSet<QString> functions = {QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("tg"),
-                                            QStringLiteral("ctg")};
     int i = 0;
     while (i < text.size()) {
         int end = i;
@@ -46,7 +44,7 @@ void appendText(Row& row, const QString& text)
         if (isLatin(text[i])) {
             while (end < text.size() && isLatin(text[end]))
                 ++end;
-            italic = !functions.contains(text.mid(i, end - i));
+            italic = end - i == 1;
         } else if (isGreek(text[i])) {
             end = i + 1;
             italic = true;

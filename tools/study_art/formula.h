@@ -12,9 +12,11 @@ class QPainter;
 
 // A formula written in a small TeX-like notation and set as a school book
 // sets it: \frac{a}{b} is a fraction with a bar, x_{12} or x_1 a subscript,
-// x^{2} a superscript, and everything else text. Latin and Greek letters are
-// set in italics as symbols of quantities, except the names sin, cos, tg;
-// Cyrillic, digits and signs stand upright; "-" becomes a minus sign.
+// x^{2} a superscript, and everything else text. A single Latin or Greek
+// letter is the symbol of a quantity and set in italics; a word of several
+// letters, the name sin, cos or tg or a word such as v_{light 1}, stands
+// upright, as do Cyrillic, digits and signs; "-" becomes a minus sign.
+// (The letters of a product are written apart: "h f".)
 class Formula {
 public:
     // One run of text with the box it fills, its baseline and its font.

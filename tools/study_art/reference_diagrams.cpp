@@ -167,7 +167,18 @@ void lowerMedium(Canvas& canvas, long double left, long double right, long doubl
 
 } // namespace
 
-void DrawReflectionDiagram(Canvas& canvas, double incidence)
+const DiagramWords& DiagramWordsIn(const QString& language)
+{
+    static const DiagramWords russian{QStringLiteral("падающий луч"), QStringLiteral("отражённый луч"),
+                                      QStringLiteral("зеркало"), QStringLiteral("воздух"), QStringLiteral("стекло"),
+                                      QStringLiteral("вода")};
+    static const DiagramWords english{QStringLiteral("incident ray"), QStringLiteral("reflected ray"),
+                                      QStringLiteral("mirror"), QStringLiteral("air"), QStringLiteral("glass"),
+                                      QStringLiteral("water")};
+    return language == QLatin1String("en") ? english : russian;
+}
+
+void DrawReflectionDiagram(Canvas& canvas, double incidence, const DiagramWords& words)
 {
     canvas.SetMapping({canvas.Width() / 2, canvas.Height() - 34});
     horizontalMirror(canvas, 170);
@@ -180,9 +191,9 @@ void DrawReflectionDiagram(Canvas& canvas, double incidence)
     angleMark(canvas, 90, 90 + a, QStringLiteral("α"));
     angleMark(canvas, 90 - a, 90, QStringLiteral("β"));
     label(canvas, {0, -20}, QStringLiteral("O"));
-    label(canvas, {-140, 100}, QStringLiteral("падающий луч"), wordFont());
-    label(canvas, {140, 100}, QStringLiteral("отражённый луч"), wordFont());
-    label(canvas, {135, -20}, QStringLiteral("зеркало"), wordFont());
+    label(canvas, {-140, 100}, words.incidentRay, wordFont());
+    label(canvas, {140, 100}, words.reflectedRay, wordFont());
+    label(canvas, {135, -20}, words.mirror, wordFont());
 }
 
 void DrawPlaneMirrorDiagram(Canvas& canvas, double height)
@@ -210,7 +221,7 @@ void DrawPlaneMirrorDiagram(Canvas& canvas, double height)
     label(canvas, {image.x - 14, -h / 2}, QStringLiteral("a"));
 }
 
-void DrawRefractionDiagram(Canvas& canvas, double n, double incidence)
+void DrawRefractionDiagram(Canvas& canvas, double n, double incidence, const DiagramWords& words)
 {
     canvas.SetMapping({canvas.Width() / 2, canvas.Height() / 2});
     lowerMedium(canvas, -190, 190, canvas.Height() / 2 - 4);
@@ -223,11 +234,11 @@ void DrawRefractionDiagram(Canvas& canvas, double n, double incidence)
     disc(canvas, lamp, 5, DiagramInk::Object);
     angleMark(canvas, 90, 90 + a, QStringLiteral("α"));
     angleMark(canvas, 270, 270 + b, QStringLiteral("β"), 42);
-    label(canvas, {150, 20}, QStringLiteral("воздух"), wordFont());
-    label(canvas, {150, -20}, QStringLiteral("стекло"), wordFont());
+    label(canvas, {150, 20}, words.air, wordFont());
+    label(canvas, {150, -20}, words.glass, wordFont());
 }
 
-void DrawTotalReflectionDiagram(Canvas& canvas, double n)
+void DrawTotalReflectionDiagram(Canvas& canvas, double n, const DiagramWords& words)
 {
     // The origin is where the ray at the limiting angle meets the surface.
     canvas.SetMapping({canvas.Width() / 2 + 10, 104});
@@ -252,8 +263,8 @@ void DrawTotalReflectionDiagram(Canvas& canvas, double n)
     disc(canvas, source, 5, DiagramInk::Object);
     label(canvas, {source.x - 16, source.y}, QStringLiteral("S"));
     angleMark(canvas, 270 - limit, 270, QStringLiteral("α₀"), 34);
-    label(canvas, {-canvas.Width() / 2.0L + 40, 76}, QStringLiteral("воздух"), wordFont());
-    label(canvas, {-canvas.Width() / 2.0L + 34, -84}, QStringLiteral("вода"), wordFont());
+    label(canvas, {-canvas.Width() / 2.0L + 40, 76}, words.air, wordFont());
+    label(canvas, {-canvas.Width() / 2.0L + 34, -84}, words.water, wordFont());
 }
 
 namespace {
@@ -395,19 +406,23 @@ void DrawImageConstruction(Canvas& canvas, LensType type, double focus, double d
 
 const QList<SheetDiagram>& SheetDiagrams()
 {
-    using Draw = std::function<void(Canvas&)>;
+    using Draw = std::function<void(Canvas&, const DiagramWords&)>;
     const auto construction = [](LensType type, double F, double d, double h, bool third) -> Draw {
-        return [=](Canvas& canvas) { DrawImageConstruction(canvas, type, F, d, h, third); };
+        return [=](Canvas& canvas, const DiagramWords&) { DrawImageConstruction(canvas, type, F, d, h, third); };
     };
     static const QList<SheetDiagram> diagrams = {
-        {QStringLiteral("reflection"), {400, 180}, [](Canvas& c) { DrawReflectionDiagram(c, 40); }},
-        {QStringLiteral("plane-mirror"), {400, 180}, [](Canvas& c) { DrawPlaneMirrorDiagram(c, 65); }},
-        {QStringLiteral("refraction"), {400, 200}, [](Canvas& c) { DrawRefractionDiagram(c, 1.5, 50); }},
-        {QStringLiteral("total-reflection"), {420, 200}, [](Canvas& c) { DrawTotalReflectionDiagram(c, 1.33); }},
+        {QStringLiteral("reflection"), {400, 180},
+         [](Canvas& c, const DiagramWords& w) { DrawReflectionDiagram(c, 40, w); }},
+        {QStringLiteral("plane-mirror"), {400, 180},
+         [](Canvas& c, const DiagramWords&) { DrawPlaneMirrorDiagram(c, 65); }},
+        {QStringLiteral("refraction"), {400, 200},
+         [](Canvas& c, const DiagramWords& w) { DrawRefractionDiagram(c, 1.5, 50, w); }},
+        {QStringLiteral("total-reflection"), {420, 200},
+         [](Canvas& c, const DiagramWords& w) { DrawTotalReflectionDiagram(c, 1.33, w); }},
         {QStringLiteral("converging-focus"), {400, 140},
-         [](Canvas& c) { DrawLensFocusDiagram(c, LensType::Converging, 100); }},
+         [](Canvas& c, const DiagramWords&) { DrawLensFocusDiagram(c, LensType::Converging, 100); }},
         {QStringLiteral("diverging-focus"), {400, 140},
-         [](Canvas& c) { DrawLensFocusDiagram(c, LensType::Diverging, 100); }},
+         [](Canvas& c, const DiagramWords&) { DrawLensFocusDiagram(c, LensType::Diverging, 100); }},
         {QStringLiteral("construction"), {440, 190}, construction(LensType::Converging, 70, 120, 50, true)},
         {QStringLiteral("case-beyond-2f"), {420, 150}, construction(LensType::Converging, 45, 120, 40, false)},
         {QStringLiteral("case-2f"), {420, 150}, construction(LensType::Converging, 45, 90, 40, false)},

@@ -25,19 +25,27 @@ inline const QColor Image(0x80, 0x20, 0xA0);  // images, dashed when virtual
 inline const QColor Text(0x00, 0x00, 0x00);
 } // namespace DiagramInk
 
+// The words the diagrams write beside what they draw, in the language of
+// their page; the letters of points and angles are the same in every one.
+struct DiagramWords {
+    QString incidentRay, reflectedRay, mirror, air, glass, water;
+};
+// The words in "ru" or "en"; Russian, the sheet's own language, for any other code.
+const DiagramWords& DiagramWordsIn(const QString& language);
+
 // A ray falls on a horizontal mirror at `incidence` degrees from the normal.
-void DrawReflectionDiagram(Canvas& canvas, double incidence);
+void DrawReflectionDiagram(Canvas& canvas, double incidence, const DiagramWords& words);
 
 // A luminous point `height` above a horizontal mirror, two of its rays, and
 // its image where the extensions of the reflected rays meet.
 void DrawPlaneMirrorDiagram(Canvas& canvas, double height);
 
 // A ray passes from air into a medium of index `n` at `incidence` degrees.
-void DrawRefractionDiagram(Canvas& canvas, double n, double incidence);
+void DrawRefractionDiagram(Canvas& canvas, double n, double incidence, const DiagramWords& words);
 
 // Three rays from a point in a medium of index `n` meet its boundary with
 // air: below, at and beyond the limiting angle.
-void DrawTotalReflectionDiagram(Canvas& canvas, double n);
+void DrawTotalReflectionDiagram(Canvas& canvas, double n, const DiagramWords& words);
 
 enum class LensType { Converging, Diverging };
 
@@ -55,10 +63,10 @@ void DrawImageConstruction(Canvas& canvas, LensType type, double focus, double d
                            bool thirdRay);
 
 // A diagram of the sheet: its name in the sheet's source, its size, and how
-// it is drawn.
+// it is drawn with the words of its page.
 struct SheetDiagram {
     QString name;
     QSize size;
-    std::function<void(Canvas&)> draw;
+    std::function<void(Canvas&, const DiagramWords&)> draw;
 };
 const QList<SheetDiagram>& SheetDiagrams();

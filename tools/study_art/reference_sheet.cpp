@@ -40,20 +40,20 @@ const SheetDiagram* findDiagram(const QString& name)
     return nullptr;
 }
 
-QImage diagramImage(const SheetDiagram& diagram, qreal scale)
+QImage diagramImage(const SheetDiagram& diagram, const DiagramWords& words, qreal scale)
 {
     ImageCanvas canvas(diagram.size, scale);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(13);
     canvas.SetLabelAppearance(Qt::white, font, Qt::black);
     canvas.Refresh();
-    diagram.draw(canvas);
+    diagram.draw(canvas, words);
     return canvas.Image();
 }
 
 } // namespace
 
-SheetPage RenderSheetPage(const QString& source, QSize size, qreal scale)
+SheetPage RenderSheetPage(const QString& source, const QString& language, QSize size, qreal scale)
 {
     SheetPage page;
     QTextDocument document;
@@ -82,7 +82,7 @@ SheetPage RenderSheetPage(const QString& source, QSize size, qreal scale)
             image = formulaImage(match.captured(2), scale);
             tag = QStringLiteral("<img src=\"%1\" align=\"middle\">").arg(url);
         } else if (const SheetDiagram* diagram = findDiagram(match.captured(2))) {
-            image = diagramImage(*diagram, scale);
+            image = diagramImage(*diagram, DiagramWordsIn(language), scale);
             tag = QStringLiteral("<img src=\"%1\">").arg(url);
         } else {
             page.error = QStringLiteral("no diagram %1").arg(match.captured(2));

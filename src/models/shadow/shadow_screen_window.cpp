@@ -25,7 +25,12 @@ ShadowScreenWindow::ShadowScreenWindow(const ScreenWindowLayout& screen, QWidget
     ShapeWindow(this, WindowShape::Centred().OnTop().Resizable());
 }
 
-ShadowScreenWindow::~ShadowScreenWindow() = default;
+// Closed while its label is still there: its model clears the label as it
+// closes, which QWidget's destructor would do after the layout is gone.
+ShadowScreenWindow::~ShadowScreenWindow()
+{
+    hide();
+}
 
 TRxLabel* ShadowScreenWindow::screenLabel() const
 {
