@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -399,8 +400,18 @@ void DrawImageConstruction(Canvas& canvas, LensType type, double focus, double d
     label(canvas, {-d - 12, h}, QStringLiteral("B"));
     if (hasImage) {
         arrow(canvas, f, Y, DiagramInk::Image, !real);
-        label(canvas, {f + 13, Y > 0 ? -9.0L : 9.0L}, QStringLiteral("A₁"));
-        label(canvas, {f + 15, Y}, QStringLiteral("B₁"));
+        // A₁ on the side of the image's foot away from the nearest focus
+        // mark; B₁ of an inverted image under its tip, clear of the marks'
+        // letters under the axis.
+        const auto clearance = [F](long double x) {
+            long double room = std::numeric_limits<long double>::max();
+            for (const long double mark : {-2 * F, -F, F, 2 * F})
+                room = std::min(room, std::fabs(x - mark));
+            return room;
+        };
+        const long double side = clearance(f + 13) >= clearance(f - 13) ? 13 : -13;
+        label(canvas, {f + side, Y > 0 ? -9.0L : 9.0L}, QStringLiteral("A₁"));
+        label(canvas, {f + 15, Y > 0 ? Y : Y - 10}, QStringLiteral("B₁"));
     }
 }
 
