@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -416,6 +417,33 @@ QStringList quoted(const QString& text, const QRegularExpression& quote)
     return found;
 }
 
+// A caption as a document quotes it: without its mnemonic's "&", its
+// colon and its case.
+QString asQuoted(QString caption)
+{
+    return caption.remove(QLatin1Char('&')).simplified().remove(QRegularExpression(QStringLiteral(":$"))).toLower();
+}
+
+// The program's texts and their English translations, as documents quote them.
+std::multimap<QString, QString> englishCaptions()
+{
+    QFile file(QStringLiteral(OPTIKA_DATA "/../translations/optika_en.ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::multimap<QString, QString> captions;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            source = asQuoted(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+        else if (xml.name() == QLatin1String("translation"))
+            captions.emplace(source, asQuoted(xml.readElementText(QXmlStreamReader::IncludeChildElements)));
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line " << xml.lineNumber();
+    return captions;
+}
+
 struct Counterparts {
     const char* russian;
     const char* english;
@@ -424,13 +452,16 @@ struct Counterparts {
 
 // Every English document and the test say what the Russian ones say: line for
 // line, with the same numbers, and a name in quotation marks (a model, a
-// control, a readout) is always given the same English name.
+// control, a readout) is always given the same English name: the one the
+// program shows where it is a name of the program's.
 TEST(EnglishContent, SaysWhatTheRussianSaysLineForLine)
 {
     static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
     static const QRegularExpression russianQuote(QStringLiteral("«([^»]+)»"));
     static const QRegularExpression englishQuote(QStringLiteral("“([^”]+)”"));
     std::map<QString, QString> englishOf, russianOf;
+    const std::multimap<QString, QString> captions = englishCaptions();
+    ASSERT_GT(captions.size(), 500u);
     const Counterparts table[] = {
         {"txt/slovar.rtf", "txt/en/slovar.rtf", glossaryLinesInRussianOrder}, {"txt/voprosi.rtf", "txt/en/voprosi.rtf", documentLines},
         {"txt/zadachi.rtf", "txt/en/zadachi.rtf", documentLines}, {"txt/k1.rtf", "txt/en/k1.rtf", documentLines},
@@ -458,6 +489,12 @@ TEST(EnglishContent, SaysWhatTheRussianSaysLineForLine)
             for (int q = 0; q < std::min(en.size(), ru.size()); ++q) {
                 EXPECT_EQ(englishOf.try_emplace(ru[q], en[q]).first->second, en[q]) << where;
                 EXPECT_EQ(russianOf.try_emplace(en[q], ru[q]).first->second, ru[q]) << where;
+                const auto [first, last] = captions.equal_range(asQuoted(ru[q]));
+                QStringList shown;
+                for (auto it = first; it != last; ++it)
+                    shown << it->second;
+                EXPECT_TRUE(shown.isEmpty() || shown.contains(asQuoted(en[q])))
+                    << where << "\nthe program shows: " << shown.join(" | ").toStdString();
             }
         }
     }
