@@ -369,6 +369,14 @@ TEST_P(ImageConstruction, PutsTheImageWhereTheLensFormulaDoes)
         }
     }
     expectHeadsPointAlongTheRays(drawing);
+
+    // No letter stands on another: A₁ and B₁ keep clear of the foci's F and 2F.
+    const auto texts = drawing.texts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < texts.size(); ++j)
+            EXPECT_FALSE(texts[i].second.intersects(texts[j].second))
+                << texts[i].first.toStdString() << " on " << texts[j].first.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ReferenceDiagrams, ImageConstruction, ::testing::Values(
